@@ -1,0 +1,12 @@
+#include "app/DistributedCenter.h"
+
+namespace eboard {
+
+namespace {
+DistributedCenter* installedCenter = nullptr;
+} // namespace
+
+DistributedCenter* distributedCenter() { return installedCenter; }
+void setDistributedCenter(DistributedCenter* center) { installedCenter = center; }
+
+} // namespace eboard

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace eboard {
+
+// How the HN-42 camera unit is recognised on the bus and what it sends.
+inline constexpr std::uint16_t kUnitVendorId = 0x2A3C;
+inline constexpr std::uint16_t kUnitProductId = 0x1201;
+inline constexpr std::uint16_t kUnitUsagePage = 0x0C; // Consumer
+// Both the unit's required maximum input report size and the only accepted length.
+inline constexpr std::size_t kUnitReportSize = 20;
+
+} // namespace eboard

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "pointer/PointerSink.h"
+#include "pointer/ScreenGeometry.h"
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace eboard {
+
+enum class PointerBackend { Automatic, Uinput, XTest, Log };
+
+// "auto", "uinput", "xtest" or "log"; nothing for any other text.
+std::optional<PointerBackend> parsePointerBackend(std::string_view name);
+std::string_view pointerBackendName(PointerBackend backend);
+
+// Where the back ends are looked for; the defaults are the real system's.
+struct PointerEnvironment {
+    std::string uinputPath = "/dev/uinput";
+    const char* displayName = nullptr; // nullptr: $DISPLAY
+    std::FILE* logStream = stdout;     // not owned
+};
+
+// Creates the sink for a back end. Automatic takes uinput when its device node is writable
+// and the device can be made, else XTest when an X11 display opens. On failure: nullptr, and
+// *error (if given) says why and how to make a back end available.
+std::unique_ptr<PointerSink> makePointerSink(PointerBackend backend, ScreenGeometry screen,
+                                             std::string* error);
+std::unique_ptr<PointerSink> makePointerSink(PointerBackend backend, ScreenGeometry screen,
+                                             std::string* error,
+                                             const PointerEnvironment& environment);
+
+} // namespace eboard

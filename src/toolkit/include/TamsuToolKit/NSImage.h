@@ -1,0 +1,14 @@
+#pragma once
+
+#include <TamsuToolKit/Export.h>
+
+#include <QImage>
+#include <QWidget>
+
+// Category NSView (NSImage). The view's PDF rendering maps to Qt's own rendering
+// of the widget (QWidget::grab) at the screen's device pixel ratio.
+namespace TamsuToolKit::NSImage {
+
+TAMSUTOOLKIT_EXPORT QImage imageFromContent(QWidget* view);
+
+} // namespace TamsuToolKit::NSImage

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <TamsuToolKit/Export.h>
+
+#include <QAbstractButton>
+#include <QColor>
+
+// Category NSButton (TextColor). The title's foreground colour maps to the
+// button's QPalette::ButtonText colour (all colour groups), which every title the
+// button shows uses; the control text colour is the palette's default.
+namespace TamsuToolKit::TextColor {
+
+TAMSUTOOLKIT_EXPORT QColor textColor(const QAbstractButton* button);
+TAMSUTOOLKIT_EXPORT void setTextColor(QAbstractButton* button, const QColor& color);
+
+} // namespace TamsuToolKit::TextColor

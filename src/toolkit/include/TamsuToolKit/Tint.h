@@ -1,0 +1,15 @@
+#pragma once
+
+#include <TamsuToolKit/Export.h>
+
+#include <QColor>
+#include <QImage>
+
+// Category NSImage (Tint). NSImage maps to QImage.
+namespace TamsuToolKit::Tint {
+
+// A copy of `image` painted with `color` where the image is opaque (source-atop);
+// its transparency is kept.
+TAMSUTOOLKIT_EXPORT QImage tintedImageWithColor(const QImage& image, const QColor& color);
+
+} // namespace TamsuToolKit::Tint

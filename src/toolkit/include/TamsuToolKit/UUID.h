@@ -1,0 +1,14 @@
+#pragma once
+
+#include <TamsuToolKit/Export.h>
+
+#include <QString>
+
+// Category NSString (UUID).
+namespace TamsuToolKit::UUID {
+
+// A fresh random UUID as 36 characters, upper-case hexadecimal groups of
+// 8-4-4-4-12 separated by hyphens.
+TAMSUTOOLKIT_EXPORT QString UUIDString();
+
+} // namespace TamsuToolKit::UUID

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdio>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace eboardctl {
+
+using Arguments = std::span<const std::string_view>;
+
+// A bad command line or an unusable input: main prints "eboardctl: <message>" and
+// exits with kUsageError or kFailure.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+class Failure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+inline constexpr int kSuccess = 0;
+inline constexpr int kFailure = 1;
+inline constexpr int kUsageError = 2;
+
+// Each subcommand gets the arguments after its name and writes its result to out.
+int runCalibration(Arguments args, std::FILE* out);
+int runGrade(Arguments args, std::FILE* out);
+int runMap(Arguments args, std::FILE* out);
+int runReplay(Arguments args, std::FILE* out);
+
+} // namespace eboardctl

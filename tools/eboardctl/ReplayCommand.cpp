@@ -1,0 +1,116 @@
+// eboardctl replay: runs a hid-recorder recording of the camera unit through the frame
+// check, the dispatcher and the stroke interpretation, as the agent would in pointer mode.
+#include "Command.h"
+#include "Options.h"
+#include "RecordFile.h"
+#include "app/DistributedCenter.h"
+#include "app/JUXPrompt.h"
+#include "app/LogDistributedCenter.h"
+#include "calibration/CalibrationData.h"
+#include "device/CommandParser.h"
+#include "device/HidRecording.h"
+#include "pointer/Clock.h"
+#include "pointer/LogPointerSink.h"
+#include "pointer/PerspectiveMapping.h"
+#include "pointer/StrokeInterpretation.h"
+
+#include <fstream>
+#include <limits>
+#include <memory>
+
+namespace eboardctl {
+
+namespace {
+
+std::vector<eboard::HidReport> readRecording(const std::string& path) {
+    std::ifstream in(path);
+    if (!in) {
+        throw Failure("cannot open recording " + path);
+    }
+    eboard::HidRecordingResult result = eboard::readHidRecording(in);
+    if (!result.ok()) {
+        throw Failure(path + ":" + std::to_string(result.errorLine) + ": " + result.error);
+    }
+    return std::move(result.reports);
+}
+
+// Installs the replay's sink, clock and announcement log for the run, and takes them
+// out again however the run ends.
+class Installation {
+public:
+    Installation(eboard::PointerSink& sink, const eboard::Clock& clock,
+                 eboard::DistributedCenter& center)
+        : previousCenter_(eboard::distributedCenter()) {
+        eboard::setPointerSink(&sink);
+        eboard::setPointerClock(&clock);
+        eboard::setDistributedCenter(&center);
+    }
+    ~Installation() {
+        eboard::setPointerSink(nullptr);
+        eboard::setPointerClock(nullptr);
+        eboard::setDistributedCenter(previousCenter_);
+    }
+    Installation(const Installation&) = delete;
+    Installation& operator=(const Installation&) = delete;
+
+private:
+    eboard::DistributedCenter* previousCenter_;
+};
+
+} // namespace
+
+int runReplay(Arguments args, std::FILE* out) {
+    const Options options(args, {"calibration", "screen", "smooth", "pointer"});
+    if (options.positionals().size() != 1) {
+        throw UsageError("replay needs one recording: replay REC [--calibration F] "
+                         "[--screen WxH] [--smooth N] [--pointer log|xtest|uinput]");
+    }
+    const std::string pointer = options.value("pointer").value_or("log");
+    if (pointer != "log") {
+        if (pointer == "xtest" || pointer == "uinput") {
+            throw Failure("--pointer " + pointer + " is not available in this build; use --pointer log");
+        }
+        throw UsageError("unknown pointer '" + pointer + "' (expected log, xtest or uinput)");
+    }
+    const ScreenSize screen = parseScreenSize(options.value("screen").value_or("1920x1080"));
+    const std::int64_t smooth = parseInteger(options.value("smooth").value_or("4"), "smoothing");
+    if (smooth < std::numeric_limits<std::int32_t>::min() ||
+        smooth > std::numeric_limits<std::int32_t>::max()) {
+        throw UsageError("invalid smoothing '" + std::to_string(smooth) + "'");
+    }
+    const std::vector<eboard::HidReport> reports =
+        readRecording(std::string(options.positionals()[0]));
+
+    // The agent's start-up: stored record, screen size, targets and mapping; pointer mode.
+    eboard::JUXPrompt& prompt = eboard::JUXPrompt::getPrompt();
+    prompt.setSettingData(readRecord(recordPath(options.value("calibration"))));
+    prompt.setScreenWidth(screen.width);
+    prompt.setScreenHeight(screen.height);
+    prompt.setIsmooth(static_cast<std::int32_t>(smooth));
+    prompt.setCurrentStatus(eboard::JUXPrompt::kPointerMode);
+    eboard::initCalibrateData();
+    if (!eboard::penToScreenMapping().isUsable()) {
+        std::fputs("eboardctl: warning: the calibration gives no usable mapping; "
+                   "light points are ignored\n",
+                   stderr);
+    }
+
+    eboard::LogPointerSink sink(out);
+    eboard::LogDistributedCenter center(out);
+    eboard::ManualClock clock(0.0);
+    const Installation installation(sink, clock, center);
+
+    // The unit counts as opened at the start of the recording.
+    eboard::resetPointerState();
+    for (const eboard::HidReport& report : reports) {
+        clock.setNow(report.seconds());
+        // The device link hands over reports of exactly the unit's size only.
+        if (report.bytes.size() == eboard::kUnitReportSize) {
+            eboard::checkFrame(eboard::Frame(report.bytes.data(), eboard::kUnitReportSize));
+        }
+    }
+    std::fflush(out);
+    return kSuccess;
+}
+
+} // namespace eboardctl

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing eboard needs.
+# Idempotent: prints nothing and touches nothing when all packages are present.
+set -euo pipefail
+
+packages=(
+  # toolchain
+  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev clang-format
+  # Qt 6
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  libgl-dev
+  # devices, pointer injection, property lists
+  libudev-dev libevdev-dev libxtst-dev libx11-dev libplist-dev
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+  umockdev libumockdev-dev
+  xvfb xauth xdotool x11-utils imagemagick trayer openbox
+  dbus dbus-x11 libglib2.0-bin
+  python3
+  fonts-liberation fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  # dpkg-query prints "install ok installed" only for a fully installed package.
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "install-deps: installing ${missing[*]}" >&2
+sudo_cmd=()
+[[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+apt_opts=(-o DPkg::Lock::Timeout=600 -o Acquire::Retries=3 -qq)
+"${sudo_cmd[@]}" apt-get "${apt_opts[@]}" update >/dev/null
+"${sudo_cmd[@]}" apt-get "${apt_opts[@]}" install -y --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test, inside a
+# private session bus and a virtual X display, as CI does.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools/install-deps.sh
+cmake --preset default >/dev/null
+cmake --build --preset default
+
+if [[ -x tools/fuzz-frames.sh ]]; then
+  tools/fuzz-frames.sh
+fi
+
+# Tests must never touch the real user's files or desktop.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+mkdir -m 700 "$scratch/runtime" "$scratch/home"
+export XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home"
+unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
+
+dbus-run-session -- xvfb-run -a -s "-screen 0 1920x1080x24" ctest --preset default

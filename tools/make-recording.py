@@ -111,7 +111,7 @@ SCENARIOS["invalid"] = [
     (8.005, bad_checksum(no_point())),                        # checksum off by one
     (8.010, no_point(header=(0x02, 0x55))),                   # wrong header, checksum matches
     (8.015, no_point(header=(0x01, 0x54))),
-    (8.020, no_point(length=17, checksum=0x57)),              # payload reaches past the frame
+    (8.020, no_point(length=17, checksum=0x67)),              # would match if N were cut to 16
     (8.025, no_point()[:19]),                                 # a report one byte short
     (8.030, no_point() + [0]),                                # and one byte long
     (8.040, point(201, 200)),

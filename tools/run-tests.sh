@@ -19,4 +19,4 @@ mkdir -m 700 "$scratch/runtime" "$scratch/home"
 export XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home"
 unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
 
-dbus-run-session -- xvfb-run -a -s "-screen 0 1920x1080x24" ctest --preset default
+dbus-run-session -- xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" ctest --preset default

@@ -10,7 +10,8 @@ namespace eboard {
 // the user information in order, e.g. "notify MoveMenu left". The stream is not owned.
 class LogDistributedCenter final : public DistributedCenter {
 public:
-    explicit LogDistributedCenter(std::FILE* out) : out_(out) {}
+    explicit LogDistributedCenter(std::FILE* out)
+        : out_(out) {}
 
     void postNotification(std::string_view name, std::string_view object,
                           const UserInfo& userInfo) override;

@@ -50,7 +50,10 @@ void NotificationCenter::postNotification(std::string_view name) {
     const std::uint64_t bound = nextSerial_;
     struct DepthGuard {
         NotificationCenter& center;
-        explicit DepthGuard(NotificationCenter& c) : center(c) { ++center.postDepth_; }
+        explicit DepthGuard(NotificationCenter& c)
+            : center(c) {
+            ++center.postDepth_;
+        }
         ~DepthGuard() {
             if (--center.postDepth_ == 0) {
                 center.sweepRemoved();

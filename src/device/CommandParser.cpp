@@ -21,7 +21,9 @@ std::uint16_t bigEndianWord(Frame frame, std::size_t offset) {
     return static_cast<std::uint16_t>((frame[offset] << 8) | frame[offset + 1]);
 }
 
-void post(std::string_view name) { NotificationCenter::defaultCenter().postNotification(name); }
+void post(std::string_view name) {
+    NotificationCenter::defaultCenter().postNotification(name);
+}
 
 void storeLightPoint(Frame frame) {
     JUXPrompt::getPrompt().setLightPointRaw(PointD{rawLightPointX(frame), rawLightPointY(frame)});
@@ -48,8 +50,12 @@ bool frameHasLightPoint(Frame frame) {
     return !allZero && !allOnes;
 }
 
-double rawLightPointX(Frame frame) { return 1024.0 - bigEndianWord(frame, 4); }
-double rawLightPointY(Frame frame) { return bigEndianWord(frame, 6); }
+double rawLightPointX(Frame frame) {
+    return 1024.0 - bigEndianWord(frame, 4);
+}
+double rawLightPointY(Frame frame) {
+    return bigEndianWord(frame, 6);
+}
 
 ParserState& parserState() {
     static ParserState state;

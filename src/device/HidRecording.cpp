@@ -131,9 +131,10 @@ HidRecordingResult readHidRecording(std::istream& in) {
 
 std::string formatHidReportLine(std::int64_t microseconds, std::span<const std::uint8_t> bytes) {
     std::array<char, 48> head{};
-    const int written = std::snprintf(head.data(), head.size(), "E: %06lld.%06lld %zu",
-                                      static_cast<long long>(microseconds / 1'000'000),
-                                      static_cast<long long>(microseconds % 1'000'000), bytes.size());
+    const int written =
+        std::snprintf(head.data(), head.size(), "E: %06lld.%06lld %zu",
+                      static_cast<long long>(microseconds / 1'000'000),
+                      static_cast<long long>(microseconds % 1'000'000), bytes.size());
     std::string line(head.data(), static_cast<std::size_t>(written > 0 ? written : 0));
     static constexpr char kHex[] = "0123456789abcdef";
     for (const std::uint8_t byte : bytes) {

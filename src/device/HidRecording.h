@@ -41,7 +41,6 @@ std::string formatHidReportLine(std::int64_t microseconds, std::span<const std::
 void writeHidRecordingHeader(std::FILE* out, std::string_view name, std::uint16_t bus,
                              std::uint16_t vendor, std::uint16_t product,
                              std::span<const std::uint8_t> reportDescriptor);
-void writeHidReport(std::FILE* out, std::int64_t microseconds,
-                    std::span<const std::uint8_t> bytes);
+void writeHidReport(std::FILE* out, std::int64_t microseconds, std::span<const std::uint8_t> bytes);
 
 } // namespace eboard

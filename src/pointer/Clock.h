@@ -18,7 +18,8 @@ public:
 // A clock that says what it was last set to: replays and tests.
 class ManualClock final : public Clock {
 public:
-    explicit ManualClock(double seconds = 0.0) : seconds_(seconds) {}
+    explicit ManualClock(double seconds = 0.0)
+        : seconds_(seconds) {}
     double now() const override { return seconds_; }
     void setNow(double seconds) { seconds_ = seconds; }
 

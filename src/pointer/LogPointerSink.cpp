@@ -4,7 +4,9 @@
 
 namespace eboard {
 
-void LogPointerSink::moveTo(PointD p) { std::fprintf(out_, "move %.2f %.2f\n", p.x, p.y); }
+void LogPointerSink::moveTo(PointD p) {
+    std::fprintf(out_, "move %.2f %.2f\n", p.x, p.y);
+}
 
 void LogPointerSink::leftDown(PointD p, std::uint32_t n) {
     std::fprintf(out_, "left-down %.2f %.2f %" PRIu32 "\n", p.x, p.y, n);

@@ -12,7 +12,8 @@ namespace eboard {
 // The stream is not owned and must outlive the sink.
 class LogPointerSink final : public PointerSink {
 public:
-    explicit LogPointerSink(std::FILE* out) : out_(out) {}
+    explicit LogPointerSink(std::FILE* out)
+        : out_(out) {}
 
     void moveTo(PointD position) override;
     void leftDown(PointD position, std::uint32_t eventNumber) override;

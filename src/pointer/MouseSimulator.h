@@ -16,7 +16,8 @@ public:
     // Presses are numbered from here on; a number below it restarts here.
     static constexpr std::uint32_t kFirstEventNumber = 1024;
 
-    explicit MouseSimulator(PointerSink* sink = nullptr) : sink_(sink) {}
+    explicit MouseSimulator(PointerSink* sink = nullptr)
+        : sink_(sink) {}
 
     // Moves the cursor without a button event.
     void movePosition(PointD point);

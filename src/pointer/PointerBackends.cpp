@@ -46,8 +46,8 @@ constexpr std::string_view x11Advice =
 std::unique_ptr<PointerSink> makeUinput(ScreenGeometry screen, std::string* reason,
                                         const PointerEnvironment& environment) {
     if (::access(environment.uinputPath.c_str(), W_OK) != 0) {
-        setError(reason, environment.uinputPath + " is not writable (" + std::strerror(errno) +
-                             ")");
+        setError(reason,
+                 environment.uinputPath + " is not writable (" + std::strerror(errno) + ")");
         return nullptr;
     }
     return UinputPointerSink::create(screen, reason, environment.uinputPath);

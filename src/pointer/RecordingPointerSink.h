@@ -25,7 +25,9 @@ public:
     void leftDown(PointD p, std::uint32_t n) override {
         events.push_back({Kind::LeftDown, p, n, 0, 0});
     }
-    void leftUp(PointD p, std::uint32_t n) override { events.push_back({Kind::LeftUp, p, n, 0, 0}); }
+    void leftUp(PointD p, std::uint32_t n) override {
+        events.push_back({Kind::LeftUp, p, n, 0, 0});
+    }
     void leftDrag(PointD p, std::int64_t dx, std::int64_t dy) override {
         events.push_back({Kind::LeftDrag, p, 0, dx, dy});
     }

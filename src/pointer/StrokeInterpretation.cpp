@@ -32,7 +32,9 @@ std::int64_t axisDistance(float from, float to) {
                                   : static_cast<std::int64_t>(kInt32Bound);
 }
 
-PointD toPointD(PointF p) { return PointD{p.x, p.y}; }
+PointD toPointD(PointF p) {
+    return PointD{p.x, p.y};
+}
 
 void announceEdge(std::string_view side) {
     if (DistributedCenter* center = distributedCenter()) {
@@ -107,8 +109,9 @@ void lift(PointerState& state) {
     state.sampleCount = 0;
     const double now = pointerClock().now();
     if (now - state.lastReleaseTime < StrokeRules::kDoubleClickInterval) {
-        withMouse(state,
-                  [&](MouseSimulator& mouse) { mouse.leftMouseDoubleClick(toPointD(state.anchor)); });
+        withMouse(state, [&](MouseSimulator& mouse) {
+            mouse.leftMouseDoubleClick(toPointD(state.anchor));
+        });
     }
     state.lastReleaseTime = now;
 }
@@ -128,9 +131,13 @@ void setPointerSink(PointerSink* sink) {
     }
 }
 
-PointerSink* pointerSink() { return installedSink; }
+PointerSink* pointerSink() {
+    return installedSink;
+}
 
-void setPointerClock(const Clock* clock) { installedClock = clock; }
+void setPointerClock(const Clock* clock) {
+    installedClock = clock;
+}
 
 const Clock& pointerClock() {
     static const MonotonicClock monotonic;

@@ -85,8 +85,8 @@ std::unique_ptr<UinputPointerSink> UinputPointerSink::create(ScreenGeometry scre
     libevdev_uinput* device = nullptr;
     const int result = libevdev_uinput_create_from_device(description.get(), fd.fd, &device);
     if (result != 0) {
-        setError(error, "cannot create the virtual pointer device through " + uinputPath +
-                            ": " + std::strerror(-result));
+        setError(error, "cannot create the virtual pointer device through " + uinputPath + ": " +
+                            std::strerror(-result));
         return nullptr;
     }
     return std::make_unique<UinputPointerSink>(PassKey{}, fd.release(), device, screen);

@@ -49,8 +49,7 @@ std::unique_ptr<XTestPointerSink> XTestPointerSink::open(const char* displayName
     return std::make_unique<XTestPointerSink>(PassKey{}, display, true);
 }
 
-std::unique_ptr<XTestPointerSink> XTestPointerSink::attach(_XDisplay* display,
-                                                           std::string* error) {
+std::unique_ptr<XTestPointerSink> XTestPointerSink::attach(_XDisplay* display, std::string* error) {
     if (display == nullptr) {
         setError(error, "no X display connection");
         return nullptr;
@@ -88,8 +87,10 @@ void XTestPointerSink::button(unsigned int number, bool pressed) {
     XTestFakeButtonEvent(display_, number, pressed ? True : False, CurrentTime);
 }
 
+// A round trip rather than a mere flush: when a call returns, the server has acted on its
+// events, so every later request (from any client) sees the pointer where it was put.
 void XTestPointerSink::flush() {
-    XFlush(display_);
+    XSync(display_, False);
 }
 
 void XTestPointerSink::moveTo(PointD position) {

@@ -1,5 +1,4 @@
 #include <TamsuToolKit/Block.h>
-
 #include <chrono>
 #include <cmath>
 
@@ -10,7 +9,9 @@ namespace {
 // Keeps the block alive as long as its timer: a child object of the timer.
 class TimerBlockHolder : public QObject {
 public:
-    TimerBlockHolder(TimerBlock block, QTimer* timer) : QObject(timer), block_(std::move(block)) {
+    TimerBlockHolder(TimerBlock block, QTimer* timer)
+        : QObject(timer)
+        , block_(std::move(block)) {
         setObjectName(QStringLiteral("TamsuToolKit.TimerBlock"));
     }
     const TimerBlock& block() const { return block_; }

@@ -1,7 +1,6 @@
-#include <TamsuToolKit/Blocks.h>
-
 #include <QGridLayout>
 #include <QPushButton>
+#include <TamsuToolKit/Blocks.h>
 #include <utility>
 
 namespace TamsuToolKit::Blocks {
@@ -18,8 +17,8 @@ struct PendingAlert {
 };
 
 PendingAlert& pending() {
-    static PendingAlert slots;
-    return slots;
+    static PendingAlert state;
+    return state;
 }
 
 } // namespace
@@ -27,9 +26,8 @@ PendingAlert& pending() {
 QMessageBox* showSheetModalForWindow(QWidget* window, const QString& messageText,
                                      const QString& informativeText, QMessageBox::Icon alertStyle,
                                      const QString& cancelButtonTitle,
-                                     const QStringList& otherButtonTitles,
-                                     QWidget* accessoryView, DismissBlock onDismiss,
-                                     CancelBlock onCancel) {
+                                     const QStringList& otherButtonTitles, QWidget* accessoryView,
+                                     DismissBlock onDismiss, CancelBlock onCancel) {
     pending().onCancel = std::move(onCancel);
     pending().onDismiss = std::move(onDismiss);
 
@@ -78,15 +76,15 @@ QMessageBox* showSheetModalForWindow(QWidget* window, const QString& messageText
 void alertDidEnd(QMessageBox* alert, int returnCode) {
     const auto buttonCount = static_cast<int>(alert->buttons().size());
     // Copies: a block may show the next alert, which replaces the slots.
-    const PendingAlert slots = pending();
-    if (slots.hasCancelButton && returnCode == kFirstButtonReturn - 1 + buttonCount) {
-        if (slots.onCancel) {
-            slots.onCancel();
+    const PendingAlert alertState = pending();
+    if (alertState.hasCancelButton && returnCode == kFirstButtonReturn - 1 + buttonCount) {
+        if (alertState.onCancel) {
+            alertState.onCancel();
         }
         return;
     }
-    if (slots.onDismiss) {
-        slots.onDismiss(returnCode - kFirstButtonReturn);
+    if (alertState.onDismiss) {
+        alertState.onDismiss(returnCode - kFirstButtonReturn);
     }
 }
 

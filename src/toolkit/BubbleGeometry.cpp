@@ -1,5 +1,4 @@
 #include <TamsuToolKit/BubbleGeometry.h>
-
 #include <algorithm>
 #include <cmath>
 
@@ -60,8 +59,8 @@ double arrowInset(const Style& style, double scale) {
                     (style.drawsRoundCornerBesideArrow ? style.cornerRadius : 0.0f));
 }
 
-Layout updateGeometry(QSizeF viewSize, QPointF anchor, int side, float distance,
-                      const Style& style, double scale) {
+Layout updateGeometry(QSizeF viewSize, QPointF anchor, int side, float distance, const Style& style,
+                      double scale) {
     const double m = style.viewMargin * scale;
     QRectF view(m, m, viewSize.width(), viewSize.height());
     double w = viewSize.width() + 2 * m;
@@ -91,19 +90,45 @@ Layout updateGeometry(QSizeF viewSize, QPointF anchor, int side, float distance,
     const double px = anchor.x(), py = anchor.y();
     QPointF origin;
     switch (side) {
-    case 0: origin = {px - w - d, py - h / 2}; break;
-    case 1: origin = {px - w / 2, py - h - d}; break;
-    case 2: origin = {px + d, py - h / 2}; break;
-    case 3: origin = {px - w / 2, py + d}; break;
-    case 4: origin = {px - w - d, py - i}; break;
-    case 5: origin = {px - w - d, py - (h - i)}; break;
-    case 6: origin = {px + d, py - i}; break;
-    case 7: origin = {px + d, py - (h - i)}; break;
-    case 8: origin = {px - (w - i), py + d}; break;
-    case 9: origin = {px - i, py + d}; break;
-    case 10: origin = {px - (w - i), py - h - d}; break;
-    case 11: origin = {px - i, py - h - d}; break;
-    default: origin = {px, py}; break;
+    case 0:
+        origin = {px - w - d, py - h / 2};
+        break;
+    case 1:
+        origin = {px - w / 2, py - h - d};
+        break;
+    case 2:
+        origin = {px + d, py - h / 2};
+        break;
+    case 3:
+        origin = {px - w / 2, py + d};
+        break;
+    case 4:
+        origin = {px - w - d, py - i};
+        break;
+    case 5:
+        origin = {px - w - d, py - (h - i)};
+        break;
+    case 6:
+        origin = {px + d, py - i};
+        break;
+    case 7:
+        origin = {px + d, py - (h - i)};
+        break;
+    case 8:
+        origin = {px - (w - i), py + d};
+        break;
+    case 9:
+        origin = {px - i, py + d};
+        break;
+    case 10:
+        origin = {px - (w - i), py - h - d};
+        break;
+    case 11:
+        origin = {px - i, py - h - d};
+        break;
+    default:
+        origin = {px, py};
+        break;
     }
     return {QRectF(origin, QSizeF(w, h)), view};
 }
@@ -157,8 +182,7 @@ int bestSideForAutomaticPosition(QSizeF viewSize, QPointF anchor, float distance
     return side;
 }
 
-QPainterPath backgroundPath(const QRectF& viewFrame, int side, const Style& style,
-                            double scale) {
+QPainterPath backgroundPath(const QRectF& viewFrame, int side, const Style& style, double scale) {
     const double s = scale;
     const double r = style.cornerRadius * s;
     const double b = style.arrowBaseWidth * s;
@@ -231,8 +255,7 @@ QPainterPath backgroundPath(const QRectF& viewFrame, int side, const Style& styl
     // Bottom edge, right to left.
     const double bottomStart = round.bottomRight ? right - r : right;
     const double bottomEnd = round.bottomLeft ? left + r : left;
-    const double bottomArrowX =
-        side == 3 ? mx + b / 2 : side == 9 ? bottomEnd + b : bottomStart;
+    const double bottomArrowX = side == 3 ? mx + b / 2 : side == 9 ? bottomEnd + b : bottomStart;
     arrow(path, Edge::Bottom, {bottomArrowX, bottom});
     path.lineTo(bottomEnd, bottom);
     if (round.bottomLeft) {

@@ -7,8 +7,8 @@ namespace {
 const QString kFadeName = QStringLiteral("TamsuToolKit.Fade");
 
 QPropertyAnimation* animateOpacity(QWidget* window, double to) {
-    for (auto* running : window->findChildren<QPropertyAnimation*>(kFadeName,
-                                                                   Qt::FindDirectChildrenOnly)) {
+    for (auto* running :
+         window->findChildren<QPropertyAnimation*>(kFadeName, Qt::FindDirectChildrenOnly)) {
         running->stop();
     }
     auto* animation = new QPropertyAnimation(window, "windowOpacity", window);

@@ -1,5 +1,4 @@
 #include <TamsuToolKit/Hex.h>
-
 #include <cstdint>
 
 namespace TamsuToolKit::Hex {

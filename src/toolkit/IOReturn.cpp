@@ -1,5 +1,4 @@
 #include <TamsuToolKit/IOReturn.h>
-
 #include <array>
 #include <utility>
 

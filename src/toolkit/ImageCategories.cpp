@@ -1,10 +1,9 @@
 // Categories on NSImage (Tint, Extent, CGImage, Rotate), over QImage.
+#include <QPainter>
 #include <TamsuToolKit/CGImage.h>
 #include <TamsuToolKit/Extent.h>
 #include <TamsuToolKit/Rotate.h>
 #include <TamsuToolKit/Tint.h>
-
-#include <QPainter>
 #include <cmath>
 
 namespace TamsuToolKit {

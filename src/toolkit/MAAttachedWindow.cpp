@@ -1,5 +1,3 @@
-#include <TamsuToolKit/MAAttachedWindow.h>
-
 #include "ScreenSpace.h"
 #include "WindowPolicy.h"
 
@@ -7,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <TamsuToolKit/MAAttachedWindow.h>
 #include <cmath>
 
 namespace TamsuToolKit {

@@ -1,8 +1,7 @@
-#include <TamsuToolKit/MainThread.h>
-
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QThread>
+#include <TamsuToolKit/MainThread.h>
 
 namespace TamsuToolKit::MainThread {
 

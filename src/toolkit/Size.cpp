@@ -1,6 +1,5 @@
-#include <TamsuToolKit/Size.h>
-
 #include <QTextLayout>
+#include <TamsuToolKit/Size.h>
 #include <algorithm>
 
 namespace TamsuToolKit::Size {

@@ -1,16 +1,17 @@
+#include <QIcon>
+#include <QPixmap>
 #include <TamsuToolKit/TKButton.h>
 #include <TamsuToolKit/TextColor.h>
 
-#include <QIcon>
-#include <QPixmap>
-
 namespace TamsuToolKit {
 
-TKButton::TKButton(QWidget* parent) : QPushButton(parent) {
+TKButton::TKButton(QWidget* parent)
+    : QPushButton(parent) {
     setCursor(Qt::PointingHandCursor);
 }
 
-TKButton::TKButton(const QRect& frame, QWidget* parent) : TKButton(parent) {
+TKButton::TKButton(const QRect& frame, QWidget* parent)
+    : TKButton(parent) {
     setGeometry(frame);
 }
 

@@ -1,16 +1,17 @@
-#include <TamsuToolKit/TKImageView.h>
-
 #include <QFile>
 #include <QMetaObject>
 #include <QMutexLocker>
 #include <QPaintEvent>
 #include <QPainter>
+#include <TamsuToolKit/TKImageView.h>
 
 namespace TamsuToolKit {
 
-TKImageView::TKImageView(QWidget* parent) : TKView(parent) {}
+TKImageView::TKImageView(QWidget* parent)
+    : TKView(parent) {}
 
-TKImageView::TKImageView(const QRect& frame, QWidget* parent) : TKView(frame, parent) {}
+TKImageView::TKImageView(const QRect& frame, QWidget* parent)
+    : TKView(frame, parent) {}
 
 QImage TKImageView::image() const {
     QMutexLocker locker(&lock_);
@@ -24,7 +25,8 @@ void TKImageView::setImage(const QImage& image) {
         validImageBounds_ = false;
     }
     // Widgets may only be touched on their own thread.
-    QMetaObject::invokeMethod(this, [this] { update(); }, Qt::AutoConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { update(); }, Qt::AutoConnection);
 }
 
 void TKImageView::setImageURL(const QUrl& url) {
@@ -68,7 +70,7 @@ QRectF TKImageView::imageRectForResizeMode(QSizeF imageSize, QSizeF boundsSize, 
 
 QRectF TKImageView::imageBounds() const {
     QMutexLocker locker(&lock_);
-    if (validImageBounds_) {
+    if (validImageBounds_ && imageBoundsViewSize_ == size()) {
         return imageBounds_;
     }
     if (image_.isNull()) {
@@ -76,6 +78,7 @@ QRectF TKImageView::imageBounds() const {
         return imageBounds_;
     }
     imageBounds_ = imageRectForResizeMode(image_.deviceIndependentSize(), size(), resizeMode_);
+    imageBoundsViewSize_ = size();
     validImageBounds_ = true;
     return imageBounds_;
 }

@@ -1,6 +1,5 @@
-#include <TamsuToolKit/TKLog.h>
-
 #include <QFileInfo>
+#include <TamsuToolKit/TKLog.h>
 #include <cstdarg>
 #include <syslog.h>
 
@@ -15,8 +14,7 @@ QString TKLog::lineFor(const char* file, const char* function, int lineNumber,
         .arg(QString::fromUtf8(function), message);
 }
 
-void TKLog::file(const char* file, const char* function, int lineNumber, const char* format,
-                 ...) {
+void TKLog::file(const char* file, const char* function, int lineNumber, const char* format, ...) {
     va_list args;
     va_start(args, format);
     const QString message = QString::vasprintf(format, args);

@@ -1,14 +1,14 @@
-#include <TamsuToolKit/Fade.h>
-#include <TamsuToolKit/TKPopoverController.h>
-
 #include "ScreenSpace.h"
 
 #include <QWindow>
+#include <TamsuToolKit/Fade.h>
+#include <TamsuToolKit/TKPopoverController.h>
 
 namespace TamsuToolKit {
 
 TKPopoverController::TKPopoverController(QWidget* contentViewController, QObject* parent)
-    : QObject(parent), contentViewController_(contentViewController) {
+    : QObject(parent)
+    , contentViewController_(contentViewController) {
     auto* container = new QWidget;
     container->resize(contentViewController->size());
     contentViewController->setParent(container);

@@ -17,6 +17,11 @@ std::unique_ptr<TKPopoverWindow> TKPopoverWindow::initWithView(QWidget* view, QP
     return std::make_unique<TKPopoverWindow>(view, point, window, side, distance);
 }
 
+std::unique_ptr<TKPopoverWindow> TKPopoverWindow::initWithView(QWidget* view, QPointF point,
+                                                               int side, float distance) {
+    return initWithView(view, point, nullptr, side, distance);
+}
+
 void TKPopoverWindow::setCanBecomeKeyWindow(bool can) {
     canBecomeKeyWindow_ = can;
     applyKeyWindowPolicy();

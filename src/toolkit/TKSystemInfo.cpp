@@ -1,13 +1,13 @@
-#include <TamsuToolKit/TKSystemInfo.h>
-
 #include <QFile>
 #include <QXmlStreamReader>
+#include <TamsuToolKit/TKSystemInfo.h>
 
 namespace TamsuToolKit {
 
 namespace {
 
-const QString kSystemVersionPlist = QStringLiteral("/System/Library/CoreServices/SystemVersion.plist");
+const QString kSystemVersionPlist =
+    QStringLiteral("/System/Library/CoreServices/SystemVersion.plist");
 const QString kOsRelease = QStringLiteral("/etc/os-release");
 
 // The string value of `key` in the top-level dictionary of an XML property list.

@@ -1,8 +1,7 @@
-#include <TamsuToolKit/TKView.h>
-
 #include <QChildEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <TamsuToolKit/TKView.h>
 
 namespace TamsuToolKit {
 
@@ -37,11 +36,13 @@ bool isInputEvent(QEvent::Type type) {
 
 } // namespace
 
-TKView::TKView(QWidget* parent) : QWidget(parent) {
+TKView::TKView(QWidget* parent)
+    : QWidget(parent) {
     updateFocusPolicy();
 }
 
-TKView::TKView(const QRect& frame, QWidget* parent) : TKView(parent) {
+TKView::TKView(const QRect& frame, QWidget* parent)
+    : TKView(parent) {
     setGeometry(frame);
 }
 
@@ -66,8 +67,7 @@ void TKView::setBecomeFirstResponder(bool become) {
 }
 
 void TKView::updateFocusPolicy() {
-    setFocusPolicy(acceptsFirstResponder_ && becomeFirstResponder_ ? Qt::StrongFocus
-                                                                    : Qt::NoFocus);
+    setFocusPolicy(acceptsFirstResponder_ && becomeFirstResponder_ ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 bool TKView::focusNextPrevChild(bool next) {

@@ -1,10 +1,11 @@
-#include <TamsuToolKit/TKWindow.h>
-
 #include "WindowPolicy.h"
+
+#include <TamsuToolKit/TKWindow.h>
 
 namespace TamsuToolKit {
 
-TKWindow::TKWindow(QWidget* parent, Qt::WindowFlags flags) : QWidget(parent, flags) {
+TKWindow::TKWindow(QWidget* parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags) {
     detail::applyKeyWindowPolicy(this, canBecomeKeyWindow_);
 }
 

@@ -1,5 +1,4 @@
 #include <TamsuToolKit/TamsuToolKit.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -92,8 +91,8 @@ QRectF TamsuToolKit::largestRectInRect(const QRectF& rect, double rotatedDegree)
     const Segment d2{{bMinX, bMaxY}, {bMaxX, bMinY}};
 
     QPointF x1, x2, x3, x4;
-    const bool firstTry = cross(x1, d1, left) && cross(x2, d1, right) && cross(x3, d2, top) &&
-                          cross(x4, d2, bottom);
+    const bool firstTry =
+        cross(x1, d1, left) && cross(x2, d1, right) && cross(x3, d2, top) && cross(x4, d2, bottom);
     const bool found = firstTry || (cross(x1, d1, top) && cross(x2, d1, bottom) &&
                                     cross(x3, d2, left) && cross(x4, d2, right));
     if (!found) {

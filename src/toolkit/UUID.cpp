@@ -1,6 +1,5 @@
-#include <TamsuToolKit/UUID.h>
-
 #include <QUuid>
+#include <TamsuToolKit/UUID.h>
 
 namespace TamsuToolKit::UUID {
 

@@ -1,8 +1,7 @@
 #include "pointer/PerspectiveMapping.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <random>
 
 namespace eboard {
@@ -70,11 +69,10 @@ TEST(PerspectiveMapping, CornersLandOnTheirTargetsInAnyConsistentOrder) {
     const std::array<PointF, 4> screen{PointF{192, 972}, PointF{192, 108}, PointF{1728, 972},
                                        PointF{1728, 108}};
     for (int run = 0; run < 200; ++run) {
-        const std::array<PointF, 4> camera{
-            PointF{200 + jitter(random), 150 + jitter(random)},
-            PointF{200 + jitter(random), 600 + jitter(random)},
-            PointF{820 + jitter(random), 150 + jitter(random)},
-            PointF{820 + jitter(random), 600 + jitter(random)}};
+        const std::array<PointF, 4> camera{PointF{200 + jitter(random), 150 + jitter(random)},
+                                           PointF{200 + jitter(random), 600 + jitter(random)},
+                                           PointF{820 + jitter(random), 150 + jitter(random)},
+                                           PointF{820 + jitter(random), 600 + jitter(random)}};
         for (const std::array<int, 4>& order :
              {std::array{0, 1, 2, 3}, std::array{0, 2, 1, 3}, std::array{3, 1, 0, 2}}) {
             Quad source{};
@@ -98,11 +96,11 @@ TEST(PerspectiveMapping, CornersLandOnTheirTargetsInAnyConsistentOrder) {
 TEST(PerspectiveMapping, DegenerateQuadrilateralsAreUnusable) {
     const Quad screen{192, 972, 192, 108, 1728, 972, 1728, 108};
     const Quad cases[] = {
-        {1, 1, 1, 1, 1, 1, 1, 1},             // four equal points: the default record
-        {0, 0, 0, 0, 100, 0, 100, 100},       // two equal corners
-        {0, 0, 100, 100, 200, 200, 0, 300},   // three corners on one line
-        {0, 0, 100, 0, 200, 0, 300, 0},       // all on one line
-        {NAN, 0, 100, 0, 100, 100, 0, 100},   // not a number
+        {1, 1, 1, 1, 1, 1, 1, 1},           // four equal points: the default record
+        {0, 0, 0, 0, 100, 0, 100, 100},     // two equal corners
+        {0, 0, 100, 100, 200, 200, 0, 300}, // three corners on one line
+        {0, 0, 100, 0, 200, 0, 300, 0},     // all on one line
+        {NAN, 0, 100, 0, 100, 100, 0, 100}, // not a number
     };
     for (const Quad& source : cases) {
         PerspectiveTransform t;

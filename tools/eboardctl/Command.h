@@ -30,5 +30,19 @@ int runCalibration(Arguments args, std::FILE* out);
 int runGrade(Arguments args, std::FILE* out);
 int runMap(Arguments args, std::FILE* out);
 int runReplay(Arguments args, std::FILE* out);
+// The camera unit: list, record, play back.
+int runDevices(Arguments args, std::FILE* out);
+int runRecord(Arguments args, std::FILE* out);
+int runPlay(Arguments args, std::FILE* out);
+
+#ifdef EBOARDCTL_BUS_COMMANDS
+// Commands to a running agent over the session bus.
+int runCalibrate(Arguments args, std::FILE* out);
+int runDiagnose(Arguments args, std::FILE* out);
+int runQuit(Arguments args, std::FILE* out);
+int runVersionCommand(Arguments args, std::FILE* out);
+int runSmooth(Arguments args, std::FILE* out);
+int runWatch(Arguments args, std::FILE* out);
+#endif
 
 } // namespace eboardctl

@@ -12,11 +12,14 @@
 #include "pointer/Clock.h"
 #include "pointer/LogPointerSink.h"
 #include "pointer/PerspectiveMapping.h"
+#include "pointer/PointerBackends.h"
 #include "pointer/StrokeInterpretation.h"
 
+#include <chrono>
 #include <fstream>
 #include <limits>
 #include <memory>
+#include <thread>
 
 namespace eboardctl {
 
@@ -66,10 +69,7 @@ int runReplay(Arguments args, std::FILE* out) {
                          "[--screen WxH] [--smooth N] [--pointer log|xtest|uinput]");
     }
     const std::string pointer = options.value("pointer").value_or("log");
-    if (pointer != "log") {
-        if (pointer == "xtest" || pointer == "uinput") {
-            throw Failure("--pointer " + pointer + " is not available in this build; use --pointer log");
-        }
+    if (pointer != "log" && pointer != "xtest" && pointer != "uinput") {
         throw UsageError("unknown pointer '" + pointer + "' (expected log, xtest or uinput)");
     }
     const ScreenSize screen = parseScreenSize(options.value("screen").value_or("1920x1080"));
@@ -95,15 +95,33 @@ int runReplay(Arguments args, std::FILE* out) {
                    stderr);
     }
 
-    eboard::LogPointerSink sink(out);
+    // A log is written at once; a real pointer gets the events at the recording's pace,
+    // so that the desktop sees the same clicks and double clicks.
+    std::unique_ptr<eboard::PointerSink> sink;
+    const bool paced = pointer != "log";
+    if (paced) {
+        std::string error;
+        const auto backend =
+            pointer == "xtest" ? eboard::PointerBackend::XTest : eboard::PointerBackend::Uinput;
+        sink = eboard::makePointerSink(backend, {screen.width, screen.height}, &error);
+        if (!sink) {
+            throw Failure("cannot use --pointer " + pointer + ": " + error);
+        }
+    } else {
+        sink = std::make_unique<eboard::LogPointerSink>(out);
+    }
     eboard::LogDistributedCenter center(out);
     eboard::ManualClock clock(0.0);
-    const Installation installation(sink, clock, center);
+    const Installation installation(*sink, clock, center);
 
     // The unit counts as opened at the start of the recording.
     eboard::resetPointerState();
+    const auto start = std::chrono::steady_clock::now();
     for (const eboard::HidReport& report : reports) {
         clock.setNow(report.seconds());
+        if (paced) {
+            std::this_thread::sleep_until(start + std::chrono::microseconds(report.microseconds));
+        }
         // The device link hands over reports of exactly the unit's size only.
         if (report.bytes.size() == eboard::kUnitReportSize) {
             eboard::checkFrame(eboard::Frame(report.bytes.data(), eboard::kUnitReportSize));

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-
 #include <QTimer>
 #include <QVariant>
+#include <TamsuToolKit/Export.h>
 #include <functional>
 
 // Category NSTimer (Block): timers that call a std::function instead of a

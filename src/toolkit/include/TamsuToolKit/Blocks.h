@@ -1,10 +1,9 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <TamsuToolKit/Export.h>
 #include <functional>
 
 // Category NSAlert (Blocks): an alert shown as a sheet, answering through
@@ -23,10 +22,10 @@ using CancelBlock = std::function<void()>;
 // onDismiss gets the zero-based index of the chosen button among
 // `otherButtonTitles`; onCancel runs when the cancel button was chosen.
 TAMSUTOOLKIT_EXPORT QMessageBox*
-showSheetModalForWindow(QWidget* window, const QString& messageText,
-                        const QString& informativeText, QMessageBox::Icon alertStyle,
-                        const QString& cancelButtonTitle, const QStringList& otherButtonTitles,
-                        QWidget* accessoryView, DismissBlock onDismiss, CancelBlock onCancel);
+showSheetModalForWindow(QWidget* window, const QString& messageText, const QString& informativeText,
+                        QMessageBox::Icon alertStyle, const QString& cancelButtonTitle,
+                        const QStringList& otherButtonTitles, QWidget* accessoryView,
+                        DismissBlock onDismiss, CancelBlock onCancel);
 
 // Completion of the alert shown above; `returnCode` is the platform's code.
 TAMSUTOOLKIT_EXPORT void alertDidEnd(QMessageBox* alert, int returnCode);

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-
 #include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
+#include <TamsuToolKit/Export.h>
 
 // Pure layout rules of the speech-bubble window (MAAttachedWindow). Everything
 // here works in a y-up plane with its origin at the bottom-left of the primary
@@ -42,8 +41,8 @@ TAMSUTOOLKIT_EXPORT double arrowInset(const Style& style, double scale);
 
 // The geometry step: window frame and content-view frame for a content view of
 // `viewSize` whose bubble points at `anchor` (screen coordinates).
-TAMSUTOOLKIT_EXPORT Layout updateGeometry(QSizeF viewSize, QPointF anchor, int side,
-                                          float distance, const Style& style, double scale);
+TAMSUTOOLKIT_EXPORT Layout updateGeometry(QSizeF viewSize, QPointF anchor, int side, float distance,
+                                          const Style& style, double scale);
 
 // The automatic side: first of below, right, left, above that fits on
 // `visibleScreen`, refined to a corner variant against `parentFrame` (pass the

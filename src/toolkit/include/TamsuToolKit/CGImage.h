@@ -1,8 +1,7 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-
 #include <QImage>
+#include <TamsuToolKit/Export.h>
 
 // Category NSImage (CGImage). A CGImage, a bitmap of 8-bit components with
 // premultiplied alpha stored first, maps to QImage::Format_ARGB32_Premultiplied.

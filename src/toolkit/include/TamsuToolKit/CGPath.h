@@ -1,8 +1,7 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-
 #include <QPainterPath>
+#include <TamsuToolKit/Export.h>
 #include <optional>
 
 // Category NSBezierPath (CGPath). NSBezierPath and CGPath both map to QPainterPath.

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-
 #include <QImage>
 #include <QRectF>
+#include <TamsuToolKit/Export.h>
 
 // Category NSImage (Extent).
 namespace TamsuToolKit::Extent {

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-
 #include <QPropertyAnimation>
 #include <QWidget>
+#include <TamsuToolKit/Export.h>
 
 // Category NSWindow (Fade). NSWindow maps to a top-level QWidget; the alpha to
 // QWidget::windowOpacity, animated by a QPropertyAnimation owned by the window.

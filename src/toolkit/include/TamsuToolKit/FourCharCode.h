@@ -1,8 +1,7 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-
 #include <QString>
+#include <TamsuToolKit/Export.h>
 #include <cstdint>
 
 // Category NSNumber (FourCharCode). NSNumber maps to a plain integer.

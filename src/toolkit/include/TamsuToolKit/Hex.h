@@ -1,12 +1,11 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-
 #include <QColor>
 #include <QString>
+#include <TamsuToolKit/Export.h>
 
 // Category NSColor (Hex): colours from "RRGGBB" strings ("#" anywhere and an
-// optional 0x prefix allowed). NSColor maps to QColor (RGB spec, floating point).
+// optional 0x prefix allowed). NSColor maps to QColor (RGB, floating point).
 namespace TamsuToolKit::Hex {
 
 // Bits 16-23 red, 8-15 green, 0-7 blue of the hexadecimal number at the start

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-
 #include <QString>
+#include <TamsuToolKit/Export.h>
 #include <cstdint>
 
 // Category NSString (IOReturn). Linux has no I/O Kit; the table of I/O Kit status

@@ -1,14 +1,13 @@
 #pragma once
 
-#include <TamsuToolKit/BubbleGeometry.h>
-#include <TamsuToolKit/Export.h>
-
 #include <QBrush>
 #include <QColor>
 #include <QImage>
 #include <QPointF>
 #include <QPointer>
 #include <QWidget>
+#include <TamsuToolKit/BubbleGeometry.h>
+#include <TamsuToolKit/Export.h>
 #include <memory>
 
 namespace TamsuToolKit {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <TamsuToolKit/Export.h>
-
 #include <functional>
 
 // Category NSNotificationCenter (MainThread). Qt has no notification centre; the

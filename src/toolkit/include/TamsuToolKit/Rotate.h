@@ -1,9 +1,8 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-
 #include <QImage>
 #include <QSizeF>
+#include <TamsuToolKit/Export.h>
 #include <cstdint>
 
 // Category NSImage (Rotate).

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-
 #include <QFont>
 #include <QSizeF>
 #include <QString>
+#include <TamsuToolKit/Export.h>
 
 // Category NSString (Size). Text layout maps to QTextLayout.
 namespace TamsuToolKit::Size {

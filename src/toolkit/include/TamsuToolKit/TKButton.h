@@ -1,9 +1,8 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-
 #include <QImage>
 #include <QPushButton>
+#include <TamsuToolKit/Export.h>
 
 namespace TamsuToolKit {
 

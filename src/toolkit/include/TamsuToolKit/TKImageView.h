@@ -1,10 +1,9 @@
 #pragma once
 
-#include <TamsuToolKit/TKView.h>
-
 #include <QImage>
 #include <QMutex>
 #include <QUrl>
+#include <TamsuToolKit/TKView.h>
 
 namespace TamsuToolKit {
 
@@ -54,6 +53,9 @@ private:
     int resizeMode_ = ResizeModeFit;
     QUrl imageURL_;
     mutable QRectF imageBounds_;
+    // Qt defers resize events of hidden widgets, so the cache also remembers
+    // the size it was computed for.
+    mutable QSize imageBoundsViewSize_;
 };
 
 } // namespace TamsuToolKit

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-#include <TamsuToolKit/TKPopoverWindow.h>
-
 #include <QObject>
 #include <QPointer>
+#include <TamsuToolKit/Export.h>
+#include <TamsuToolKit/TKPopoverWindow.h>
 #include <cstdint>
 #include <memory>
 

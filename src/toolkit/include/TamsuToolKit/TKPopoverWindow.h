@@ -15,6 +15,8 @@ public:
                                                          QWidget* window = nullptr,
                                                          int side = AutomaticSide,
                                                          float distance = 0.0f);
+    static std::unique_ptr<TKPopoverWindow> initWithView(QWidget* view, QPointF point, int side,
+                                                         float distance = 0.0f);
 
     bool canBecomeKeyWindow() const override { return canBecomeKeyWindow_; }
     void setCanBecomeKeyWindow(bool can);

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-
 #include <QMap>
 #include <QString>
+#include <TamsuToolKit/Export.h>
 #include <optional>
 
 namespace TamsuToolKit {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-
 #include <QColor>
+#include <QEvent>
 #include <QPointer>
 #include <QWidget>
+#include <TamsuToolKit/Export.h>
 #include <functional>
 #include <optional>
 

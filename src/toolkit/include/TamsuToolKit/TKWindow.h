@@ -1,8 +1,7 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-
 #include <QWidget>
+#include <TamsuToolKit/Export.h>
 
 namespace TamsuToolKit {
 

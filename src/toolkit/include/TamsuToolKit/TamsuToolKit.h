@@ -1,9 +1,8 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-
 #include <QPointF>
 #include <QRectF>
+#include <TamsuToolKit/Export.h>
 #include <span>
 
 namespace TamsuToolKit {

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-
 #include <QAbstractButton>
 #include <QColor>
+#include <TamsuToolKit/Export.h>
 
 // Category NSButton (TextColor). The title's foreground colour maps to the
 // button's QPalette::ButtonText colour (all colour groups), which every title the

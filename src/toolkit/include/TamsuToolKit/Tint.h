@@ -1,9 +1,8 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-
 #include <QColor>
 #include <QImage>
+#include <TamsuToolKit/Export.h>
 
 // Category NSImage (Tint). NSImage maps to QImage.
 namespace TamsuToolKit::Tint {

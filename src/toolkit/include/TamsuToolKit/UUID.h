@@ -1,8 +1,7 @@
 #pragma once
 
-#include <TamsuToolKit/Export.h>
-
 #include <QString>
+#include <TamsuToolKit/Export.h>
 
 // Category NSString (UUID).
 namespace TamsuToolKit::UUID {

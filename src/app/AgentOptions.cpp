@@ -1,0 +1,76 @@
+#include "app/AgentOptions.h"
+
+namespace eboard {
+
+namespace {
+
+// Splits "--name=value" or takes the value from the next argument.
+bool takeValue(std::span<const std::string_view> args, std::size_t& i, std::string_view name,
+               std::string_view& value, std::string& error) {
+    const std::string_view arg = args[i];
+    if (arg.size() > name.size() && arg.substr(0, name.size()) == name && arg[name.size()] == '=') {
+        value = arg.substr(name.size() + 1);
+        return true;
+    }
+    if (i + 1 >= args.size()) {
+        error = std::string(name) + " needs a value";
+        return false;
+    }
+    value = args[++i];
+    return true;
+}
+
+bool startsWithOption(std::string_view arg, std::string_view name) {
+    return arg == name || (arg.size() > name.size() && arg.substr(0, name.size()) == name &&
+                           arg[name.size()] == '=');
+}
+
+} // namespace
+
+AgentOptionsResult parseAgentOptions(std::span<const std::string_view> args) {
+    AgentOptionsResult result;
+    for (std::size_t i = 0; i < args.size() && result.error.empty(); ++i) {
+        const std::string_view arg = args[i];
+        std::string_view value;
+        if (arg == "--help" || arg == "-h") {
+            result.options.showHelp = true;
+        } else if (arg == "--version") {
+            result.options.showVersion = true;
+        } else if (startsWithOption(arg, "--device")) {
+            if (takeValue(args, i, "--device", value, result.error)) {
+                if (value.empty()) {
+                    result.error = "--device needs a path";
+                } else {
+                    result.options.devicePath = std::filesystem::path(value);
+                }
+            }
+        } else if (startsWithOption(arg, "--pointer")) {
+            if (takeValue(args, i, "--pointer", value, result.error)) {
+                if (auto backend = parsePointerBackend(value)) {
+                    result.options.pointer = *backend;
+                } else {
+                    result.error = "unknown pointer back end '" + std::string(value) +
+                                   "' (auto, uinput, xtest or log)";
+                }
+            }
+        } else {
+            result.error = "unknown argument '" + std::string(arg) + "' (try --help)";
+        }
+    }
+    return result;
+}
+
+std::string agentUsage() {
+    return "Usage: eBoardAgent [options]\n\n"
+           "Pen driver for the HN-42 camera unit: a tray icon, calibration and the pen as a\n"
+           "mouse. Needs a graphical session and its D-Bus session bus.\n\n"
+           "Options:\n"
+           "  --device PATH     use this hidraw node (or a file or FIFO of reports) as the\n"
+           "                    unit instead of finding it through udev\n"
+           "  --pointer KIND    how pointer events are posted: auto (uinput, else XTest),\n"
+           "                    uinput, xtest, or log (print them instead: a dry run)\n"
+           "  --version         show the version\n"
+           "  --help            show this help\n";
+}
+
+} // namespace eboard

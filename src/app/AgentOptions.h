@@ -1,0 +1,32 @@
+#pragma once
+
+#include "pointer/PointerBackends.h"
+
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace eboard {
+
+// The agent's command line.
+struct AgentOptions {
+    std::optional<std::filesystem::path> devicePath; // use this node instead of discovery
+    PointerBackend pointer = PointerBackend::Automatic;
+    bool showHelp = false;
+    bool showVersion = false;
+};
+
+struct AgentOptionsResult {
+    AgentOptions options;
+    std::string error; // empty when the command line is good
+};
+
+// Accepts "--device PATH", "--pointer auto|uinput|xtest|log" (also as --name=value),
+// "--help"/"-h" and "--version"; anything else is an error naming the culprit.
+AgentOptionsResult parseAgentOptions(std::span<const std::string_view> args);
+
+std::string agentUsage();
+
+} // namespace eboard

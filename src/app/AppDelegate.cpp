@@ -1,0 +1,90 @@
+#include "app/AppDelegate.h"
+
+#include "app/Autostart.h"
+#include "app/DataPaths.h"
+#include "app/JUXPrompt.h"
+#include "app/Log.h"
+#include "app/SessionIntegration.h"
+#include "calibration/CalibrationData.h"
+#include "calibration/SettingArchive.h"
+#include "device/HID_Communication.h"
+#include "device/UnitConstants.h"
+#include "pointer/PointerSink.h"
+#include "pointer/StrokeInterpretation.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QThread>
+
+namespace eboard {
+
+AppDelegate::AppDelegate(DistributedCenter& bus, AgentOptions options)
+    : bus_(bus)
+    , options_(std::move(options)) {}
+
+AppDelegate::~AppDelegate() {
+    if (pointerSink() == pointerSink_.get()) {
+        setPointerSink(nullptr);
+    }
+}
+
+void AppDelegate::applicationDidFinishLaunching() {
+    // A unit that cannot be reached leaves the agent running, shown as disconnected.
+    if (options_.devicePath) {
+        setupHIDManagerForPath(*options_.devicePath);
+    } else {
+        setupHIDManager(kUnitVendorId, kUnitProductId, kUnitUsagePage);
+    }
+
+    prompt_ = &JUXPrompt::getPrompt();
+
+    // An unreadable archive keeps the default points; the reader has said why.
+    const SettingArchiveLoad stored = readSettingArchive(archivePath());
+    if (stored.outcome == SettingArchiveLoad::Outcome::Loaded) {
+        prompt_->setSettingData(stored.data);
+    }
+
+    if (prompt_->bFirstRun()) {
+        addToLoginItem();
+    }
+
+    showScrollBarsAlways();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect frame = screen->geometry();
+        prompt_->setScreenWidth(frame.width());
+        prompt_->setScreenHeight(frame.height());
+    } else {
+        prompt_->setScreenWidth(0);
+        prompt_->setScreenHeight(0);
+    }
+    installPointerSink();
+
+    initCalibrateData();
+
+    QThread::msleep(200);
+
+    bus_.postNotification("AppleShowScrollBarsSettingChanged", "", {});
+}
+
+void AppDelegate::applicationWillTerminate() {
+    closeHIDManager();
+}
+
+void AppDelegate::addToLoginItem() {
+    addToAutostart(QCoreApplication::applicationFilePath().toStdString());
+}
+
+void AppDelegate::installPointerSink() {
+    std::string error;
+    pointerSink_ = makePointerSink(
+        options_.pointer, ScreenGeometry{prompt_->screenWidth(), prompt_->screenHeight()}, &error);
+    if (!pointerSink_) {
+        // The tray and calibration still work; only the pen cannot move the pointer.
+        logWarning("the pen cannot move the pointer: " + error);
+    }
+    setPointerSink(pointerSink_.get());
+}
+
+} // namespace eboard

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QLocale>
+#include <QPixmap>
+#include <QString>
+
+class QCoreApplication;
+
+namespace eboard {
+
+// The application's resource folder: share/eboard next to the executable's bin folder
+// (the same layout in the build tree and after installation). Holds "pictures" and
+// "translations".
+QString resourceFolder();
+
+// A visible text by key from the application's string table; a key without an entry
+// shows itself.
+QString localizedString(const char* key);
+
+// The path of a picture resource. The file name is first looked up in the string table,
+// so a translation can substitute its own picture.
+QString picturePath(const QString& fileName);
+QPixmap loadPicture(const QString& fileName);
+
+// Installs the string table for locale: eboard_<language>.qm, else English, the
+// development language. False when no table could be loaded (keys then show as is).
+bool installTranslations(QCoreApplication& application, const QLocale& locale = QLocale());
+
+} // namespace eboard

@@ -1,0 +1,78 @@
+#include "app/Autostart.h"
+
+#include "app/AtomicFile.h"
+#include "app/DataPaths.h"
+
+#include <cstdlib>
+#include <span>
+#include <string_view>
+
+namespace eboard {
+
+namespace {
+
+constexpr std::string_view kReservedInExec = " \t\n\"'\\><~|&;$*?#()`";
+
+// Quoting of the Exec key, then the key file's own escaping of backslashes.
+std::string execArgument(const std::string& path) {
+    std::string quoted;
+    if (path.find_first_of(kReservedInExec) == std::string::npos) {
+        quoted = path;
+    } else {
+        quoted.push_back('"');
+        for (char c : path) {
+            if (c == '"' || c == '`' || c == '$' || c == '\\') {
+                quoted.push_back('\\');
+            }
+            quoted.push_back(c);
+        }
+        quoted.push_back('"');
+    }
+    std::string escaped;
+    for (char c : quoted) {
+        if (c == '\\') {
+            escaped.push_back('\\');
+        }
+        escaped.push_back(c);
+    }
+    return escaped;
+}
+
+} // namespace
+
+std::filesystem::path autostartDirectory() {
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    if (configHome != nullptr && configHome[0] == '/') {
+        return std::filesystem::path(configHome) / "autostart";
+    }
+    return homeDirectory() / ".config" / "autostart";
+}
+
+std::string autostartEntry(const std::filesystem::path& executable) {
+    return "[Desktop Entry]\n"
+           "Type=Application\n"
+           "Name=eBoard Agent\n"
+           "Comment=Pen driver for the HN-42 camera unit\n"
+           "Exec=" +
+           execArgument(executable.string()) +
+           "\n"
+           "Icon=eboard-agent\n"
+           "Terminal=false\n"
+           "NoDisplay=true\n"
+           "X-GNOME-Autostart-enabled=true\n";
+}
+
+bool addToAutostart(const std::filesystem::path& executable) {
+    std::error_code error;
+    const std::filesystem::path directory = autostartDirectory();
+    std::filesystem::create_directories(directory, error);
+    if (error) {
+        return false;
+    }
+    const std::string text = autostartEntry(executable);
+    return !writeFileAtomically(
+        directory / kAutostartFileName,
+        std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+} // namespace eboard

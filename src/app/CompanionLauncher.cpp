@@ -1,0 +1,169 @@
+#include "app/CompanionLauncher.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <string>
+
+namespace eboard {
+
+namespace {
+
+// \s, \n, \t, \r and \\ of the key file format.
+QString unescapeKeyFileValue(const QString& value) {
+    QString out;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (c != u'\\' || i + 1 == value.size()) {
+            out.append(c);
+            continue;
+        }
+        const QChar next = value[++i];
+        if (next == u's') {
+            out.append(u' ');
+        } else if (next == u'n') {
+            out.append(u'\n');
+        } else if (next == u't') {
+            out.append(u'\t');
+        } else if (next == u'r') {
+            out.append(u'\r');
+        } else {
+            out.append(next);
+        }
+    }
+    return out;
+}
+
+std::optional<QString> execValue(const QString& entryText) {
+    bool inMainGroup = false;
+    for (const QString& rawLine : entryText.split(u'\n')) {
+        const QString line = rawLine.trimmed();
+        if (line.startsWith(u'[')) {
+            inMainGroup = line == QLatin1String("[Desktop Entry]");
+            continue;
+        }
+        if (!inMainGroup || !line.startsWith(QLatin1String("Exec"))) {
+            continue;
+        }
+        const QString rest = line.mid(4).trimmed();
+        if (rest.startsWith(u'=')) {
+            return unescapeKeyFileValue(rest.mid(1).trimmed());
+        }
+    }
+    return std::nullopt;
+}
+
+bool isFieldCode(const QString& argument) {
+    static const QString codes = QStringLiteral("fFuUdDnNickvm");
+    return argument.size() == 2 && argument[0] == u'%' && codes.contains(argument[1]);
+}
+
+} // namespace
+
+std::optional<QString> companionNameFromScript(std::string_view script) {
+    constexpr std::string_view kTell = "tell application \"";
+    const auto start = script.find(kTell);
+    if (start == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto nameStart = start + kTell.size();
+    const auto end = script.find('"', nameStart);
+    if (end == std::string_view::npos || end == nameStart) {
+        return std::nullopt;
+    }
+    const std::string_view name = script.substr(nameStart, end - nameStart);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+std::optional<QStringList> execFromDesktopEntry(const QString& entryText) {
+    const std::optional<QString> exec = execValue(entryText);
+    if (!exec) {
+        return std::nullopt;
+    }
+    QStringList arguments;
+    QString current;
+    bool inQuotes = false;
+    bool hasArgument = false;
+    for (qsizetype i = 0; i < exec->size(); ++i) {
+        const QChar c = (*exec)[i];
+        if (inQuotes) {
+            if (c == u'\\' && i + 1 < exec->size()) {
+                current.append((*exec)[++i]);
+            } else if (c == u'"') {
+                inQuotes = false;
+            } else {
+                current.append(c);
+            }
+        } else if (c == u'"') {
+            inQuotes = true;
+            hasArgument = true;
+        } else if (c == u' ' || c == u'\t') {
+            if (hasArgument) {
+                arguments.append(current);
+            }
+            current.clear();
+            hasArgument = false;
+        } else {
+            current.append(c);
+            hasArgument = true;
+        }
+    }
+    if (inQuotes) {
+        return std::nullopt;
+    }
+    if (hasArgument) {
+        arguments.append(current);
+    }
+    QStringList command;
+    for (QString& argument : arguments) {
+        if (isFieldCode(argument)) {
+            continue;
+        }
+        command.append(argument.replace(QLatin1String("%%"), QLatin1String("%")));
+    }
+    if (command.isEmpty()) {
+        return std::nullopt;
+    }
+    return command;
+}
+
+bool isProgramRunning(const QString& program) {
+    const QDir proc(QStringLiteral("/proc"));
+    const QStringList entries = proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        bool isPid = false;
+        entry.toLongLong(&isPid);
+        if (!isPid) {
+            continue;
+        }
+        QFile comm(proc.filePath(entry + QStringLiteral("/comm")));
+        if (comm.open(QIODevice::ReadOnly) &&
+            QString::fromUtf8(comm.readAll()).trimmed() == program.left(15)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool openCompanion(const QString& name) {
+    const QString stem = name.toLower();
+    const QString entryPath = QStandardPaths::locate(QStandardPaths::ApplicationsLocation,
+                                                     stem + QStringLiteral(".desktop"));
+    if (!entryPath.isEmpty()) {
+        QFile entry(entryPath);
+        if (entry.open(QIODevice::ReadOnly)) {
+            if (auto command = execFromDesktopEntry(QString::fromUtf8(entry.readAll()))) {
+                const QString program = command->takeFirst();
+                return QProcess::startDetached(program, *command);
+            }
+        }
+    }
+    const QString executable = QStandardPaths::findExecutable(stem);
+    if (executable.isEmpty() || isProgramRunning(stem)) {
+        return false;
+    }
+    return QProcess::startDetached(executable, {});
+}
+
+} // namespace eboard

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <string_view>
+
+namespace eboard {
+
+// The application named by the first `tell application "NAME"` of a script such as
+// openSkriboString; nothing when there is none.
+std::optional<QString> companionNameFromScript(std::string_view script);
+
+// The command line of a desktop entry's Exec key: key-file escapes undone, quoted
+// arguments joined, field codes (%f, %U, ...) dropped. Nothing when the entry has no
+// usable Exec in its [Desktop Entry] group.
+std::optional<QStringList> execFromDesktopEntry(const QString& entryText);
+
+// True when a process whose name is program runs for this user's view of /proc.
+bool isProgramRunning(const QString& program);
+
+// Brings up the companion application: its desktop entry ("<name lower-cased>.desktop"
+// in the XDG application folders) is launched, which starts it or, for a single-instance
+// application, raises the running one; without an entry the executable of that name on
+// the PATH is started when it is not running yet. Returns whether something was started.
+// Nothing happens when neither exists.
+bool openCompanion(const QString& name);
+
+} // namespace eboard

@@ -1,0 +1,191 @@
+#include "app/StatusMenu.h"
+
+#include "app/AppResources.h"
+#include "app/CompanionLauncher.h"
+#include "app/DataPaths.h"
+#include "app/JUXPrompt.h"
+#include "app/Log.h"
+#include "app/NotificationCenter.h"
+#include "app/SmoothValue.h"
+#include "calibration/AboutWindowController.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QLocale>
+#include <QMenu>
+#include <QMetaObject>
+#include <QSystemTrayIcon>
+#include <cstdio>
+#include <cstdlib>
+
+namespace eboard {
+
+namespace {
+
+void exitAtOnce(int status) {
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+
+} // namespace
+
+StatusMenu::StatusMenu(CommandBus& bus, std::function<bool()> claimInstance, QObject* parent)
+    : QObject(parent)
+    , bus_(bus)
+    , claimInstance_(std::move(claimInstance))
+    , exitProcess_(exitAtOnce)
+    , clickMenu_(std::make_unique<QMenu>()) {
+    menu_Calibrate_ = clickMenu_->addAction(QString());
+    menu_Diagnosis_ = clickMenu_->addAction(QString());
+    menu_Annotate_ = clickMenu_->addAction(QString());
+    clickMenu_->addSeparator();
+    menu_quit_ = clickMenu_->addAction(QString());
+    connect(menu_Calibrate_, &QAction::triggered, this, [this] { menu_OpenCalibrate(); });
+    connect(menu_Diagnosis_, &QAction::triggered, this, [this] { menu_OpenDiagnosis(); });
+    connect(menu_Annotate_, &QAction::triggered, this, [this] { menu_OpenAnnotate(); });
+    connect(menu_quit_, &QAction::triggered, this, [this] { menu_Quit(); });
+}
+
+StatusMenu::~StatusMenu() {
+    NotificationCenter::defaultCenter().removeObserver(this);
+}
+
+void StatusMenu::setExitFunction(std::function<void(int)> exitProcess) {
+    exitProcess_ = std::move(exitProcess);
+}
+
+void StatusMenu::deduplicateRunningInstances() {
+    if (claimInstance_ && claimInstance_()) {
+        return;
+    }
+    logInfo("eBoardAgent is already running; this copy ends");
+    terminationRequested_ = true;
+    // The ordinary quit path; Qt carries it out once the main loop runs.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                              Qt::QueuedConnection);
+}
+
+void StatusMenu::awakeFromNib() {
+    deduplicateRunningInstances();
+    if (terminationRequested_) {
+        return;
+    }
+
+    menu_Calibrate_->setText(localizedString("menu_calibrate"));
+    menu_Diagnosis_->setText(localizedString("menu_Diagnosis"));
+    menu_Annotate_->setText(localizedString("menu_Annotate"));
+    menu_quit_->setText(localizedString("menu_Quit"));
+
+    statusItem_ = new QSystemTrayIcon(this);
+    statusItem_->setContextMenu(clickMenu_.get());
+    statusItem_->setToolTip(QStringLiteral("eBoard Agent"));
+    setStatusImage(QStringLiteral("ng.png"));
+    // A status item opens its menu on a plain click as well.
+    connect(statusItem_, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger) {
+                    clickMenu_->popup(QCursor::pos());
+                }
+            });
+    statusItem_->show();
+
+    NotificationCenter& local = NotificationCenter::defaultCenter();
+    local.addObserver(this, "hidConnectOK", [this] { connectOK(); });
+    local.addObserver(this, "hidConnectNG", [this] { connectNG(); });
+
+    bus_.addObserver("Quit", [this](const UserInfo&) { quit(); });
+    bus_.addObserver("Version", [this](const UserInfo&) { VersionNum(); });
+    bus_.addObserver("SetSmoothValue",
+                     [this](const UserInfo& userInfo) { SetSmoothValue(userInfo); });
+
+    postCommand("DriverOpened");
+
+    prompt_ = &JUXPrompt::getPrompt();
+    prompt_->setlocale(QLocale().name().toStdString());
+
+    const std::filesystem::path dataDir = dataDirectory();
+    if (CheckFileExit(dataDir)) {
+        prompt_->setBFirstRun(false);
+    } else {
+        prompt_->setBFirstRun(true);
+        CreateDir(dataDir);
+    }
+    prompt_->setIFirstCalibrate(CheckFileExit(thresholdsPath()) ? 1 : 0);
+}
+
+void StatusMenu::connectOK() {
+    setStatusImage(QStringLiteral("ok.png"));
+    prompt_->setConnectionState(1);
+    if (prompt_->iFirstCalibrate() == 0) {
+        postCommand("StartCalibrate");
+    }
+    postCommand("HN42Connected");
+}
+
+void StatusMenu::connectNG() {
+    setStatusImage(QStringLiteral("ng.png"));
+    prompt_->setConnectionState(0);
+    postCommand("HN42DisConnected");
+    prompt_->setBInPrograss(false);
+}
+
+void StatusMenu::quit() {
+    exitProcess_(0);
+}
+
+void StatusMenu::VersionNum() {
+    if (!aboutController_) {
+        // A table without the entry shows the key; the version still follows it.
+        QString versionText = localizedString("about_version");
+        if (!versionText.contains(QLatin1String("%1"))) {
+            versionText += QLatin1String(" %1");
+        }
+        aboutController_ = std::make_unique<AboutWindowController>(
+            versionText.arg(QCoreApplication::applicationVersion()));
+    }
+    aboutController_->showWindow();
+}
+
+void StatusMenu::SetSmoothValue(const UserInfo& userInfo) {
+    JUXPrompt::getPrompt().setIsmooth(smoothValueOf(userInfo));
+}
+
+void StatusMenu::menu_OpenCalibrate() {
+    postCommand("StartCalibrate");
+}
+void StatusMenu::menu_OpenDiagnosis() {
+    postCommand("CompleteCalibrate");
+}
+void StatusMenu::menu_Quit() {
+    postCommand("Quit");
+}
+
+void StatusMenu::menu_OpenAnnotate() {
+    const std::string& script = JUXPrompt::getPrompt().openSkriboString();
+    openCompanion(companionNameFromScript(script).value_or(QStringLiteral("Skribo")));
+}
+
+bool StatusMenu::CheckFileExit(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+bool StatusMenu::CreateDir(const std::filesystem::path& path) {
+    std::error_code error;
+    std::filesystem::create_directories(path, error);
+    return !error;
+}
+
+void StatusMenu::setStatusImage(const QString& fileName) {
+    statusImageName_ = fileName;
+    if (statusItem_ != nullptr) {
+        statusItem_->setIcon(QIcon(picturePath(fileName)));
+    }
+}
+
+void StatusMenu::postCommand(std::string_view name) {
+    bus_.postNotification(name, kCommandObject, {});
+}
+
+} // namespace eboard

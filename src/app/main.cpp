@@ -1,0 +1,73 @@
+// eBoardAgent: the tray agent that turns the HN-42 camera unit's pen into a mouse.
+#include "app/AgentOptions.h"
+#include "app/AppDelegate.h"
+#include "app/AppResources.h"
+#include "app/DBusDistributedCenter.h"
+#include "app/DisplayCheck.h"
+#include "app/SingleInstance.h"
+#include "app/StatusMenu.h"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusError>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    const eboard::AgentOptionsResult parsed = eboard::parseAgentOptions(args);
+    if (!parsed.error.empty()) {
+        std::fprintf(stderr, "eBoardAgent: %s\n", parsed.error.c_str());
+        return 2;
+    }
+    if (parsed.options.showHelp) {
+        std::fputs(eboard::agentUsage().c_str(), stdout);
+        return 0;
+    }
+    if (parsed.options.showVersion) {
+        std::printf("eBoardAgent %s\n", EBOARD_VERSION);
+        return 0;
+    }
+    if (const auto problem = eboard::displayProblem()) {
+        std::fprintf(stderr, "eBoardAgent: %s\n", problem->c_str());
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("eBoardAgent"));
+    QApplication::setApplicationVersion(QStringLiteral(EBOARD_VERSION));
+    // An agent: closing the About window (or any dialog) must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+    eboard::installTranslations(app);
+
+    QDBusConnection connection = QDBusConnection::sessionBus();
+    if (!connection.isConnected()) {
+        std::fprintf(stderr,
+                     "eBoardAgent: no D-Bus session bus (%s); start it inside a desktop "
+                     "session or under dbus-run-session\n",
+                     qPrintable(connection.lastError().message()));
+        return 1;
+    }
+    eboard::DBusDistributedCenter center(connection);
+    if (!center.listen()) {
+        std::fprintf(stderr, "eBoardAgent: cannot listen for commands on the session bus\n");
+        return 1;
+    }
+    eboard::setDistributedCenter(&center);
+
+    eboard::StatusMenu statusMenu(center,
+                                  [&connection] { return eboard::claimAgentBusName(connection); });
+    eboard::AppDelegate delegate(center, parsed.options);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit,
+                     [&delegate] { delegate.applicationWillTerminate(); });
+
+    statusMenu.awakeFromNib();
+    if (!statusMenu.terminationRequested()) {
+        delegate.applicationDidFinishLaunching();
+    }
+    const int status = QApplication::exec();
+    eboard::setDistributedCenter(nullptr);
+    return status;
+}

@@ -1,0 +1,98 @@
+// eboardctl play: writes a recording's reports to a node or FIFO with their original
+// timing, so that `--device PATH` runs the agent without hardware.
+#include "Command.h"
+#include "Options.h"
+#include "device/HidRecording.h"
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <thread>
+#include <unistd.h>
+
+namespace eboardctl {
+
+namespace {
+
+std::vector<eboard::HidReport> readReports(const std::string& path) {
+    std::ifstream in(path);
+    if (!in) {
+        throw Failure("cannot open recording " + path);
+    }
+    eboard::HidRecordingResult result = eboard::readHidRecording(in);
+    if (!result.ok()) {
+        throw Failure(path + ":" + std::to_string(result.errorLine) + ": " + result.error);
+    }
+    return std::move(result.reports);
+}
+
+// One report in one write, so a reader of a hidraw-like node sees it whole.
+bool writeWhole(int fd, std::span<const std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        bytes = bytes.subspan(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd)
+        : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+} // namespace
+
+int runPlay(Arguments args, std::FILE* out) {
+    const Options options(args, {"to"});
+    const std::optional<std::string> to = options.value("to");
+    if (options.positionals().size() != 1 || !to) {
+        throw UsageError("usage: play REC --to PATH");
+    }
+    const std::string recording(options.positionals().front());
+    const std::vector<eboard::HidReport> reports = readReports(recording);
+
+    // A reader that goes away is an error to report, not a reason to die silently.
+    std::signal(SIGPIPE, SIG_IGN);
+    // Blocks on a FIFO until the agent opens it for reading.
+    const Descriptor target(::open(to->c_str(), O_WRONLY | O_CLOEXEC));
+    if (target.get() < 0) {
+        throw Failure("cannot open " + *to + ": " + std::strerror(errno));
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const std::int64_t origin = reports.empty() ? 0 : reports.front().microseconds;
+    std::size_t played = 0;
+    for (const eboard::HidReport& report : reports) {
+        std::this_thread::sleep_until(start +
+                                      std::chrono::microseconds(report.microseconds - origin));
+        if (!writeWhole(target.get(), report.bytes)) {
+            throw Failure("writing to " + *to + " failed after " + std::to_string(played) +
+                          " reports: " + std::strerror(errno));
+        }
+        ++played;
+    }
+    std::fprintf(out, "played %zu reports to %s\n", played, to->c_str());
+    return kSuccess;
+}
+
+} // namespace eboardctl

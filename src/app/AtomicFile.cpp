@@ -1,9 +1,11 @@
 #include "app/AtomicFile.h"
 
+#include "app/FileDescriptor.h"
+
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -11,24 +13,9 @@ namespace eboard {
 
 namespace {
 
-std::error_code lastError() { return {errno, std::generic_category()}; }
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
+std::error_code lastError() {
+    return {errno, std::generic_category()};
+}
 
 std::error_code writeAll(int fd, std::span<const std::uint8_t> bytes) {
     while (!bytes.empty()) {

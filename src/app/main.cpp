@@ -6,10 +6,12 @@
 #include "app/DisplayCheck.h"
 #include "app/SingleInstance.h"
 #include "app/StatusMenu.h"
+#include "app/TerminationSignals.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusError>
+#include <QSocketNotifier>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -62,6 +64,15 @@ int main(int argc, char** argv) {
     eboard::AppDelegate delegate(center, parsed.options);
     QObject::connect(&app, &QCoreApplication::aboutToQuit,
                      [&delegate] { delegate.applicationWillTerminate(); });
+
+    // A logout or `kill` ends the agent through the ordinary quit path, so the unit is
+    // released; without this, SIGTERM would end the process on the spot.
+    eboard::TerminationSignals terminationSignals;
+    QSocketNotifier terminationNotifier(terminationSignals.fd(), QSocketNotifier::Read);
+    QObject::connect(&terminationNotifier, &QSocketNotifier::activated, &app, [&] {
+        terminationSignals.take();
+        QCoreApplication::quit();
+    });
 
     statusMenu.awakeFromNib();
     if (!statusMenu.terminationRequested()) {

@@ -2,6 +2,8 @@
 // timing, so that `--device PATH` runs the agent without hardware.
 #include "Command.h"
 #include "Options.h"
+#include "RecordingFile.h"
+#include "app/FileDescriptor.h"
 #include "device/HidRecording.h"
 
 #include <cerrno>
@@ -16,18 +18,6 @@
 namespace eboardctl {
 
 namespace {
-
-std::vector<eboard::HidReport> readReports(const std::string& path) {
-    std::ifstream in(path);
-    if (!in) {
-        throw Failure("cannot open recording " + path);
-    }
-    eboard::HidRecordingResult result = eboard::readHidRecording(in);
-    if (!result.ok()) {
-        throw Failure(path + ":" + std::to_string(result.errorLine) + ": " + result.error);
-    }
-    return std::move(result.reports);
-}
 
 // One report in one write, so a reader of a hidraw-like node sees it whole.
 bool writeWhole(int fd, std::span<const std::uint8_t> bytes) {
@@ -44,23 +34,6 @@ bool writeWhole(int fd, std::span<const std::uint8_t> bytes) {
     return true;
 }
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd)
-        : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 } // namespace
 
 int runPlay(Arguments args, std::FILE* out) {
@@ -70,12 +43,12 @@ int runPlay(Arguments args, std::FILE* out) {
         throw UsageError("usage: play REC --to PATH");
     }
     const std::string recording(options.positionals().front());
-    const std::vector<eboard::HidReport> reports = readReports(recording);
+    const std::vector<eboard::HidReport> reports = readRecordingFile(recording);
 
     // A reader that goes away is an error to report, not a reason to die silently.
     std::signal(SIGPIPE, SIG_IGN);
     // Blocks on a FIFO until the agent opens it for reading.
-    const Descriptor target(::open(to->c_str(), O_WRONLY | O_CLOEXEC));
+    const eboard::FileDescriptor target(::open(to->c_str(), O_WRONLY | O_CLOEXEC));
     if (target.get() < 0) {
         throw Failure("cannot open " + *to + ": " + std::strerror(errno));
     }

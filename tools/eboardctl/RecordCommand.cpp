@@ -3,6 +3,7 @@
 #include "Command.h"
 #include "Options.h"
 #include "app/NotificationCenter.h"
+#include "app/TerminationSignals.h"
 #include "device/DeviceLink.h"
 #include "device/HidRecording.h"
 #include "device/UdevDeviceFinder.h"
@@ -12,40 +13,11 @@
 #include <chrono>
 #include <csignal>
 #include <optional>
-#include <sys/signalfd.h>
 #include <unistd.h>
 
 namespace eboardctl {
 
 namespace {
-
-// SIGINT and SIGTERM arrive as readable data instead of interrupting the process, so the
-// recording ends between two reports and is flushed whole. Restores the mask on exit.
-class InterruptWatch {
-public:
-    InterruptWatch() {
-        sigemptyset(&mask_);
-        sigaddset(&mask_, SIGINT);
-        sigaddset(&mask_, SIGTERM);
-        sigprocmask(SIG_BLOCK, &mask_, &previous_);
-        fd_ = signalfd(-1, &mask_, SFD_CLOEXEC | SFD_NONBLOCK);
-    }
-    ~InterruptWatch() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-        sigprocmask(SIG_SETMASK, &previous_, nullptr);
-    }
-    InterruptWatch(const InterruptWatch&) = delete;
-    InterruptWatch& operator=(const InterruptWatch&) = delete;
-
-    int fd() const { return fd_; }
-
-private:
-    sigset_t mask_{};
-    sigset_t previous_{};
-    int fd_ = -1;
-};
 
 class Recorder {
 public:
@@ -102,7 +74,7 @@ int runRecord(Arguments args, std::FILE* out) {
     static char name[] = "eboardctl";
     static char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
-    InterruptWatch interrupts;
+    eboard::TerminationSignals interrupts;
     if (interrupts.fd() < 0) {
         throw Failure("cannot watch for interrupts");
     }

@@ -3,6 +3,7 @@
 #include "Command.h"
 #include "Options.h"
 #include "RecordFile.h"
+#include "RecordingFile.h"
 #include "app/DistributedCenter.h"
 #include "app/JUXPrompt.h"
 #include "app/LogDistributedCenter.h"
@@ -24,18 +25,6 @@
 namespace eboardctl {
 
 namespace {
-
-std::vector<eboard::HidReport> readRecording(const std::string& path) {
-    std::ifstream in(path);
-    if (!in) {
-        throw Failure("cannot open recording " + path);
-    }
-    eboard::HidRecordingResult result = eboard::readHidRecording(in);
-    if (!result.ok()) {
-        throw Failure(path + ":" + std::to_string(result.errorLine) + ": " + result.error);
-    }
-    return std::move(result.reports);
-}
 
 // Installs the replay's sink, clock and announcement log for the run, and takes them
 // out again however the run ends.
@@ -79,7 +68,7 @@ int runReplay(Arguments args, std::FILE* out) {
         throw UsageError("invalid smoothing '" + std::to_string(smooth) + "'");
     }
     const std::vector<eboard::HidReport> reports =
-        readRecording(std::string(options.positionals()[0]));
+        readRecordingFile(std::string(options.positionals()[0]));
 
     // The agent's start-up: stored record, screen size, targets and mapping; pointer mode.
     eboard::JUXPrompt& prompt = eboard::JUXPrompt::getPrompt();

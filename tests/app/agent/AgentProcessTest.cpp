@@ -82,6 +82,16 @@ TEST_F(AgentProcessTest, QuitEndsAtOnceWithStatusZero) {
     EXPECT_EQ(agent.waitForExit(5000), 0);
 }
 
+TEST_F(AgentProcessTest, TerminationSignalEndsThroughTheOrdinaryQuitPath) {
+    // A session logout sends SIGTERM: the agent must release the unit and exit normally,
+    // not die by the signal.
+    AgentProcess agent(home.path());
+    agent.start();
+    ASSERT_TRUE(watcher.waitFor("DriverOpened"));
+    agent.process.terminate();
+    EXPECT_EQ(agent.waitForExit(5000), 0);
+}
+
 TEST_F(AgentProcessTest, VersionTwiceShowsOneAboutWindow) {
     AgentProcess agent(home.path());
     agent.start();

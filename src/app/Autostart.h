@@ -12,7 +12,7 @@ inline constexpr char kAutostartFileName[] = "eBoardAgent.desktop";
 std::filesystem::path autostartDirectory();
 
 // The entry's text for the agent at executable: Exec quoted as the Desktop Entry
-// Specification requires, so paths with blanks or quotes start the right program.
+// standard requires, so paths with blanks or quotes start the right program.
 std::string autostartEntry(const std::filesystem::path& executable);
 
 // Writes the entry (creating the folder). Failures are silent, as for the login items:

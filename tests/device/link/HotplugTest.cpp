@@ -118,7 +118,7 @@ TEST_F(HotplugTest, RemovalOfAnotherDeviceChangesNothing) {
     MockUnit unit;
     bed->plug(unit);
     MockUnit keyboard;
-    bed->plug(keyboard, UnitSpec{0x046D, 0xC31C, unitDescriptor()});
+    bed->plug(keyboard, UnitTraits{0x046D, 0xC31C, unitDescriptor()});
     startLink();
     keyboard.unplug();
     settle();
@@ -176,17 +176,17 @@ TEST_F(HotplugTest, PreviewModeFramesReachTheFrameCheck) {
 
 struct MismatchCase {
     const char* what;
-    UnitSpec spec;
+    UnitTraits traits;
 };
 
 class UnitMismatchTest : public HotplugTest, public ::testing::WithParamInterface<MismatchCase> {};
 
 TEST_P(UnitMismatchTest, NeverConnects) {
     MockUnit present;
-    bed->plug(present, GetParam().spec);
+    bed->plug(present, GetParam().traits);
     startLink();
     MockUnit pluggedLater;
-    bed->plug(pluggedLater, GetParam().spec);
+    bed->plug(pluggedLater, GetParam().traits);
     settle();
     EXPECT_EQ(connects, 0);
     EXPECT_FALSE(link->isHeld());
@@ -219,7 +219,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(HotplugTest, ReportIdCountsTowardsTheReportSize) {
     MockUnit unit;
-    bed->plug(unit, UnitSpec{0x2A3C, 0x1201, withReportId(19)});
+    bed->plug(unit, UnitTraits{0x2A3C, 0x1201, withReportId(19)});
     startLink();
     EXPECT_EQ(connects, 1);
 }
@@ -277,9 +277,9 @@ TEST_F(HotplugTest, EboardctlDevicesListsUnitsAndWhyTheyAreUnusable) {
     MockUnit unit;
     bed->plug(unit);
     MockUnit wrongSize;
-    bed->plug(wrongSize, UnitSpec{0x2A3C, 0x1201, unitDescriptor(64)});
+    bed->plug(wrongSize, UnitTraits{0x2A3C, 0x1201, unitDescriptor(64)});
     MockUnit mouse;
-    bed->plug(mouse, UnitSpec{0x046D, 0xC077, unitDescriptor(4, 0x01)});
+    bed->plug(mouse, UnitTraits{0x046D, 0xC077, unitDescriptor(4, 0x01)});
     // The child inherits the preload and the testbed from this process.
     std::FILE* pipe = ::popen(EBOARD_BIN_DIR "/eboardctl devices", "r");
     ASSERT_NE(pipe, nullptr);

@@ -55,13 +55,13 @@ MockUnitBed::MockUnitBed()
     std::filesystem::create_directories(root_ + "/dev");
 }
 
-void MockUnitBed::plug(MockUnit& unit, const UnitSpec& spec) {
+void MockUnitBed::plug(MockUnit& unit, const UnitTraits& traits) {
     const unsigned index = nextIndex_++;
     char hidName[64];
-    std::snprintf(hidName, sizeof hidName, "0003:%04X:%04X.%04X", spec.vendor & 0xFFFF,
-                  spec.product & 0xFFFF, index + 1);
+    std::snprintf(hidName, sizeof hidName, "0003:%04X:%04X.%04X", traits.vendor & 0xFFFF,
+                  traits.product & 0xFFFF, index + 1);
     char hidId[64];
-    std::snprintf(hidId, sizeof hidId, "0003:%08X:%08X", spec.vendor, spec.product);
+    std::snprintf(hidId, sizeof hidId, "0003:%08X:%08X", traits.vendor, traits.product);
     const std::string name = "hidraw" + std::to_string(index);
     const std::string devnum = std::to_string(kHidrawMajor) + ":" + std::to_string(index);
     const std::string minor = std::to_string(index);
@@ -70,7 +70,7 @@ void MockUnitBed::plug(MockUnit& unit, const UnitSpec& spec) {
     unit.hid_ =
         takeString(umockdev_testbed_add_device(bed_, "hid", hidName, nullptr, nullptr, "HID_ID",
                                                hidId, "HID_NAME", "Mock HN-42", nullptr));
-    std::vector<std::uint8_t> descriptor = spec.descriptor; // the C API takes a mutable pointer
+    std::vector<std::uint8_t> descriptor = traits.descriptor; // the C API takes a mutable pointer
     umockdev_testbed_set_attribute_binary(bed_, unit.hid_.c_str(), "report_descriptor",
                                           descriptor.data(), descriptor.size());
 

@@ -16,7 +16,7 @@ namespace eboard::testing {
 std::vector<std::uint8_t> unitDescriptor(std::uint8_t reportCount = 20,
                                          std::uint8_t usagePage = 0x0C);
 
-struct UnitSpec {
+struct UnitTraits {
     std::uint32_t vendor = 0x2A3C;
     std::uint32_t product = 0x1201;
     std::vector<std::uint8_t> descriptor = unitDescriptor();
@@ -60,7 +60,7 @@ public:
     static MockUnitBed& instance();
 
     // Adds the hid device and its hidraw node, which sends the "add" uevent.
-    void plug(MockUnit& unit, const UnitSpec& spec = {});
+    void plug(MockUnit& unit, const UnitTraits& traits = {});
 
 private:
     MockUnitBed();

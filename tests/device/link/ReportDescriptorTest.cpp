@@ -1,4 +1,4 @@
-// Report descriptors of real device kinds, written out from the HID 1.11 specification's
+// Report descriptors of real device kinds, written out from the HID 1.11 standard's
 // examples and the descriptors such devices commonly carry, plus malformed ones.
 #include "device/ReportDescriptor.h"
 

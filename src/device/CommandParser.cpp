@@ -2,6 +2,7 @@
 
 #include "app/DataPaths.h"
 #include "app/JUXPrompt.h"
+#include "app/Log.h"
 #include "app/NotificationCenter.h"
 #include "calibration/SettingArchive.h"
 #include "pointer/PerspectiveMapping.h"
@@ -136,8 +137,12 @@ void completeCalibration() {
     record.setRaw3_Y(source[7]);
     prompt.setIFirstCalibrate(1);
 
-    // A failed write leaves the new mapping in force until the agent ends.
-    (void)writeSettingArchive(archivePath(), record);
+    // A failed write leaves the new mapping in force until the agent ends; say so, since
+    // the calibration will be gone at the next start.
+    if (const std::error_code error = writeSettingArchive(archivePath(), record)) {
+        logWarning("cannot store the calibration in " + archivePath().string() + " (" +
+                   error.message() + "); it holds until the agent ends");
+    }
 
     prompt.setCurrentStatus(JUXPrompt::kPointerMode);
     post("CalibrateFinish");

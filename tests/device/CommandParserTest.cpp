@@ -305,7 +305,10 @@ TEST_F(CalibrationCompletionTest, SolvesStoresArchivesAndReturnsToPointerMode) {
 
 TEST_F(CalibrationCompletionTest, AnUnwritableArchiveStillCompletesInMemory) {
     std::filesystem::remove_all(dataDirectory(home));
+    ::testing::internal::CaptureStderr();
     feed(noPointFrame());
+    const std::string warning = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(warning.find(archivePath(home).string()), std::string::npos) << warning;
     EXPECT_EQ(notified, (std::vector<std::string>{"CalibrateFinish"}));
     EXPECT_EQ(JUXPrompt::getPrompt().iFirstCalibrate(), 1);
     EXPECT_TRUE(penToScreenMapping().isUsable());

@@ -13,7 +13,8 @@ namespace {
 
 constexpr std::string_view kReservedInExec = " \t\n\"'\\><~|&;$*?#()`";
 
-// Quoting of the Exec key, then the key file's own escaping of backslashes.
+// Quoting of the Exec key (a literal % is %%, else it reads as a field code), then the
+// key file's own escapes, so that no character of the path can end the line.
 std::string execArgument(const std::string& path) {
     std::string quoted;
     if (path.find_first_of(kReservedInExec) == std::string::npos) {
@@ -30,10 +31,25 @@ std::string execArgument(const std::string& path) {
     }
     std::string escaped;
     for (char c : quoted) {
-        if (c == '\\') {
-            escaped.push_back('\\');
+        switch (c) {
+        case '\\':
+            escaped += "\\\\";
+            break;
+        case '\n':
+            escaped += "\\n";
+            break;
+        case '\t':
+            escaped += "\\t";
+            break;
+        case '\r':
+            escaped += "\\r";
+            break;
+        case '%':
+            escaped += "%%";
+            break;
+        default:
+            escaped.push_back(c);
         }
-        escaped.push_back(c);
     }
     return escaped;
 }

@@ -2,6 +2,7 @@
 
 #include <X11/Xlib.h>
 #include <cstdlib>
+#include <string_view>
 
 namespace eboard {
 
@@ -10,10 +11,18 @@ bool isSet(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr && value[0] != '\0';
 }
+
+// QT_QPA_PLATFORM names a list of choices ("xcb", "xcb:arg", "wayland;xcb"): Qt tries
+// the first one, and without a display xcb aborts the process instead of failing.
+bool platformChoiceIsXcb() {
+    const std::string_view platform = std::getenv("QT_QPA_PLATFORM");
+    const std::string_view first = platform.substr(0, platform.find_first_of(":;"));
+    return first == "xcb";
+}
 } // namespace
 
 std::optional<std::string> displayProblem() {
-    if (isSet("QT_QPA_PLATFORM") || isSet("WAYLAND_DISPLAY")) {
+    if (isSet("QT_QPA_PLATFORM") ? !platformChoiceIsXcb() : isSet("WAYLAND_DISPLAY")) {
         return std::nullopt;
     }
     if (!isSet("DISPLAY")) {

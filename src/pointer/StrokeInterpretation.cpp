@@ -32,6 +32,15 @@ std::int64_t axisDistance(float from, float to) {
                                   : static_cast<std::int64_t>(kInt32Bound);
 }
 
+// Compared in whole microseconds, the resolution of recorded time stamps: a difference of
+// decimal seconds is not exact in binary (2.3 - 2.0 < 0.3), which would make lifts exactly
+// 0.3 s apart double-click.
+bool isDoubleClickGap(double seconds) {
+    constexpr double kMicroseconds = 1e6;
+    return std::round(seconds * kMicroseconds) <
+           std::round(StrokeRules::kDoubleClickInterval * kMicroseconds);
+}
+
 PointD toPointD(PointF p) {
     return PointD{p.x, p.y};
 }
@@ -108,7 +117,7 @@ void lift(PointerState& state) {
     });
     state.sampleCount = 0;
     const double now = pointerClock().now();
-    if (now - state.lastReleaseTime < StrokeRules::kDoubleClickInterval) {
+    if (isDoubleClickGap(now - state.lastReleaseTime)) {
         withMouse(state, [&](MouseSimulator& mouse) {
             mouse.leftMouseDoubleClick(toPointD(state.anchor));
         });

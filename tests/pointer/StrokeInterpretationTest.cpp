@@ -119,6 +119,38 @@ INSTANTIATE_TEST_SUITE_P(Gaps, DoubleClickTiming,
                                            LiftGap{0.299, true}, LiftGap{0.3, false},
                                            LiftGap{0.301, false}, LiftGap{2.0, false}));
 
+// Lift times as a recording gives them, in whole microseconds; decimal seconds are not
+// exact in binary, and 2.3 - 2.0 falls just short of 0.3.
+struct RecordedLifts {
+    std::int64_t firstMicroseconds;
+    std::int64_t secondMicroseconds;
+    bool doubleClick;
+};
+class RecordedLiftTiming : public StrokeTest,
+                           public ::testing::WithParamInterface<RecordedLifts> {};
+
+TEST_P(RecordedLiftTiming, ExactlyThreeTenthsApartIsNoDoubleClick) {
+    const auto at = [](std::int64_t microseconds) {
+        return static_cast<double>(microseconds) / 1e6;
+    };
+    clock.setNow(at(GetParam().firstMicroseconds));
+    penAt(300, 300);
+    penUp();
+    penAt(300, 300);
+    clock.setNow(at(GetParam().secondMicroseconds));
+    take();
+    penUp();
+    EXPECT_EQ(take().size(), GetParam().doubleClick ? 3u : 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stamps, RecordedLiftTiming,
+                         ::testing::Values(RecordedLifts{2'000'000, 2'300'000, false},
+                                           RecordedLifts{2'000'000, 2'299'999, true},
+                                           RecordedLifts{17'000'000, 17'300'000, false},
+                                           RecordedLifts{1'234'567, 1'534'567, false},
+                                           RecordedLifts{1'234'567, 1'534'566, true},
+                                           RecordedLifts{700'000, 1'000'000, false}));
+
 TEST_F(StrokeTest, ALiftSoonAfterTheUnitOpenedDoubleClicks) {
     penAt(50, 50);
     clock.setNow(100.2);

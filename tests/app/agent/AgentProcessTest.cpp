@@ -192,19 +192,30 @@ TEST_F(AgentProcessTest, EboardctlDrivesTheAgentAndWatchesTheBus) {
 
 TEST_F(AgentProcessTest, WithoutADisplayItSaysSoAndFails) {
     struct Case {
-        const char* display; // nullptr: unset
+        const char* display;  // nullptr: unset
+        const char* platform; // QT_QPA_PLATFORM; nullptr: unset
         const char* message;
     };
-    for (const Case& c : {Case{nullptr, "no display"}, Case{":4711", "cannot open display"}}) {
+    // Qt itself aborts (SIGABRT) when the xcb platform it was told to use has no display.
+    const Case cases[] = {
+        {nullptr, nullptr, "no display"},
+        {":4711", nullptr, "cannot open display"},
+        {nullptr, "xcb", "no display"},
+        {":4711", "xcb:nograb", "cannot open display"},
+    };
+    for (const Case& c : cases) {
         AgentProcess agent(home.path());
         agent.environment.remove("WAYLAND_DISPLAY");
+        if (c.platform != nullptr) {
+            agent.environment.insert("QT_QPA_PLATFORM", c.platform);
+        }
         if (c.display == nullptr) {
             agent.environment.remove("DISPLAY");
         } else {
             agent.environment.insert("DISPLAY", c.display);
         }
         agent.start();
-        EXPECT_EQ(agent.waitForExit(), 1);
+        EXPECT_EQ(agent.waitForExit(), 1) << c.message << " " << (c.platform ? c.platform : "");
         EXPECT_NE(agent.errorOutput().indexOf(c.message), -1) << c.message;
     }
     EXPECT_EQ(watcher.count("DriverOpened"), 0);

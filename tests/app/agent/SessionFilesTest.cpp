@@ -33,12 +33,20 @@ TEST(Autostart, ExecIsQuotedOnlyWhenThePathNeedsIt) {
         // then escapes once more.
         {"/opt/$x\"y/eBoardAgent", "Exec=\"/opt/\\\\$x\\\\\"y/eBoardAgent\"\n"},
         {"/opt/a\\b/eBoardAgent", "Exec=\"/opt/a\\\\\\\\b/eBoardAgent\"\n"},
+        // A bare % would start a field code.
+        {"/opt/100%/eBoardAgent", "Exec=/opt/100%%/eBoardAgent\n"},
+        // A line break in the path must not end the Exec line.
+        {"/opt/a\nb/eBoardAgent", "Exec=\"/opt/a\\nb/eBoardAgent\"\n"},
     };
     for (const auto& c : cases) {
         const std::string entry = autostartEntry(c.path);
         EXPECT_NE(entry.find(c.exec), std::string::npos) << c.path << "\n" << entry;
         EXPECT_EQ(entry.rfind("[Desktop Entry]\n", 0), 0u);
         EXPECT_NE(entry.find("Type=Application\n"), std::string::npos);
+        // A desktop-entry reader gets the path back unchanged.
+        const auto command = execFromDesktopEntry(QString::fromStdString(entry));
+        ASSERT_TRUE(command) << c.path;
+        EXPECT_EQ(*command, QStringList{QString::fromStdString(c.path)}) << c.path;
     }
 }
 

@@ -5,7 +5,7 @@
 #include "device/CommandParser.h"
 #include "device/HidRecording.h"
 #include "pointer/Clock.h"
-#include "pointer/PerspectiveMapping.h"
+#include "pointer/ProjectiveMapping.h"
 #include "pointer/PointerSink.h"
 #include "pointer/StrokeInterpretation.h"
 

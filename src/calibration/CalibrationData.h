@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Point.h"
-#include "pointer/PerspectiveMapping.h"
+#include "pointer/ProjectiveMapping.h"
 
 #include <array>
 #include <cstdint>

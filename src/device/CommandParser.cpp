@@ -5,7 +5,7 @@
 #include "app/Log.h"
 #include "app/NotificationCenter.h"
 #include "calibration/SettingArchive.h"
-#include "pointer/PerspectiveMapping.h"
+#include "pointer/ProjectiveMapping.h"
 #include "pointer/StrokeInterpretation.h"
 
 #include <cstddef>

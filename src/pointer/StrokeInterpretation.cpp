@@ -3,7 +3,7 @@
 #include "app/DistributedCenter.h"
 #include "app/JUXPrompt.h"
 #include "pointer/Clock.h"
-#include "pointer/PerspectiveMapping.h"
+#include "pointer/ProjectiveMapping.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include "app/JUXPrompt.h"
 #include "calibration/CalibrationData.h"
 #include "calibration/SettingArchive.h"
-#include "pointer/PerspectiveMapping.h"
+#include "pointer/ProjectiveMapping.h"
 
 #include <cstdio>
 #include <filesystem>

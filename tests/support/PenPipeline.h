@@ -5,7 +5,7 @@
 #include "app/DistributedCenter.h"
 #include "app/JUXPrompt.h"
 #include "device/CommandParser.h"
-#include "pointer/PerspectiveMapping.h"
+#include "pointer/ProjectiveMapping.h"
 #include "pointer/StrokeInterpretation.h"
 
 #include <array>

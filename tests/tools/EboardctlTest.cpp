@@ -1,11 +1,10 @@
 // Runs the eboardctl binary as a user would and checks what it prints.
 #include "support/TempDir.h"
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstdio>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 namespace {
@@ -18,12 +17,14 @@ struct CommandResult {
     std::string out;
 };
 
-std::string quoted(const std::string& text) { return "'" + text + "'"; }
+std::string quoted(const std::string& text) {
+    return "'" + text + "'";
+}
 
 // Runs eboardctl with HOME pointing at home; stderr goes to stdout after a "ERR:" mark
 // only where tests ask for it.
 CommandResult eboardctl(const std::string& arguments, const std::filesystem::path& home,
-              bool withStderr = false) {
+                        bool withStderr = false) {
     const std::string command = "HOME=" + quoted(home.string()) + " " EBOARD_BIN_DIR "/eboardctl " +
                                 arguments + (withStderr ? " 2>&1" : " 2>/dev/null");
     CommandResult run;
@@ -42,7 +43,8 @@ CommandResult eboardctl(const std::string& arguments, const std::filesystem::pat
 
 TEST(EboardctlCalibration, SetThenPrintGivesTheSameValuesBitForBit) {
     TempDir home;
-    const CommandResult set = eboardctl("calibration set 0.1 -3.75 1024 1e-40 3.4028235e38 640.25 100000 7", home.path());
+    const CommandResult set =
+        eboardctl("calibration set 0.1 -3.75 1024 1e-40 3.4028235e38 640.25 100000 7", home.path());
     ASSERT_EQ(set.status, 0);
     EXPECT_EQ(set.out, "");
     const CommandResult get = eboardctl("calibration", home.path());
@@ -56,9 +58,11 @@ TEST(EboardctlCalibration, SetThenPrintGivesTheSameValuesBitForBit) {
                        "RawPoint3_X 100000\n"
                        "RawPoint3_Y 7\n");
     // Feeding the printed values back stores the same bits.
-    const CommandResult again = eboardctl("calibration set 0.100000001 -3.75 1024 9.9999461e-41 3.40282347e+38 "
-                                "640.25 100000 7 --file " + quoted((home / "copy.archive").string()),
-                                home.path());
+    const CommandResult again =
+        eboardctl("calibration set 0.100000001 -3.75 1024 9.9999461e-41 3.40282347e+38 "
+                  "640.25 100000 7 --file " +
+                      quoted((home / "copy.archive").string()),
+                  home.path());
     ASSERT_EQ(again.status, 0);
     EXPECT_EQ(eboard::testing::readBytes(home / "copy.archive"),
               eboard::testing::readBytes(home / "Library/HN-42_driver/eBoardSetting.archive"));
@@ -68,9 +72,12 @@ TEST(EboardctlCalibration, WrittenArchiveIsAFoundationKeyedArchive) {
     TempDir home;
     const std::string values = "12.5 0.1 1 1 0 640.25 100000 -3.75";
     ASSERT_EQ(eboardctl("calibration set " + values, home.path()).status, 0);
-    const std::string checker = std::string(EBOARD_TEST_DATA_DIR) + "/../tools/check_keyed_archive.py";
+    const std::string checker =
+        std::string(EBOARD_TEST_DATA_DIR) + "/../tools/check_keyed_archive.py";
     const std::string archive = (home / "Library/HN-42_driver/eBoardSetting.archive").string();
-    FILE* pipe = ::popen(("python3 " + quoted(checker) + " " + quoted(archive) + " " + values + " 2>&1").c_str(), "r");
+    FILE* pipe = ::popen(
+        ("python3 " + quoted(checker) + " " + quoted(archive) + " " + values + " 2>&1").c_str(),
+        "r");
     ASSERT_NE(pipe, nullptr);
     std::string problems;
     std::array<char, 512> buffer{};
@@ -83,12 +90,14 @@ TEST(EboardctlCalibration, WrittenArchiveIsAFoundationKeyedArchive) {
 
 TEST(EboardctlCalibration, ReadsFoundationsOwnArchive) {
     TempDir home;
-    const CommandResult run = eboardctl("calibration --file " +
-                                  quoted(eboard::testing::plistFixture("settingdata-legacy-sample.bplist")),
-                              home.path());
+    const CommandResult run =
+        eboardctl("calibration --file " +
+                      quoted(eboard::testing::plistFixture("settingdata-legacy-sample.bplist")),
+                  home.path());
     ASSERT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "RawPoint0_X 12.5\nRawPoint0_Y 0.100000001\nRawPoint1_X 1\nRawPoint1_Y 1\n"
-                       "RawPoint2_X 0\nRawPoint2_Y 640.25\nRawPoint3_X 100000\nRawPoint3_Y -3.75\n");
+    EXPECT_EQ(run.out,
+              "RawPoint0_X 12.5\nRawPoint0_Y 0.100000001\nRawPoint1_X 1\nRawPoint1_Y 1\n"
+              "RawPoint2_X 0\nRawPoint2_Y 640.25\nRawPoint3_X 100000\nRawPoint3_Y -3.75\n");
 }
 
 TEST(EboardctlErrors, BadInputGivesOneLineAndANonZeroStatus) {
@@ -131,17 +140,20 @@ TEST(EboardctlGrade, GradesTheStoredRecordAndCreatesTheThresholdsFile) {
     ASSERT_EQ(diagnosis.status, 0);
     EXPECT_EQ(diagnosis.out, "area_percent 156\nedge_percent 100\nedge_flag 0\nlong_edge_flag 1\n"
                              "result excellent\n");
-    EXPECT_EQ(eboard::testing::readText(home / "Library/HN-42_driver/checkvalue.dat"),
-              eboard::testing::readText(eboard::testing::plistFixture("areaconfig-apple.xml.plist")));
+    EXPECT_EQ(
+        eboard::testing::readText(home / "Library/HN-42_driver/checkvalue.dat"),
+        eboard::testing::readText(eboard::testing::plistFixture("areaconfig-apple.xml.plist")));
 
     // A small, lopsided quadrilateral with edited thresholds.
     ASSERT_EQ(eboardctl("calibration set 100 100 400 100 100 300 400 400", home.path()).status, 0);
     const auto thresholds = home / "t.plist";
     eboard::testing::writeText(thresholds, "<plist><dict><key>AreaPer2</key><integer>5</integer>"
                                            "<key>EdgePer</key><string>80</string></dict></plist>");
-    const CommandResult normal = eboardctl("grade --thresholds " + quoted(thresholds.string()), home.path());
+    const CommandResult normal =
+        eboardctl("grade --thresholds " + quoted(thresholds.string()), home.path());
     ASSERT_EQ(normal.status, 0);
-    // Triangles 300x300/2 and 300x200/2 twice-areas 90000 and 60000 -> (70312 + 46875) * 100 / 786432.
+    // Triangles 300x300/2 and 300x200/2 twice-areas 90000 and 60000 -> (70312 + 46875) * 100 /
+    // 786432.
     EXPECT_EQ(normal.out, "area_percent 14\nedge_percent 66\nedge_flag 1\nlong_edge_flag 1\n"
                           "result normal-end\n");
 }
@@ -157,6 +169,39 @@ TEST(EboardctlMap, MapsThroughTheStoredCalibration) {
     const CommandResult degenerate = eboardctl("map 512 384 --screen 1920x1080", home.path());
     EXPECT_EQ(degenerate.status, 0);
     EXPECT_EQ(degenerate.out, "unusable\n");
+}
+
+TEST(EboardctlPlay, AByteStreamGetsOnlyUnitSizedReportsInOrder) {
+    TempDir home;
+    const std::string frame = "01 55 5d 04 01 00 02 00 00 00 00 00 00 00 00 00 00 00 00 00";
+    eboard::testing::writeText(
+        home / "unit.rec",
+        "# recording\nN: HN-42\n"
+        "E: 000000.000000 20 " +
+            frame +
+            "\n"
+            "E: 000000.010000 19 01 55 5d 04 01 00 02 00 00 00 00 00 00 00 00 00 00 00 00\n"
+            "E: 000000.020000 20 " +
+            frame + "\n");
+    const auto target = home / "stream";
+    eboard::testing::writeText(target, "");
+    const CommandResult run = eboardctl("play " + quoted((home / "unit.rec").string()) + " --to " +
+                                            quoted(target.string()),
+                                        home.path(), true);
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_THAT(run.out, HasSubstr("skipped 1 reports not 20 bytes long"));
+    EXPECT_THAT(run.out, HasSubstr("played 2 reports to"));
+    const std::vector<std::uint8_t> written = eboard::testing::readBytes(target);
+    ASSERT_EQ(written.size(), 40u);
+    EXPECT_EQ(written[0], 0x01);
+    EXPECT_EQ(written[20], 0x01);
+    EXPECT_EQ(written[22], 0x5D);
+
+    const CommandResult broken = eboardctl("play " + quoted((home / "missing.rec").string()) +
+                                               " --to " + quoted(target.string()),
+                                           home.path(), true);
+    EXPECT_NE(broken.status, 0);
+    EXPECT_THAT(broken.out, HasSubstr("cannot open recording"));
 }
 
 TEST(Eboardctl, HelpAndVersion) {

@@ -3,7 +3,7 @@
 #include "RecordFile.h"
 #include "app/JUXPrompt.h"
 #include "calibration/CalibrationData.h"
-#include "pointer/PerspectiveMapping.h"
+#include "pointer/ProjectiveMapping.h"
 
 #include <cmath>
 

@@ -5,6 +5,7 @@
 #include "RecordingFile.h"
 #include "app/FileDescriptor.h"
 #include "device/HidRecording.h"
+#include "device/UnitConstants.h"
 
 #include <cerrno>
 #include <chrono>
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -52,10 +54,19 @@ int runPlay(Arguments args, std::FILE* out) {
     if (target.get() < 0) {
         throw Failure("cannot open " + *to + ": " + std::strerror(errno));
     }
+    // A FIFO or file is a byte stream that the reader cuts into unit-sized reports: a report
+    // of another length would shift every later one, so only a device node gets those.
+    struct stat status {};
+    const bool keepsBoundaries = ::fstat(target.get(), &status) == 0 && S_ISCHR(status.st_mode);
     const auto start = std::chrono::steady_clock::now();
     const std::int64_t origin = reports.empty() ? 0 : reports.front().microseconds;
     std::size_t played = 0;
+    std::size_t skipped = 0;
     for (const eboard::HidReport& report : reports) {
+        if (!keepsBoundaries && report.bytes.size() != eboard::kUnitReportSize) {
+            ++skipped;
+            continue;
+        }
         std::this_thread::sleep_until(start +
                                       std::chrono::microseconds(report.microseconds - origin));
         if (!writeWhole(target.get(), report.bytes)) {
@@ -63,6 +74,12 @@ int runPlay(Arguments args, std::FILE* out) {
                           " reports: " + std::strerror(errno));
         }
         ++played;
+    }
+    if (skipped > 0) {
+        std::fprintf(stderr,
+                     "eboardctl: skipped %zu reports not %zu bytes long (%s keeps no report "
+                     "boundaries)\n",
+                     skipped, eboard::kUnitReportSize, to->c_str());
     }
     std::fprintf(out, "played %zu reports to %s\n", played, to->c_str());
     return kSuccess;

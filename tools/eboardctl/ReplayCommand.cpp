@@ -12,7 +12,7 @@
 #include "device/HidRecording.h"
 #include "pointer/Clock.h"
 #include "pointer/LogPointerSink.h"
-#include "pointer/PerspectiveMapping.h"
+#include "pointer/ProjectiveMapping.h"
 #include "pointer/PointerBackends.h"
 #include "pointer/StrokeInterpretation.h"
 

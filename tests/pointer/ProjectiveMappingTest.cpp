@@ -1,4 +1,4 @@
-#include "pointer/PerspectiveMapping.h"
+#include "pointer/ProjectiveMapping.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -5,8 +5,8 @@
 #include "app/JUXPrompt.h"
 #include "device/CommandParser.h"
 #include "pointer/Clock.h"
-#include "pointer/ProjectiveMapping.h"
 #include "pointer/PointerSink.h"
+#include "pointer/ProjectiveMapping.h"
 #include "pointer/StrokeInterpretation.h"
 
 #include <array>

@@ -5,8 +5,8 @@
 #include "device/CommandParser.h"
 #include "device/HidRecording.h"
 #include "pointer/Clock.h"
-#include "pointer/ProjectiveMapping.h"
 #include "pointer/PointerSink.h"
+#include "pointer/ProjectiveMapping.h"
 #include "pointer/StrokeInterpretation.h"
 
 #include <cmath>

@@ -6,7 +6,11 @@ namespace {
 DistributedCenter* installedCenter = nullptr;
 } // namespace
 
-DistributedCenter* distributedCenter() { return installedCenter; }
-void setDistributedCenter(DistributedCenter* center) { installedCenter = center; }
+DistributedCenter* distributedCenter() {
+    return installedCenter;
+}
+void setDistributedCenter(DistributedCenter* center) {
+    installedCenter = center;
+}
 
 } // namespace eboard

@@ -24,7 +24,13 @@ public:
     };
 
     // Language indices held in localeID.
-    enum Locale : std::int32_t { kEnglish = 0, kChinese = 1, kJapanese = 2, kFrench = 3, kGerman = 4 };
+    enum Locale : std::int32_t {
+        kEnglish = 0,
+        kChinese = 1,
+        kJapanese = 2,
+        kFrench = 3,
+        kGerman = 4
+    };
 
     // The shared instance, created on the first call from whichever thread makes it.
     static JUXPrompt& getPrompt();

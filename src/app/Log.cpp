@@ -13,7 +13,11 @@ void writeLine(std::string_view level, std::string_view message) {
 }
 } // namespace
 
-void logWarning(std::string_view message) { writeLine("warning: ", message); }
-void logInfo(std::string_view message) { writeLine("", message); }
+void logWarning(std::string_view message) {
+    writeLine("warning: ", message);
+}
+void logInfo(std::string_view message) {
+    writeLine("", message);
+}
 
 } // namespace eboard

@@ -3,8 +3,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
-#include <unistd.h>
 #include <limits>
+#include <unistd.h>
 
 namespace eboard::plist {
 

@@ -1,12 +1,11 @@
 #pragma once
 
 // Thin RAII layer over libplist's C API, for the agent's own property-list files.
-#include <plist/plist.h>
-
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <plist/plist.h>
 #include <span>
 #include <string>
 #include <system_error>

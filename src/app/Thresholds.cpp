@@ -65,7 +65,8 @@ ThresholdsLoad loadOrCreateThresholds(const std::filesystem::path& path) {
     std::error_code status;
     if (std::filesystem::exists(path, status)) {
         std::error_code readError;
-        const std::vector<std::uint8_t> bytes = plist::readFile(path, kMaxThresholdsBytes, readError);
+        const std::vector<std::uint8_t> bytes =
+            plist::readFile(path, kMaxThresholdsBytes, readError);
         return {readError ? Thresholds{} : parseThresholds(bytes), false, {}};
     }
     const std::string xml = defaultThresholdsXml();

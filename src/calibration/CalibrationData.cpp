@@ -22,7 +22,8 @@ Quad rawQuadInTargetOrder(const SettingData& d) {
 
 void initCalibrateData() {
     JUXPrompt& prompt = JUXPrompt::getPrompt();
-    const std::array<PointD, 4> targets = screenTargets(prompt.screenWidth(), prompt.screenHeight());
+    const std::array<PointD, 4> targets =
+        screenTargets(prompt.screenWidth(), prompt.screenHeight());
     std::vector<PointD>& screenPoints = prompt.ScreenCalibratePoint();
     for (std::size_t i = 0; i < targets.size(); ++i) {
         storePointAt(screenPoints, i, targets[i]);

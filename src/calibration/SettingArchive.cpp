@@ -47,7 +47,8 @@ plist_t archivedObject(plist_t objects, plist_t reference) {
 
 bool isSettingDataClass(plist_t objects, plist_t object) {
     plist_t classInfo = archivedObject(objects, plist::dictItem(object, "$class"));
-    const std::optional<std::string> name = plist::stringValue(plist::dictItem(classInfo, "$classname"));
+    const std::optional<std::string> name =
+        plist::stringValue(plist::dictItem(classInfo, "$classname"));
     return name && *name == kClassName;
 }
 
@@ -104,7 +105,8 @@ std::optional<SettingData> decodeSettingArchive(std::span<const std::uint8_t> by
     if (!root || plist_get_node_type(root.get()) != PLIST_DICT) {
         return std::nullopt;
     }
-    const std::optional<double> version = plist::numberValue(plist::dictItem(root.get(), "$version"));
+    const std::optional<double> version =
+        plist::numberValue(plist::dictItem(root.get(), "$version"));
     if (!version || *version != static_cast<double>(kArchiveVersion)) {
         return std::nullopt;
     }

@@ -19,7 +19,8 @@ public:
         "RawPoint2_X", "RawPoint2_Y", "RawPoint3_X", "RawPoint3_Y"};
 
     SettingData() { values_.fill(kDefaultValue); }
-    explicit SettingData(const std::array<float, kValueCount>& values) : values_(values) {}
+    explicit SettingData(const std::array<float, kValueCount>& values)
+        : values_(values) {}
 
     float Raw0_X() const { return values_[0]; }
     float Raw0_Y() const { return values_[1]; }

@@ -6,7 +6,9 @@
 namespace eboard {
 
 namespace {
-constexpr float at(const Matrix4& m, int row, int column) { return m[4 * row + column]; }
+constexpr float at(const Matrix4& m, int row, int column) {
+    return m[4 * row + column];
+}
 } // namespace
 
 Matrix4 squareToQuad(const Quad& q) {
@@ -19,10 +21,12 @@ Matrix4 squareToQuad(const Quad& q) {
     const float g = ((y3 - y2) * px - (x3 - x2) * py) / den;
     const float h = (py * (x1 - x2) - px * (y1 - y2)) / den;
 
+    // clang-format off
     return Matrix4{(x1 - x0) + g * x1, (y1 - y0) + g * y1, 0.0f, g,     //
                    (x3 - x0) + h * x3, (y3 - y0) + h * y3, 0.0f, h,     //
                    0.0f,               0.0f,               1.0f, 0.0f,  //
                    x0,                 y0,                 0.0f, 1.0f};
+    // clang-format on
 }
 
 Matrix4 quadToSquare(const Quad& quad) {
@@ -34,10 +38,12 @@ Matrix4 quadToSquare(const Quad& quad) {
     const float det = a * (e - h * ty) + d * (g * ty - b) + tx * (b * h - g * e);
     const float inv = 1.0f / det;
 
+    // clang-format off
     return Matrix4{(e - h * ty) * inv,  (g * ty - b) * inv,  0.0f, (b * h - g * e) * inv,  //
                    (h * tx - d) * inv,  (a - g * tx) * inv,  0.0f, (g * d - a * h) * inv,  //
                    0.0f,                0.0f,                1.0f, 0.0f,                   //
                    (d * ty - e * tx) * inv, (b * tx - a * ty) * inv, 0.0f, (a * e - b * d) * inv};
+    // clang-format on
 }
 
 Matrix4 multiplyMatrix(const Matrix4& a, const Matrix4& b) {

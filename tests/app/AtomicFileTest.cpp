@@ -1,8 +1,8 @@
 #include "app/AtomicFile.h"
+
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 namespace eboard {
@@ -10,7 +10,9 @@ namespace {
 
 using testing::TempDir;
 
-std::vector<std::uint8_t> bytesOf(const std::string& text) { return {text.begin(), text.end()}; }
+std::vector<std::uint8_t> bytesOf(const std::string& text) {
+    return {text.begin(), text.end()};
+}
 
 TEST(WriteFileAtomically, ReplacesContentAndLeavesNoTemporaryFiles) {
     TempDir dir;

@@ -1,8 +1,7 @@
 #include "app/IntegerValue.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace eboard {

@@ -1,7 +1,6 @@
 #include "app/JUXPrompt.h"
 
 #include <gtest/gtest.h>
-
 #include <thread>
 #include <vector>
 
@@ -74,15 +73,15 @@ TEST_P(SetLocale, PicksTheLanguageOfTheIdentifier) {
     EXPECT_EQ(prompt.localeID(), GetParam().expected) << GetParam().identifier;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Identifiers, SetLocale,
-    ::testing::Values(LocaleCase{"en_US", 3, 0}, LocaleCase{"zh_CN", 0, 1},
-                      LocaleCase{"ja_JP", 0, 2}, LocaleCase{"fr", 0, 3},
-                      LocaleCase{"de_CH", 0, 4},
-                      // Unknown languages leave the previous choice in place.
-                      LocaleCase{"pt_BR", 0, 0}, LocaleCase{"pt_BR", 2, 2},
-                      LocaleCase{"zh-Hans_CN", 4, 4}, LocaleCase{"EN_us", 1, 1},
-                      LocaleCase{"", 2, 2}, LocaleCase{"de_DE.UTF-8", 0, 4}));
+INSTANTIATE_TEST_SUITE_P(Identifiers, SetLocale,
+                         ::testing::Values(LocaleCase{"en_US", 3, 0}, LocaleCase{"zh_CN", 0, 1},
+                                           LocaleCase{"ja_JP", 0, 2}, LocaleCase{"fr", 0, 3},
+                                           LocaleCase{"de_CH", 0, 4},
+                                           // Unknown languages leave the previous choice in place.
+                                           LocaleCase{"pt_BR", 0, 0}, LocaleCase{"pt_BR", 2, 2},
+                                           LocaleCase{"zh-Hans_CN", 4, 4},
+                                           LocaleCase{"EN_us", 1, 1}, LocaleCase{"", 2, 2},
+                                           LocaleCase{"de_DE.UTF-8", 0, 4}));
 
 TEST(StorePointAt, AppendsAtTheEndReplacesBelowRefusesBeyond) {
     std::vector<PointD> points;

@@ -1,8 +1,7 @@
 #include "app/ResultGrading.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace eboard {
@@ -14,7 +13,9 @@ SettingData record(float x0, float y0, float x1, float y1, float x2, float y2, f
 }
 
 // An axis-aligned rectangle w x h at the origin.
-SettingData rectangle(float w, float h) { return record(0, 0, w, 0, 0, h, w, h); }
+SettingData rectangle(float w, float h) {
+    return record(0, 0, w, 0, 0, h, w, h);
+}
 
 TEST(AreaPercent, FullCameraFrameScaledByOneQuarterIs156Percent) {
     EXPECT_EQ(areaPercent(rectangle(1024, 768)), 156);
@@ -82,12 +83,14 @@ TEST_P(ResultClassBoundaries, WithDefaultThresholds) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ResultClassBoundaries,
-    ::testing::Values(ClassCase{1, 66, ResultClass::Excellent}, ClassCase{1, 65, ResultClass::Class1},
-                      ClassCase{1, 31, ResultClass::Class1}, ClassCase{1, 30, ResultClass::Class2},
-                      ClassCase{1, 16, ResultClass::Class2}, ClassCase{1, 15, ResultClass::Class3},
-                      ClassCase{1, 0, ResultClass::Class3}, ClassCase{7, 156, ResultClass::Excellent},
+    ::testing::Values(ClassCase{1, 66, ResultClass::Excellent},
+                      ClassCase{1, 65, ResultClass::Class1}, ClassCase{1, 31, ResultClass::Class1},
+                      ClassCase{1, 30, ResultClass::Class2}, ClassCase{1, 16, ResultClass::Class2},
+                      ClassCase{1, 15, ResultClass::Class3}, ClassCase{1, 0, ResultClass::Class3},
+                      ClassCase{7, 156, ResultClass::Excellent},
                       ClassCase{0, 15, ResultClass::Poor}, ClassCase{0, 16, ResultClass::NormalEnd},
-                      ClassCase{0, 156, ResultClass::NormalEnd}, ClassCase{0, 0, ResultClass::Poor}));
+                      ClassCase{0, 156, ResultClass::NormalEnd},
+                      ClassCase{0, 0, ResultClass::Poor}));
 
 TEST(ResultClass, ZeroThresholdsFromAnUnreadableFile) {
     const Thresholds zero{};

@@ -1,5 +1,6 @@
-#include "app/Plist.h"
 #include "app/Thresholds.h"
+
+#include "app/Plist.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -10,16 +11,18 @@ namespace {
 using testing::TempDir;
 
 Thresholds parseText(const std::string& text) {
-    return parseThresholds(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    return parseThresholds(
+        std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
 std::string xmlDict(const std::string& entries) {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n" + entries +
-           "</dict>\n</plist>\n";
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n" +
+           entries + "</dict>\n</plist>\n";
 }
 
 TEST(DefaultThresholdsXml, MatchesFoundationsLayoutByteForByte) {
-    EXPECT_EQ(defaultThresholdsXml(), testing::readText(testing::plistFixture("areaconfig-apple.xml.plist")));
+    EXPECT_EQ(defaultThresholdsXml(),
+              testing::readText(testing::plistFixture("areaconfig-apple.xml.plist")));
 }
 
 TEST(ParseThresholds, ReadsFoundationsOwnFile) {

@@ -1,5 +1,6 @@
-#include "app/JUXPrompt.h"
 #include "calibration/CalibrationData.h"
+
+#include "app/JUXPrompt.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #include "calibration/SettingArchive.h"
-#include "support/TempDir.h"
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
+#include "support/TempDir.h"
 
 #include <bit>
 #include <cmath>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace eboard {
@@ -27,13 +27,15 @@ std::optional<SettingData> decodeFixture(const std::string& name) {
 }
 
 std::optional<SettingData> decodeText(const std::string& text) {
-    return decodeSettingArchive(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    return decodeSettingArchive(
+        std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
 const SettingData kSample({12.5f, 0.1f, 1.0f, 1.0f, 0.0f, 640.25f, 100000.0f, -3.75f});
 
 TEST(DecodeSettingArchive, FoundationArchivesDecodeBitForBit) {
-    for (const char* name : {"settingdata-modern-sample.bplist", "settingdata-legacy-sample.bplist"}) {
+    for (const char* name :
+         {"settingdata-modern-sample.bplist", "settingdata-legacy-sample.bplist"}) {
         const std::optional<SettingData> decoded = decodeFixture(name);
         ASSERT_TRUE(decoded) << name;
         EXPECT_EQ(bitsOf(*decoded), bitsOf(kSample)) << name;
@@ -44,9 +46,10 @@ TEST(DecodeSettingArchive, FoundationArchivesDecodeBitForBit) {
 }
 
 TEST(DecodeSettingArchive, OtherRealArchivesAndNonArchivesAreRefused) {
-    for (const char* name : {"goios-nsuuid.bin", "goios-dtcpuclusterinfo.bin", "goios-primitives.bin",
-                             "artest-ship.scn", "scf-NSKeyedUnarchiver-ComplexTest.plist",
-                             "areaconfig-apple.xml.plist"}) {
+    for (const char* name :
+         {"goios-nsuuid.bin", "goios-dtcpuclusterinfo.bin", "goios-primitives.bin",
+          "artest-ship.scn", "scf-NSKeyedUnarchiver-ComplexTest.plist",
+          "areaconfig-apple.xml.plist"}) {
         EXPECT_FALSE(decodeFixture(name)) << name;
     }
     EXPECT_FALSE(decodeText(""));
@@ -55,7 +58,8 @@ TEST(DecodeSettingArchive, OtherRealArchivesAndNonArchivesAreRefused) {
 }
 
 TEST(DecodeSettingArchive, TruncatedOrCorruptedArchivesNeverDecodeToGarbage) {
-    const std::vector<std::uint8_t> good = testing::readBytes(plistFixture("settingdata-modern-sample.bplist"));
+    const std::vector<std::uint8_t> good =
+        testing::readBytes(plistFixture("settingdata-modern-sample.bplist"));
     for (std::size_t length = 0; length < good.size(); length += 7) {
         const auto decoded = decodeSettingArchive(std::span(good).first(length));
         if (decoded) {
@@ -71,9 +75,14 @@ TEST(DecodeSettingArchive, TruncatedOrCorruptedArchivesNeverDecodeToGarbage) {
 }
 
 TEST(EncodeSettingArchive, RoundTripsEveryFloatBitForBit) {
-    const float special[] = {0.0f, -0.0f, std::numeric_limits<float>::denorm_min(),
-                             std::numeric_limits<float>::max(), -std::numeric_limits<float>::lowest(),
-                             std::numeric_limits<float>::infinity(), 0.1f, -1024.75f};
+    const float special[] = {0.0f,
+                             -0.0f,
+                             std::numeric_limits<float>::denorm_min(),
+                             std::numeric_limits<float>::max(),
+                             -std::numeric_limits<float>::lowest(),
+                             std::numeric_limits<float>::infinity(),
+                             0.1f,
+                             -1024.75f};
     SettingData data;
     for (std::size_t i = 0; i < 8; ++i) {
         data.setValue(i, special[i]);
@@ -87,7 +96,8 @@ TEST(EncodeSettingArchive, StoresFourByteRealsInAKeyedArchive) {
     const std::vector<std::uint8_t> bytes = encodeSettingArchive(kSample);
     const std::string text(bytes.begin(), bytes.end());
     EXPECT_EQ(text.substr(0, 8), "bplist00");
-    for (const char* needle : {"NSKeyedArchiver", "SettingData", "NSObject", "$null", "RawPoint3_Y"}) {
+    for (const char* needle :
+         {"NSKeyedArchiver", "SettingData", "NSObject", "$null", "RawPoint3_Y"}) {
         EXPECT_NE(text.find(needle), std::string::npos) << needle;
     }
     // 640.25f as a 4-byte big-endian real (marker 0x22).
@@ -140,7 +150,8 @@ TEST(DecodeSettingArchive, ANonNumericValueMakesTheArchiveUnreadable) {
     wrongVersion.replace(wrongVersion.find("100000"), 6, "99999");
     EXPECT_FALSE(decodeText(wrongVersion));
     std::string wrongClass = xmlArchive("modern", "");
-    wrongClass.replace(wrongClass.find("<string>SettingData</string><key>"), 29, "<string>Other</string><key>");
+    wrongClass.replace(wrongClass.find("<string>SettingData</string><key>"), 29,
+                       "<string>Other</string><key>");
     EXPECT_FALSE(decodeText(wrongClass));
 }
 

@@ -15,7 +15,8 @@ namespace eboard::testing {
 class TempDir {
 public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "eboard-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "eboard-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) {
             throw std::runtime_error("mkdtemp failed");
         }
@@ -49,7 +50,8 @@ inline std::string readText(const std::filesystem::path& path) {
 
 inline void writeBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 inline void writeText(const std::filesystem::path& path, const std::string& text) {

@@ -10,7 +10,8 @@ namespace eboardctl {
 int runGrade(Arguments args, std::FILE* out) {
     const Options options(args, {"type", "file", "thresholds"});
     if (!options.positionals().empty()) {
-        throw UsageError("unexpected argument '" + std::string(options.positionals().front()) + "'");
+        throw UsageError("unexpected argument '" + std::string(options.positionals().front()) +
+                         "'");
     }
     const std::string type = options.value("type").value_or("normal");
     if (type != "normal" && type != "diagnosis") {
@@ -27,14 +28,15 @@ int runGrade(Arguments args, std::FILE* out) {
     const eboard::ThresholdsLoad load = eboard::loadOrCreateThresholds(thresholdsFile);
     if (load.writeError) {
         // Grading goes on with the defaults, as the agent does; the user should know.
-        std::fprintf(stderr, "eboardctl: warning: cannot create %s: %s\n",
-                     thresholdsFile.c_str(), load.writeError.message().c_str());
+        std::fprintf(stderr, "eboardctl: warning: cannot create %s: %s\n", thresholdsFile.c_str(),
+                     load.writeError.message().c_str());
     }
 
     const eboard::Grade grade =
         eboard::gradeCalibration(record, type == "diagnosis" ? 1 : 0, load.thresholds);
     const std::string_view result = eboard::resultClassName(grade.result);
-    std::fprintf(out, "area_percent %d\nedge_percent %d\nedge_flag %d\nlong_edge_flag %d\nresult %.*s\n",
+    std::fprintf(out,
+                 "area_percent %d\nedge_percent %d\nedge_flag %d\nlong_edge_flag %d\nresult %.*s\n",
                  grade.areaPercent, grade.edgePercent, grade.edgeFlag ? 1 : 0,
                  grade.longEdgeFlag ? 1 : 0, static_cast<int>(result.size()), result.data());
     return kSuccess;

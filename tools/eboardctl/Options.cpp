@@ -61,8 +61,10 @@ std::int64_t parseInteger(std::string_view text, std::string_view what) {
 
 ScreenSize parseScreenSize(std::string_view text) {
     const auto cross = text.find('x');
-    const auto invalid = [&] { return UsageError("invalid screen size '" + std::string(text) +
-                                                 "' (expected WxH, e.g. 1920x1080)"); };
+    const auto invalid = [&] {
+        return UsageError("invalid screen size '" + std::string(text) +
+                          "' (expected WxH, e.g. 1920x1080)");
+    };
     if (cross == std::string_view::npos) {
         throw invalid();
     }

@@ -12,8 +12,8 @@
 #include "device/HidRecording.h"
 #include "pointer/Clock.h"
 #include "pointer/LogPointerSink.h"
-#include "pointer/ProjectiveMapping.h"
 #include "pointer/PointerBackends.h"
+#include "pointer/ProjectiveMapping.h"
 #include "pointer/StrokeInterpretation.h"
 
 #include <chrono>

@@ -26,27 +26,37 @@ constexpr std::array kSubcommands = {
                "                                               grade the stored calibration"},
     Subcommand{"map", eboardctl::runMap,
                "map X Y --screen WxH [--file F]              map a raw camera point to the screen"},
-    Subcommand{"replay", eboardctl::runReplay,
-               "replay REC [--calibration F] [--screen WxH] [--smooth N] [--pointer log|xtest|uinput]\n"
-               "                                               run a recorded report stream through the pen pipeline"},
+    Subcommand{
+        "replay", eboardctl::runReplay,
+        "replay REC [--calibration F] [--screen WxH] [--smooth N] [--pointer log|xtest|uinput]\n"
+        "                                               run a recorded report stream through the "
+        "pen pipeline"},
     Subcommand{"devices", eboardctl::runDevices,
-               "devices                                      list the camera units and whether they are usable"},
+               "devices                                      list the camera units and whether "
+               "they are usable"},
     Subcommand{"record", eboardctl::runRecord,
-               "record [--device PATH]                       write the unit's reports as a recording until interrupted"},
+               "record [--device PATH]                       write the unit's reports as a "
+               "recording until interrupted"},
     Subcommand{"play", eboardctl::runPlay,
-               "play REC --to PATH                           write a recording's reports to a node or FIFO in real time"},
+               "play REC --to PATH                           write a recording's reports to a node "
+               "or FIFO in real time"},
 #ifdef EBOARDCTL_BUS_COMMANDS
     Subcommand{"calibrate", eboardctl::runCalibrate,
                "calibrate                                    ask the running agent to calibrate"},
-    Subcommand{"diagnose", eboardctl::runDiagnose,
-               "diagnose                                     ask the running agent for a diagnosis"},
-    Subcommand{"quit", eboardctl::runQuit, "quit                                         end the running agent"},
-    Subcommand{"version", eboardctl::runVersionCommand,
-               "version                                      show the running agent's About window"},
-    Subcommand{"smooth", eboardctl::runSmooth,
-               "smooth N                                     set the pointer smoothing to N samples"},
+    Subcommand{
+        "diagnose", eboardctl::runDiagnose,
+        "diagnose                                     ask the running agent for a diagnosis"},
+    Subcommand{"quit", eboardctl::runQuit,
+               "quit                                         end the running agent"},
+    Subcommand{
+        "version", eboardctl::runVersionCommand,
+        "version                                      show the running agent's About window"},
+    Subcommand{
+        "smooth", eboardctl::runSmooth,
+        "smooth N                                     set the pointer smoothing to N samples"},
     Subcommand{"watch", eboardctl::runWatch,
-               "watch                                        print the agent's notifications until interrupted"},
+               "watch                                        print the agent's notifications until "
+               "interrupted"},
 #endif
 };
 

@@ -37,7 +37,9 @@ void timerBlockProc(QTimer* timer) {
     const auto* holder = timer->findChild<TimerBlockHolder*>(
         QStringLiteral("TamsuToolKit.TimerBlock"), Qt::FindDirectChildrenOnly);
     if (holder != nullptr && holder->block()) {
-        holder->block()(timer);
+        // A copy: the block may delete its timer, and the holder with it.
+        const TimerBlock block = holder->block();
+        block(timer);
     }
 }
 

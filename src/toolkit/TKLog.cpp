@@ -8,10 +8,10 @@ namespace TamsuToolKit {
 QString TKLog::lineFor(const char* file, const char* function, int lineNumber,
                        const QString& message) {
     const QString fileName = QFileInfo(QString::fromUtf8(file)).fileName();
+    // One multi-argument arg(): chained calls would expand "%n" found in a
+    // file name substituted earlier.
     return QStringLiteral("%1:%2 %3; %4")
-        .arg(fileName)
-        .arg(lineNumber)
-        .arg(QString::fromUtf8(function), message);
+        .arg(fileName, QString::number(lineNumber), QString::fromUtf8(function), message);
 }
 
 void TKLog::file(const char* file, const char* function, int lineNumber, const char* format, ...) {

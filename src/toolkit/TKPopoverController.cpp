@@ -6,6 +6,21 @@
 
 namespace TamsuToolKit {
 
+namespace {
+
+// An opacity fade still running would carry on after an unanimated present or
+// dismiss, and a fade-out would even hide the window just presented.
+void stopFades(QWidget* window) {
+    for (auto* fade :
+         window->findChildren<QPropertyAnimation*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (fade->propertyName() == "windowOpacity") {
+            fade->stop();
+        }
+    }
+}
+
+} // namespace
+
 TKPopoverController::TKPopoverController(QWidget* contentViewController, QObject* parent)
     : QObject(parent)
     , contentViewController_(contentViewController) {
@@ -57,6 +72,7 @@ void TKPopoverController::presentPopoverFromButton(QWidget* button,
         Fade::fadeIn(window_.get());
         return;
     }
+    stopFades(window_.get());
     window_->setWindowOpacity(1.0);
     window_->show();
     window_->raise();
@@ -71,6 +87,7 @@ void TKPopoverController::dismissPopoverAnimated(bool animated) {
         TKPopoverWindow* popover = window_.get();
         connect(fade, &QPropertyAnimation::finished, popover, [popover] { popover->hide(); });
     } else {
+        stopFades(window_.get());
         window_->hide();
     }
     if (QWindow* handle = window_->windowHandle()) {

@@ -121,7 +121,9 @@ bool TKView::event(QEvent* event) {
     }
     if (eventHandleBlock_ && isInputEvent(event->type())) {
         bool handled = false;
-        eventHandleBlock_(event, handled);
+        // A copy: the block may replace itself while it runs.
+        const EventHandleBlock block = eventHandleBlock_;
+        block(event, handled);
         if (handled) {
             event->accept();
             return true;

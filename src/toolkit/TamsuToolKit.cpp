@@ -18,6 +18,19 @@ QPointF rotated(QPointF p, double phi) {
             p.x() * std::sin(phi) + p.y() * std::cos(phi)};
 }
 
+// The angle less its whole turns, counted from its 32-bit integer part. An
+// angle outside that range (or NaN) has no such part: converting it would be
+// undefined, so it is reduced by the exact remainder, which is what the integer
+// route gives wherever it is defined.
+double reducedDegrees(double degrees) {
+    if (!(std::abs(degrees) < 2147483648.0)) {
+        return std::fmod(degrees, 360.0);
+    }
+    const auto wholeDegrees = static_cast<std::int32_t>(degrees);
+    const std::int32_t turns = wholeDegrees / 360;
+    return degrees - 360.0 * turns;
+}
+
 struct Segment {
     QPointF from;
     QPointF to;
@@ -71,9 +84,7 @@ QRectF TamsuToolKit::integralRect(const QRectF& rect) {
 }
 
 QRectF TamsuToolKit::largestRectInRect(const QRectF& rect, double rotatedDegree) {
-    const auto wholeDegrees = static_cast<std::int32_t>(rotatedDegree);
-    const std::int32_t turns = wholeDegrees / 360;
-    const double phi = (rotatedDegree - 360.0 * turns) * kPi / 180.0;
+    const double phi = reducedDegrees(rotatedDegree) * kPi / 180.0;
 
     const double minX = rect.x(), minY = rect.y();
     const double maxX = rect.x() + rect.width(), maxY = rect.y() + rect.height();

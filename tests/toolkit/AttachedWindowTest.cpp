@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <TamsuToolKit/Fade.h>
 #include <TamsuToolKit/MAAttachedWindow.h>
 #include <TamsuToolKit/TKPopoverController.h>
 #include <TamsuToolKit/TKPopoverWindow.h>
@@ -195,6 +196,17 @@ TEST_F(ToolkitPopoverController, OtherMasksKeepThePlace) {
     // Bit 1 is not looked at.
     controller_->presentPopoverFromButton(button_, 1 | 2, false);
     EXPECT_NE(controller_->window()->geometry(), placed);
+}
+
+TEST_F(ToolkitPopoverController, PresentAtOnceDuringAFadeOutStaysShown) {
+    host_.show();
+    TKPopoverWindow* window = controller_->window();
+    controller_->presentPopoverFromButton(button_, TKPopoverController::ArrowDirectionUp, false);
+    controller_->dismissPopoverAnimated(true);
+    controller_->presentPopoverFromButton(button_, TKPopoverController::ArrowDirectionUp, false);
+    QTest::qWait(2 * Fade::FadeDurationMs);
+    EXPECT_TRUE(window->isVisible()) << "the earlier fade-out must not hide it";
+    EXPECT_EQ(window->windowOpacity(), 1.0);
 }
 
 TEST_F(ToolkitPopoverController, AnimatedPresentAndDismiss) {

@@ -12,6 +12,7 @@
 #include <TamsuToolKit/TextColor.h>
 #include <atomic>
 #include <gtest/gtest.h>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -37,6 +38,26 @@ TEST(ToolkitTimer, ScheduledOneShotFiresOnceWithItsTimer) {
         << "a fired one-shot without owner deletes itself";
     EXPECT_EQ(fired, 1);
     EXPECT_EQ(seen, raw);
+}
+
+// Watches whether the block's captures outlive the block deleting its own timer.
+std::weak_ptr<int> gCaptureWatch;
+bool gCaptureAliveAfterDelete = false;
+
+TEST(ToolkitTimer, BlockMayDeleteItsOwnTimer) {
+    auto capture = std::make_shared<int>(0);
+    gCaptureWatch = capture;
+    QPointer<QTimer> timer = Block::scheduledTimerWithTimeInterval(
+        0.001,
+        [capture](QTimer* t) {
+            delete t;
+            gCaptureAliveAfterDelete = !gCaptureWatch.expired();
+        },
+        {}, true);
+    capture.reset();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return timer.isNull(); }, 2000));
+    EXPECT_TRUE(gCaptureAliveAfterDelete) << "the running block was destroyed under itself";
+    EXPECT_TRUE(gCaptureWatch.expired()) << "and is released afterwards";
 }
 
 TEST(ToolkitTimer, RepeatingTimerKeepsFiring) {

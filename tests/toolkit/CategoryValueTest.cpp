@@ -107,6 +107,9 @@ TEST(ToolkitLog, LineFormat) {
     EXPECT_EQ(TKLog::lineFor("/a/b/engine", "run", 12, QStringLiteral("ready")),
               QStringLiteral("engine:12 run; ready"));
     EXPECT_EQ(TKLog::lineFor("plain.cpp", "f", 0, QString()), QStringLiteral("plain.cpp:0 f; "));
+    // Placeholder-like text in one field must not be filled from another.
+    EXPECT_EQ(TKLog::lineFor("/tmp/odd%2name%4.cpp", "g%1", 7, QStringLiteral("50%3 done")),
+              QStringLiteral("odd%2name%4.cpp:7 g%1; 50%3 done"));
 }
 
 class ToolkitSystemInfo : public ::testing::Test {

@@ -1,4 +1,5 @@
 #include <TamsuToolKit/TamsuToolKit.h>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -76,6 +77,14 @@ TEST(ToolkitGeometry, AngleReductionKeepsFractionAndSign) {
     // A fraction must survive: 30.5 degrees is not 30 degrees.
     EXPECT_NE(Geometry::largestRectInRect(QRectF(-1000, -500, 2000, 1000), 30.5),
               Geometry::largestRectInRect(QRectF(-1000, -500, 2000, 1000), 30));
+}
+
+TEST(ToolkitGeometry, AnglesBeyondTheIntegerRangeReduceByWholeTurns) {
+    const QRectF r(-100, -50, 200, 100);
+    // 360 * 10'000'000 + 30 degrees lies outside a 32-bit integer.
+    EXPECT_EQ(Geometry::largestRectInRect(r, 3600000030.0), Geometry::largestRectInRect(r, 30));
+    EXPECT_EQ(Geometry::largestRectInRect(r, -3600000030.0), Geometry::largestRectInRect(r, -30));
+    EXPECT_EQ(Geometry::largestRectInRect(r, std::nan("")), QRectF(0, 0, 0, 0));
 }
 
 TEST(ToolkitGeometry, IntegralRectRoundsOutward) {

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <TamsuToolKit/TKView.h>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,30 @@ TEST(ToolkitTKView, EventBlockAndHandledFlagTable) {
         pressKey(&view);
         EXPECT_EQ(log, c.expected);
     }
+}
+
+std::weak_ptr<int> gEventCaptureWatch;
+bool gEventCaptureAliveAfterReplace = false;
+
+TEST(ToolkitTKView, EventBlockMayReplaceItself) {
+    TKView view(QRect(0, 0, 100, 50));
+    auto capture = std::make_shared<int>(0);
+    gEventCaptureWatch = capture;
+    int replacementCalls = 0;
+    view.setEventHandleBlock([capture, &view, &replacementCalls](QEvent*, bool& handled) {
+        view.setEventHandleBlock([&replacementCalls](QEvent*, bool& h) {
+            ++replacementCalls;
+            h = true;
+        });
+        gEventCaptureAliveAfterReplace = !gEventCaptureWatch.expired();
+        handled = true;
+    });
+    capture.reset();
+    pressMouse(&view, {10, 10});
+    EXPECT_TRUE(gEventCaptureAliveAfterReplace) << "the running block was destroyed under itself";
+    EXPECT_TRUE(gEventCaptureWatch.expired());
+    pressMouse(&view, {10, 10});
+    EXPECT_GE(replacementCalls, 1);
 }
 
 TEST(ToolkitTKView, DisablingTwiceCreatesOneMask) {

@@ -190,7 +190,7 @@ TEST_F(DevicePathTest, FileIsReadToItsEndThenDisconnects) {
         std::count_if(sink.events.begin(), sink.events.end(),
                       [](const auto& e) { return e.kind == RecordingPointerSink::Kind::LeftUp; }),
         2);
-    EXPECT_EQ(openDescriptorCount(), baseline);
+    EXPECT_LE(openDescriptorCount(), baseline); // no descriptor left behind
     closeHIDManager();
 }
 

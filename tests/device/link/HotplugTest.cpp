@@ -248,7 +248,8 @@ TEST_F(HotplugTest, HundredPlugCyclesLeaveNoDescriptorOrNotifierBehind) {
     settle();
     EXPECT_EQ(connects, 101);
     EXPECT_EQ(disconnects, 101);
-    EXPECT_EQ(openDescriptorCount(), baseline);
+    // No growth; the count may drop when a descriptor the test environment held closes.
+    EXPECT_LE(openDescriptorCount(), baseline);
     EXPECT_EQ(notifiers(), 1u);
 }
 
@@ -270,7 +271,8 @@ TEST_F(HotplugTest, ModuleFunctionsConnectAndCloseWithoutAnnouncing) {
         unit.closeNode();
         closeHIDManager(); // harmless twice
     }
-    EXPECT_EQ(openDescriptorCount(), baseline);
+    // No growth; the count may drop when a descriptor the test environment held closes.
+    EXPECT_LE(openDescriptorCount(), baseline);
 }
 
 TEST_F(HotplugTest, EboardctlDevicesListsUnitsAndWhyTheyAreUnusable) {

@@ -101,13 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
 class CommandParserTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        resetPenPipeline();
-        useIdentityMapping();
-        JUXPrompt& prompt = JUXPrompt::getPrompt();
-        prompt.setScreenWidth(1600);
-        prompt.setScreenHeight(900);
-        setPointerSink(&sink);
-        setPointerClock(&clock);
+        preparePenPipeline(sink, clock, 1600, 900);
         resetPointerState();
         for (const char* name :
              {"UpdatePreView", "CleanPreView", "UpdateCalibrate", "CalibrateFinish"}) {

@@ -43,13 +43,7 @@ Event rightUp(double x, double y, std::uint32_t n) {
 class StrokeTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        resetPenPipeline();
-        useIdentityMapping();
-        JUXPrompt& prompt = JUXPrompt::getPrompt();
-        prompt.setScreenWidth(1600);
-        prompt.setScreenHeight(900);
-        setPointerSink(&sink);
-        setPointerClock(&clock);
+        preparePenPipeline(sink, clock, 1600, 900);
         setDistributedCenter(&announcements);
         resetPointerState(); // the unit opens at t = 100
     }

@@ -91,4 +91,16 @@ inline void useIdentityMapping() {
     penToScreenMapping().setPerspective(unit, unit);
 }
 
+// The rig the report-path tests share: fresh state, raw points mapped onto themselves,
+// a screen of width x height, and events going to sink with time from clock.
+inline void preparePenPipeline(PointerSink& sink, const Clock& clock, std::int32_t width,
+                               std::int32_t height) {
+    resetPenPipeline();
+    useIdentityMapping();
+    JUXPrompt::getPrompt().setScreenWidth(width);
+    JUXPrompt::getPrompt().setScreenHeight(height);
+    setPointerSink(&sink);
+    setPointerClock(&clock);
+}
+
 } // namespace eboard::testing

@@ -27,12 +27,7 @@ inline int openDescriptorCount() {
 class LinkFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        resetPenPipeline();
-        useIdentityMapping();
-        JUXPrompt::getPrompt().setScreenWidth(1920);
-        JUXPrompt::getPrompt().setScreenHeight(1080);
-        setPointerSink(&sink);
-        setPointerClock(&clock);
+        preparePenPipeline(sink, clock, 1920, 1080);
         NotificationCenter& center = NotificationCenter::defaultCenter();
         center.addObserver(this, "hidConnectOK", [this] { ++connects; });
         center.addObserver(this, "hidConnectNG", [this] { ++disconnects; });

@@ -2,12 +2,12 @@
 // interpretation, posting into a sink that does nothing. Run with
 //   frame_path_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 // and read the median.
-#include "app/JUXPrompt.h"
-#include "device/CommandParser.h"
-#include "pointer/Clock.h"
-#include "pointer/PointerSink.h"
-#include "pointer/ProjectiveMapping.h"
-#include "pointer/StrokeInterpretation.h"
+#include "core/frame/FrameCheck.h"
+#include "core/pen/Clock.h"
+#include "core/pen/PointerSink.h"
+#include "core/pen/ProjectiveMapping.h"
+#include "core/pen/StrokeInterpretation.h"
+#include "core/state/JUXPrompt.h"
 
 #include <array>
 #include <benchmark/benchmark.h>

@@ -1,13 +1,13 @@
 // Feeds arbitrary report streams through checkFrame in every parser mode, with an
 // arbitrary mapping, screen and smoothing window. Besides memory and undefined-behaviour
 // errors it traps on any pointer event at a non-finite position.
-#include "app/JUXPrompt.h"
-#include "device/CommandParser.h"
-#include "device/HidRecording.h"
-#include "pointer/Clock.h"
-#include "pointer/PointerSink.h"
-#include "pointer/ProjectiveMapping.h"
-#include "pointer/StrokeInterpretation.h"
+#include "core/frame/FrameCheck.h"
+#include "core/frame/HidRecording.h"
+#include "core/pen/Clock.h"
+#include "core/pen/PointerSink.h"
+#include "core/pen/ProjectiveMapping.h"
+#include "core/pen/StrokeInterpretation.h"
+#include "core/state/JUXPrompt.h"
 
 #include <cmath>
 #include <cstdint>

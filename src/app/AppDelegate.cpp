@@ -1,16 +1,16 @@
 #include "app/AppDelegate.h"
 
 #include "app/Autostart.h"
-#include "app/DataPaths.h"
-#include "app/JUXPrompt.h"
-#include "app/Log.h"
 #include "app/SessionIntegration.h"
-#include "calibration/CalibrationData.h"
-#include "calibration/SettingArchive.h"
+#include "core/base/DataPaths.h"
+#include "core/base/Log.h"
+#include "core/calibration/CalibrationData.h"
+#include "core/calibration/SettingArchive.h"
+#include "core/frame/UnitConstants.h"
+#include "core/pen/PointerSink.h"
+#include "core/pen/StrokeInterpretation.h"
+#include "core/state/JUXPrompt.h"
 #include "device/HID_Communication.h"
-#include "device/UnitConstants.h"
-#include "pointer/PointerSink.h"
-#include "pointer/StrokeInterpretation.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/AgentOptions.h"
-#include "app/DistributedCenter.h"
+#include "core/notify/DistributedCenter.h"
 
 #include <memory>
 

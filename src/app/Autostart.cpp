@@ -1,7 +1,7 @@
 #include "app/Autostart.h"
 
-#include "app/AtomicFile.h"
-#include "app/DataPaths.h"
+#include "core/base/AtomicFile.h"
+#include "core/base/DataPaths.h"
 
 #include <cstdlib>
 #include <span>

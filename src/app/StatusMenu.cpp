@@ -1,13 +1,13 @@
 #include "app/StatusMenu.h"
 
-#include "app/AppResources.h"
 #include "app/CompanionLauncher.h"
-#include "app/DataPaths.h"
-#include "app/JUXPrompt.h"
-#include "app/Log.h"
-#include "app/NotificationCenter.h"
-#include "app/SmoothValue.h"
-#include "calibration/AboutWindowController.h"
+#include "core/base/DataPaths.h"
+#include "core/base/Log.h"
+#include "core/notify/NotificationCenter.h"
+#include "core/notify/SmoothValue.h"
+#include "core/state/JUXPrompt.h"
+#include "ui/AppResources.h"
+#include "ui/about/AboutWindowController.h"
 
 #include <QAction>
 #include <QCoreApplication>

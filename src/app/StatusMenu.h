@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CommandBus.h"
+#include "core/notify/CommandBus.h"
 
 #include <QIcon>
 #include <QObject>

@@ -1,12 +1,12 @@
 // eBoardAgent: the tray agent that turns the HN-42 camera unit's pen into a mouse.
 #include "app/AgentOptions.h"
 #include "app/AppDelegate.h"
-#include "app/AppResources.h"
-#include "app/DBusDistributedCenter.h"
 #include "app/DisplayCheck.h"
-#include "app/SingleInstance.h"
 #include "app/StatusMenu.h"
-#include "app/TerminationSignals.h"
+#include "bus/DBusDistributedCenter.h"
+#include "bus/SingleInstance.h"
+#include "core/base/TerminationSignals.h"
+#include "ui/AppResources.h"
 
 #include <QApplication>
 #include <QDBusConnection>

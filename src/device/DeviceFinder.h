@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/UnitMatching.h"
+#include "core/frame/UnitMatching.h"
 
 #include <functional>
 #include <string>

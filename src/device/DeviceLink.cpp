@@ -1,9 +1,9 @@
 #include "device/DeviceLink.h"
 
-#include "app/Log.h"
-#include "app/NotificationCenter.h"
-#include "device/CommandParser.h"
-#include "pointer/StrokeInterpretation.h"
+#include "core/base/Log.h"
+#include "core/frame/FrameCheck.h"
+#include "core/notify/NotificationCenter.h"
+#include "core/pen/StrokeInterpretation.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/frame/UnitConstants.h"
+#include "core/frame/UnitMatching.h"
 #include "device/DeviceFinder.h"
 #include "device/HidrawDevice.h"
-#include "device/UnitConstants.h"
-#include "device/UnitMatching.h"
 
 #include <QObject>
 #include <array>

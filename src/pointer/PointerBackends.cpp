@@ -1,6 +1,6 @@
 #include "pointer/PointerBackends.h"
 
-#include "pointer/LogPointerSink.h"
+#include "core/pen/LogPointerSink.h"
 #include "pointer/UinputPointerSink.h"
 #include "pointer/XTestPointerSink.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pointer/PointerSink.h"
+#include "core/pen/PointerSink.h"
 
 #include <memory>
 #include <string>

@@ -2,11 +2,11 @@
 // Helpers for tests of the report path: frames, a recording announcement centre and a
 // reset of the process-wide state the path keeps.
 
-#include "app/DistributedCenter.h"
-#include "app/JUXPrompt.h"
-#include "device/CommandParser.h"
-#include "pointer/ProjectiveMapping.h"
-#include "pointer/StrokeInterpretation.h"
+#include "core/frame/FrameCheck.h"
+#include "core/notify/DistributedCenter.h"
+#include "core/pen/ProjectiveMapping.h"
+#include "core/pen/StrokeInterpretation.h"
+#include "core/state/JUXPrompt.h"
 
 #include <array>
 #include <cstdint>

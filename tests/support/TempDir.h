@@ -60,7 +60,7 @@ inline void writeText(const std::filesystem::path& path, const std::string& text
 }
 
 inline std::filesystem::path plistFixture(const std::string& name) {
-    return std::filesystem::path(EBOARD_FIXTURES_DIR) / "plist" / name;
+    return std::filesystem::path(EBOARD_TEST_DATA_DIR) / "plist" / name;
 }
 
 } // namespace eboard::testing

@@ -1,0 +1,80 @@
+#include "core/calibration/Thresholds.h"
+
+#include "core/base/AtomicFile.h"
+#include "core/base/IntegerValue.h"
+#include "core/base/Plist.h"
+
+#include <array>
+#include <cmath>
+#include <utility>
+
+namespace eboard {
+
+namespace {
+
+constexpr std::size_t kMaxThresholdsBytes = 1 << 20;
+
+struct Entry {
+    const char* key;
+    std::int32_t Thresholds::*field;
+    const char* defaultText;
+};
+// Sorted by key: the order Foundation writes a dictionary in XML.
+constexpr std::array<Entry, 5> kEntries = {{
+    {"AreaPer", &Thresholds::AreaPer, "65"},
+    {"AreaPer1", &Thresholds::AreaPer1, "30"},
+    {"AreaPer2", &Thresholds::AreaPer2, "15"},
+    {"EdgePer", &Thresholds::EdgePer, "90"},
+    {"MaxEdge", &Thresholds::MaxEdge, "500"},
+}};
+
+// integerValue of an NSString or NSNumber; anything else reads as 0.
+std::int32_t integerValue(plist_t node) {
+    if (const std::optional<std::string> text = plist::stringValue(node)) {
+        return saturateToInt32(integerValueOfString(*text));
+    }
+    if (const std::optional<double> number = plist::numberValue(node)) {
+        return truncateToInt32(*number);
+    }
+    return 0;
+}
+
+} // namespace
+
+Thresholds parseThresholds(std::span<const std::uint8_t> bytes) {
+    Thresholds thresholds;
+    const plist::Node root = plist::parse(bytes);
+    if (!root || plist_get_node_type(root.get()) != PLIST_DICT) {
+        return thresholds;
+    }
+    for (const Entry& entry : kEntries) {
+        thresholds.*entry.field = integerValue(plist::dictItem(root.get(), entry.key));
+    }
+    return thresholds;
+}
+
+std::string defaultThresholdsXml() {
+    plist::Node root{plist_new_dict()};
+    for (const Entry& entry : kEntries) {
+        plist_dict_set_item(root.get(), entry.key, plist_new_string(entry.defaultText));
+    }
+    return plist::toXml(root.get());
+}
+
+ThresholdsLoad loadOrCreateThresholds(const std::filesystem::path& path) {
+    std::error_code status;
+    if (std::filesystem::exists(path, status)) {
+        std::error_code readError;
+        const std::vector<std::uint8_t> bytes =
+            plist::readFile(path, kMaxThresholdsBytes, readError);
+        return {readError ? Thresholds{} : parseThresholds(bytes), false, {}};
+    }
+    const std::string xml = defaultThresholdsXml();
+    const auto* data = reinterpret_cast<const std::uint8_t*>(xml.data());
+    ThresholdsLoad load{Thresholds::defaults(), false, {}};
+    load.writeError = writeFileAtomically(path, std::span(data, xml.size()));
+    load.created = !load.writeError;
+    return load;
+}
+
+} // namespace eboard

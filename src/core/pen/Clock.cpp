@@ -1,0 +1,13 @@
+#include "core/pen/Clock.h"
+
+#include <chrono>
+
+namespace eboard {
+
+double MonotonicClock::now() const {
+    using Seconds = std::chrono::duration<double>;
+    return std::chrono::duration_cast<Seconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+} // namespace eboard

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "core/base/Point.h"
+#include "core/calibration/SettingData.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace eboard {
+
+// The one process-wide state that the agent's parts share. It only stores values:
+// the rules for when a field changes live with the code that writes it.
+// Every field is read and written on the main thread; only the creation is guarded.
+class JUXPrompt {
+public:
+    // Parser modes held in currentStatus.
+    enum Status : std::int32_t {
+        kPointerMode = 0,
+        kPreviewMode = 1,
+        kTargetCaptureMode = 2,
+        kTargetsCapturedMode = 3,
+    };
+
+    // Language indices held in localeID.
+    enum Locale : std::int32_t {
+        kEnglish = 0,
+        kChinese = 1,
+        kJapanese = 2,
+        kFrench = 3,
+        kGerman = 4
+    };
+
+    // The shared instance, created on the first call from whichever thread makes it.
+    static JUXPrompt& getPrompt();
+
+    JUXPrompt(const JUXPrompt&) = delete;
+    JUXPrompt& operator=(const JUXPrompt&) = delete;
+    JUXPrompt(JUXPrompt&&) = delete;
+    JUXPrompt& operator=(JUXPrompt&&) = delete;
+
+    // Chooses localeID from a locale identifier such as "de_CH": the piece before the
+    // first "_" is compared exactly with en, zh, ja, fr, de; anything else leaves it as is.
+    void setlocale(std::string_view localeIdentifier);
+
+    bool bFirstRun() const { return bFirstRun_; }
+    void setBFirstRun(bool v) { bFirstRun_ = v; }
+    bool bInPrograss() const { return bInPrograss_; }
+    void setBInPrograss(bool v) { bInPrograss_ = v; }
+    std::int32_t connectionState() const { return connectionState_; }
+    void setConnectionState(std::int32_t v) { connectionState_ = v; }
+    std::int32_t screenWidth() const { return screenWidth_; }
+    void setScreenWidth(std::int32_t v) { screenWidth_ = v; }
+    std::int32_t screenHeight() const { return screenHeight_; }
+    void setScreenHeight(std::int32_t v) { screenHeight_ = v; }
+    std::int32_t currentStatus() const { return currentStatus_; }
+    void setCurrentStatus(std::int32_t v) { currentStatus_ = v; }
+    std::int32_t calibrateIndex() const { return calibrateIndex_; }
+    void setCalibrateIndex(std::int32_t v) { calibrateIndex_ = v; }
+    std::int32_t ismooth() const { return ismooth_; }
+    void setIsmooth(std::int32_t v) { ismooth_ = v; }
+    std::int32_t iAreaTotalPer() const { return iAreaTotalPer_; }
+    void setIAreaTotalPer(std::int32_t v) { iAreaTotalPer_ = v; }
+    std::int32_t iCalibrateType() const { return iCalibrateType_; }
+    void setICalibrateType(std::int32_t v) { iCalibrateType_ = v; }
+    std::int32_t iEdgePer() const { return iEdgePer_; }
+    void setIEdgePer(std::int32_t v) { iEdgePer_ = v; }
+    std::int32_t itoScreenErrorType() const { return itoScreenErrorType_; }
+    void setItoScreenErrorType(std::int32_t v) { itoScreenErrorType_ = v; }
+    std::int32_t iFirstCalibrate() const { return iFirstCalibrate_; }
+    void setIFirstCalibrate(std::int32_t v) { iFirstCalibrate_ = v; }
+    std::int32_t localeID() const { return localeID_; }
+    void setLocaleID(std::int32_t v) { localeID_ = v; }
+
+    SettingData& settingData() { return settingData_; }
+    const SettingData& settingData() const { return settingData_; }
+    void setSettingData(const SettingData& v) { settingData_ = v; }
+
+    // Raw points captured by the target screen, element i for target i.
+    std::vector<PointD>& CalibratePoint() { return calibratePoint_; }
+    const std::vector<PointD>& CalibratePoint() const { return calibratePoint_; }
+    void setCalibratePoint(std::vector<PointD> v) { calibratePoint_ = std::move(v); }
+
+    // The four screen targets (origin bottom-left), element i for target i.
+    std::vector<PointD>& ScreenCalibratePoint() { return screenCalibratePoint_; }
+    const std::vector<PointD>& ScreenCalibratePoint() const { return screenCalibratePoint_; }
+    void setScreenCalibratePoint(std::vector<PointD> v) { screenCalibratePoint_ = std::move(v); }
+
+    const std::string& openSkriboString() const { return openSkriboString_; }
+    void setOpenSkriboString(std::string v) { openSkriboString_ = std::move(v); }
+
+    PointD LightPointRaw() const { return lightPointRaw_; }
+    void setLightPointRaw(PointD v) { lightPointRaw_ = v; }
+
+private:
+    JUXPrompt() = default;
+
+    bool bFirstRun_ = false;
+    bool bInPrograss_ = false;
+    std::int32_t connectionState_ = 0;
+    std::int32_t screenWidth_ = 0;
+    std::int32_t screenHeight_ = 0;
+    std::int32_t currentStatus_ = kPointerMode;
+    std::int32_t calibrateIndex_ = 0;
+    std::int32_t ismooth_ = 4;
+    std::int32_t iAreaTotalPer_ = 0;
+    std::int32_t iCalibrateType_ = 0;
+    std::int32_t iEdgePer_ = 0;
+    std::int32_t itoScreenErrorType_ = 0;
+    std::int32_t iFirstCalibrate_ = 0;
+    std::int32_t localeID_ = kEnglish;
+    SettingData settingData_;
+    std::vector<PointD> calibratePoint_;
+    std::vector<PointD> screenCalibratePoint_;
+    std::string openSkriboString_ = "tell application \"Skribo\"\n"
+                                    "if it is not running then\n"
+                                    "tell application \"Skribo\" to activate\n"
+                                    "end if\n"
+                                    "end tell\n";
+    PointD lightPointRaw_;
+};
+
+} // namespace eboard

@@ -1,0 +1,125 @@
+// Commands that talk with a running agent over the session bus.
+#include "Command.h"
+#include "Options.h"
+#include "bus/DBusDistributedCenter.h"
+#include "bus/UserInfoConversion.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusError>
+#include <QDBusMessage>
+#include <cinttypes>
+#include <limits>
+#include <string>
+
+namespace eboardctl {
+
+namespace {
+
+// QtDBus wants an application object; eboardctl has no other use for one.
+class BusSession {
+public:
+    BusSession()
+        : app_(argc_, argv_)
+        , connection_(QDBusConnection::sessionBus()) {
+        if (!connection_.isConnected()) {
+            throw Failure("no D-Bus session bus: " +
+                          connection_.lastError().message().toStdString());
+        }
+    }
+    QDBusConnection& connection() { return connection_; }
+
+private:
+    int argc_ = 1;
+    char name_[10] = "eboardctl";
+    char* argv_[2] = {name_, nullptr};
+    QCoreApplication app_;
+    QDBusConnection connection_;
+};
+
+void noArguments(Arguments args) {
+    if (!args.empty()) {
+        throw UsageError("unexpected argument '" + std::string(args[0]) + "'");
+    }
+}
+
+// Sends one command and waits until the bus daemon has taken it: a round trip on the
+// same connection comes back only after the signal before it was routed.
+int post(const char* name, const eboard::UserInfo& userInfo) {
+    BusSession session;
+    if (!eboard::DBusDistributedCenter::post(
+            session.connection(), QString::fromLatin1(name),
+            QString::fromUtf8(eboard::kCommandObject.data(),
+                              static_cast<qsizetype>(eboard::kCommandObject.size())),
+            eboard::toVariantMap(userInfo))) {
+        throw Failure("could not send " + std::string(name));
+    }
+    const QDBusMessage reply = session.connection().call(QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId")));
+    if (reply.type() == QDBusMessage::ErrorMessage) {
+        throw Failure("the session bus did not answer: " + reply.errorMessage().toStdString());
+    }
+    return kSuccess;
+}
+
+void printValue(std::FILE* out, const eboard::NotificationValue& value) {
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        std::fputs(text->c_str(), out);
+    } else if (const auto* integer = std::get_if<std::int64_t>(&value)) {
+        std::fprintf(out, "%" PRId64, *integer);
+    } else {
+        std::fprintf(out, "%.17g", std::get<double>(value));
+    }
+}
+
+} // namespace
+
+int runCalibrate(Arguments args, std::FILE*) {
+    noArguments(args);
+    return post("StartCalibrate", {});
+}
+
+int runDiagnose(Arguments args, std::FILE*) {
+    noArguments(args);
+    return post("CompleteCalibrate", {});
+}
+
+int runQuit(Arguments args, std::FILE*) {
+    noArguments(args);
+    return post("Quit", {});
+}
+
+int runVersionCommand(Arguments args, std::FILE*) {
+    noArguments(args);
+    return post("Version", {});
+}
+
+int runSmooth(Arguments args, std::FILE*) {
+    if (args.size() != 1) {
+        throw UsageError("smooth needs one whole number N");
+    }
+    const std::int64_t value = parseInteger(args[0], "N");
+    return post("SetSmoothValue", {{"smoothvalue", value}});
+}
+
+int runWatch(Arguments args, std::FILE* out) {
+    noArguments(args);
+    BusSession session;
+    eboard::DBusDistributedCenter center(session.connection());
+    if (!center.listen()) {
+        throw Failure("cannot listen on the session bus");
+    }
+    center.addMonitor([out](const std::string& name, const eboard::UserInfo& userInfo) {
+        std::fputs(name.c_str(), out);
+        for (const auto& [key, value] : userInfo) {
+            std::fprintf(out, " %s=", key.c_str());
+            printValue(out, value);
+        }
+        std::fputc('\n', out);
+        std::fflush(out);
+    });
+    return QCoreApplication::exec();
+}
+
+} // namespace eboardctl

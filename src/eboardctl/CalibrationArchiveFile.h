@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/calibration/SettingData.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace eboardctl {
+
+// The archive named by --file, or the agent's own under $HOME.
+std::filesystem::path recordPath(const std::optional<std::string>& fileOption);
+
+// Reads a calibration archive; a missing or undecodable file is a Failure naming it.
+eboard::SettingData readRecord(const std::filesystem::path& path);
+
+} // namespace eboardctl

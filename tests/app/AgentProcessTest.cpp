@@ -1,0 +1,241 @@
+// The agent as users run it: a child process on the session bus and the X display.
+#include "support/AgentProcess.h"
+
+#include "support/TempDir.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace eboard::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class AgentProcessTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (std::getenv("DISPLAY") == nullptr) {
+            GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+        }
+        ASSERT_TRUE(watcher.listening()) << "needs a session bus (run under dbus-run-session)";
+    }
+
+    int aboutWindows() {
+        const QString found =
+            runTool(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--name", "^About$"});
+        return static_cast<int>(found.split('\n', Qt::SkipEmptyParts).size());
+    }
+
+    TempDir home;
+    BusWatcher watcher;
+};
+
+TEST_F(AgentProcessTest, FirstRunAnnouncesItselfAndCreatesItsFilesTheSecondDoesNot) {
+    const fs::path autostart = home / ".config/autostart/eBoardAgent.desktop";
+    {
+        AgentProcess agent(home.path());
+        agent.start();
+        ASSERT_TRUE(watcher.waitFor("DriverOpened")) << agent.errorOutput().toStdString();
+        ASSERT_TRUE(waitUntil([&] { return fs::exists(autostart); }));
+        EXPECT_TRUE(fs::is_directory(home / "Library/HN-42_driver"));
+        EXPECT_NE(readText(autostart).find("Exec=" + agentProgram().toStdString() + "\n"),
+                  std::string::npos);
+        watcher.post("Quit");
+        EXPECT_EQ(agent.waitForExit(), 0);
+    }
+    fs::remove(autostart);
+    {
+        AgentProcess agent(home.path());
+        agent.start();
+        ASSERT_TRUE(watcher.waitFor("DriverOpened", 2));
+        // Quit is handled by the main loop, so launch has finished when the agent ends.
+        watcher.post("Quit");
+        EXPECT_EQ(agent.waitForExit(), 0);
+    }
+    EXPECT_FALSE(fs::exists(autostart)) << "only the first run registers the agent";
+}
+
+TEST_F(AgentProcessTest, SecondCopyEndsAndTheFirstKeepsRunning) {
+    AgentProcess first(home.path());
+    first.start();
+    ASSERT_TRUE(watcher.waitFor("DriverOpened"));
+
+    AgentProcess second(home.path());
+    second.start();
+    EXPECT_EQ(second.waitForExit(), 0);
+    EXPECT_NE(second.errorOutput().indexOf("already running"), -1);
+    EXPECT_TRUE(first.running());
+    EXPECT_EQ(watcher.count("DriverOpened"), 1) << "the second copy must not announce itself";
+
+    // The first still serves commands.
+    watcher.post("Version");
+    EXPECT_TRUE(waitUntil([&] { return aboutWindows() == 1; }));
+    watcher.post("Quit");
+    EXPECT_EQ(first.waitForExit(), 0);
+}
+
+TEST_F(AgentProcessTest, QuitEndsAtOnceWithStatusZero) {
+    AgentProcess agent(home.path());
+    agent.start();
+    ASSERT_TRUE(watcher.waitFor("DriverOpened"));
+    watcher.post("Quit");
+    EXPECT_EQ(agent.waitForExit(5000), 0);
+}
+
+TEST_F(AgentProcessTest, TerminationSignalEndsThroughTheOrdinaryQuitPath) {
+    // A session logout sends SIGTERM: the agent must release the unit and exit normally,
+    // not die by the signal.
+    AgentProcess agent(home.path());
+    agent.start();
+    ASSERT_TRUE(watcher.waitFor("DriverOpened"));
+    agent.process.terminate();
+    EXPECT_EQ(agent.waitForExit(5000), 0);
+}
+
+TEST_F(AgentProcessTest, VersionTwiceShowsOneAboutWindow) {
+    AgentProcess agent(home.path());
+    agent.start();
+    ASSERT_TRUE(watcher.waitFor("DriverOpened"));
+    watcher.post("Version");
+    ASSERT_TRUE(waitUntil([&] { return aboutWindows() == 1; }));
+    watcher.post("Version");
+    watcher.post("Version");
+    // Let the agent handle both before counting again.
+    settle(std::chrono::milliseconds(500));
+    EXPECT_EQ(aboutWindows(), 1);
+    EXPECT_TRUE(agent.running());
+    watcher.post("Quit");
+    EXPECT_EQ(agent.waitForExit(), 0);
+}
+
+// The windows of the agent that are on screen: the tray icon, and the menu once open.
+int visibleAgentWindows() {
+    return static_cast<int>(
+        runTool(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--class", "eBoardAgent"})
+            .split('\n', Qt::SkipEmptyParts)
+            .size());
+}
+
+TEST_F(AgentProcessTest, TrayIconShowsAndItsMenusQuitEndsTheAgent) {
+    if (QStandardPaths::findExecutable("trayer").isEmpty()) {
+        GTEST_SKIP() << "needs trayer";
+    }
+    QProcess tray;
+    tray.start(QStringLiteral("trayer"),
+               {"--edge", "top", "--align", "right", "--widthtype", "request", "--height", "32"});
+    ASSERT_TRUE(tray.waitForStarted(5000));
+    auto panel = [] {
+        return runTool(QStringLiteral("xdotool"), {"search", "--classname", "^panel$"})
+            .split('\n', Qt::SkipEmptyParts);
+    };
+    ASSERT_TRUE(waitUntil([&] { return !panel().isEmpty(); }));
+
+    AgentProcess agent(home.path());
+    agent.start();
+    ASSERT_TRUE(watcher.waitFor("DriverOpened"));
+    ASSERT_TRUE(waitUntil([] { return visibleAgentWindows() == 1; })) << "the tray icon";
+
+    const QString geometry =
+        runTool(QStringLiteral("xdotool"), {"getwindowgeometry", "--shell", panel().front()});
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    for (const QString& line : geometry.split('\n', Qt::SkipEmptyParts)) {
+        const QStringList pair = line.split('=');
+        const int value = pair.value(1).toInt();
+        x = pair[0] == "X" ? value : x;
+        y = pair[0] == "Y" ? value : y;
+        width = pair[0] == "WIDTH" ? value : width;
+        height = pair[0] == "HEIGHT" ? value : height;
+    }
+    ASSERT_GT(width, 0);
+    runTool(QStringLiteral("xdotool"), {"mousemove", QString::number(x + width / 2),
+                                        QString::number(y + height / 2), "click", "3"});
+    ASSERT_TRUE(waitUntil([] { return visibleAgentWindows() == 2; })) << "the menu opens";
+    // Quit is the last item: Up from the top wraps to it.
+    runTool(QStringLiteral("xdotool"), {"key", "Up"});
+    runTool(QStringLiteral("xdotool"), {"key", "Return"});
+    EXPECT_EQ(agent.waitForExit(), 0);
+    EXPECT_EQ(watcher.count("Quit"), 1) << "the menu posts Quit for every observer";
+    tray.kill();
+    tray.waitForFinished(5000);
+}
+
+TEST_F(AgentProcessTest, EboardctlDrivesTheAgentAndWatchesTheBus) {
+    const QString eboardctl = QStringLiteral(EBOARD_BIN_DIR "/eboardctl");
+    QProcess watch;
+    watch.start(eboardctl, {"watch"});
+    ASSERT_TRUE(watch.waitForStarted(5000));
+    // watch is listening once it sees a probe.
+    ASSERT_TRUE(waitUntil([&] {
+        watcher.post("Probe");
+        return watch.waitForReadyRead(100);
+    }));
+
+    AgentProcess agent(home.path());
+    agent.start();
+    ASSERT_TRUE(watcher.waitFor("DriverOpened"));
+    QProcess::execute(eboardctl, {"smooth", "7"});
+    QProcess::execute(eboardctl, {"version"});
+    EXPECT_EQ(QProcess::execute(eboardctl, {"quit"}), 0);
+    EXPECT_EQ(agent.waitForExit(), 0);
+    EXPECT_EQ(QProcess::execute(eboardctl, {"smooth", "seven"}), 2);
+
+    settle(std::chrono::milliseconds(300));
+    watch.kill();
+    watch.waitForFinished(5000);
+    const QString lines = QString::fromUtf8(watch.readAll());
+    EXPECT_TRUE(lines.contains("\nDriverOpened\nSetSmoothValue smoothvalue=7\nVersion\nQuit\n"))
+        << lines.toStdString();
+}
+
+TEST_F(AgentProcessTest, WithoutADisplayItSaysSoAndFails) {
+    struct Case {
+        const char* display;  // nullptr: unset
+        const char* platform; // QT_QPA_PLATFORM; nullptr: unset
+        const char* message;
+    };
+    // Qt itself aborts (SIGABRT) when the xcb platform it was told to use has no display.
+    const Case cases[] = {
+        {nullptr, nullptr, "no display"},
+        {":4711", nullptr, "cannot open display"},
+        {nullptr, "xcb", "no display"},
+        {":4711", "xcb:nograb", "cannot open display"},
+    };
+    for (const Case& c : cases) {
+        AgentProcess agent(home.path());
+        agent.environment.remove("WAYLAND_DISPLAY");
+        if (c.platform != nullptr) {
+            agent.environment.insert("QT_QPA_PLATFORM", c.platform);
+        }
+        if (c.display == nullptr) {
+            agent.environment.remove("DISPLAY");
+        } else {
+            agent.environment.insert("DISPLAY", c.display);
+        }
+        agent.start();
+        EXPECT_EQ(agent.waitForExit(), 1) << c.message << " " << (c.platform ? c.platform : "");
+        EXPECT_NE(agent.errorOutput().indexOf(c.message), -1) << c.message;
+    }
+    EXPECT_EQ(watcher.count("DriverOpened"), 0);
+}
+
+TEST_F(AgentProcessTest, WithoutASessionBusItSaysSoAndFails) {
+    AgentProcess agent(home.path());
+    agent.environment.insert("DBUS_SESSION_BUS_ADDRESS",
+                             QString::fromStdString("unix:path=" + (home / "no-bus").string()));
+    agent.start();
+    EXPECT_EQ(agent.waitForExit(), 1);
+    EXPECT_NE(agent.errorOutput().indexOf("no D-Bus session bus"), -1);
+}
+
+TEST_F(AgentProcessTest, BadCommandLineIsAUsageError) {
+    AgentProcess agent(home.path(), {QStringLiteral("--pointer"), QStringLiteral("pen")});
+    agent.start();
+    EXPECT_EQ(agent.waitForExit(), 2);
+    EXPECT_NE(agent.errorOutput().indexOf("unknown pointer back end 'pen'"), -1);
+}
+
+} // namespace
+} // namespace eboard::testing

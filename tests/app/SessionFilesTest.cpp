@@ -1,0 +1,189 @@
+// The agent's footprint in the user's session: autostart entry, the scroll-bar setting
+// and the companion application.
+#include "app/Autostart.h"
+#include "app/CompanionLauncher.h"
+#include "app/SessionIntegration.h"
+#include "core/state/JUXPrompt.h"
+#include "support/EventLoop.h"
+#include "support/ScopedEnv.h"
+#include "support/TempDir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace eboard::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+void writeScript(const fs::path& path, const std::string& body) {
+    writeText(path, "#!/bin/sh\n" + body + "\n");
+    fs::permissions(path, fs::perms::owner_all);
+}
+
+TEST(Autostart, ExecIsQuotedOnlyWhenThePathNeedsIt) {
+    struct Case {
+        const char* path;
+        const char* exec;
+    };
+    const Case cases[] = {
+        {"/usr/bin/eBoardAgent", "Exec=/usr/bin/eBoardAgent\n"},
+        {"/opt/e board/eBoardAgent", "Exec=\"/opt/e board/eBoardAgent\"\n"},
+        // Inside quotes $ and " are escaped with a backslash, which the key file format
+        // then escapes once more.
+        {"/opt/$x\"y/eBoardAgent", "Exec=\"/opt/\\\\$x\\\\\"y/eBoardAgent\"\n"},
+        {"/opt/a\\b/eBoardAgent", "Exec=\"/opt/a\\\\\\\\b/eBoardAgent\"\n"},
+        // A bare % would start a field code.
+        {"/opt/100%/eBoardAgent", "Exec=/opt/100%%/eBoardAgent\n"},
+        // A line break in the path must not end the Exec line.
+        {"/opt/a\nb/eBoardAgent", "Exec=\"/opt/a\\nb/eBoardAgent\"\n"},
+    };
+    for (const auto& c : cases) {
+        const std::string entry = autostartEntry(c.path);
+        EXPECT_NE(entry.find(c.exec), std::string::npos) << c.path << "\n" << entry;
+        EXPECT_EQ(entry.rfind("[Desktop Entry]\n", 0), 0u);
+        EXPECT_NE(entry.find("Type=Application\n"), std::string::npos);
+        // A desktop-entry reader gets the path back unchanged.
+        const auto command = execFromDesktopEntry(QString::fromStdString(entry));
+        ASSERT_TRUE(command) << c.path;
+        EXPECT_EQ(*command, QStringList{QString::fromStdString(c.path)}) << c.path;
+    }
+}
+
+TEST(Autostart, FolderFollowsXdgConfigHomeWhenAbsolute) {
+    TempDir home;
+    ScopedEnv homeEnv("HOME", home.path().string());
+    {
+        ScopedEnv config("XDG_CONFIG_HOME", (home / "cfg").string());
+        EXPECT_EQ(autostartDirectory(), home / "cfg" / "autostart");
+    }
+    {
+        ScopedEnv config("XDG_CONFIG_HOME", std::string("relative/cfg"));
+        EXPECT_EQ(autostartDirectory(), home.path() / ".config" / "autostart");
+    }
+    ScopedEnv config("XDG_CONFIG_HOME", std::nullopt);
+    EXPECT_EQ(autostartDirectory(), home.path() / ".config" / "autostart");
+}
+
+TEST(Autostart, WritesTheEntryCreatingTheFolders) {
+    TempDir home;
+    ScopedEnv homeEnv("HOME", home.path().string());
+    ScopedEnv config("XDG_CONFIG_HOME", std::nullopt);
+    ASSERT_TRUE(addToAutostart("/usr/bin/eBoardAgent"));
+    EXPECT_EQ(readText(home.path() / ".config/autostart/eBoardAgent.desktop"),
+              autostartEntry("/usr/bin/eBoardAgent"));
+}
+
+TEST(Autostart, UnwritableFolderFailsQuietly) {
+    TempDir home;
+    ScopedEnv homeEnv("HOME", home.path().string());
+    ScopedEnv config("XDG_CONFIG_HOME", (home / "file").string());
+    writeText(home / "file", "not a folder");
+    EXPECT_FALSE(addToAutostart("/usr/bin/eBoardAgent"));
+}
+
+TEST(SessionIntegration, TurnsOverlayScrollingOffThroughGsettings) {
+    TempDir dir;
+    const fs::path record = dir / "args";
+    writeScript(dir / "gsettings", "echo \"$@\" > '" + record.string() + "'");
+    ScopedEnv path("PATH", dir.path().string());
+    ASSERT_TRUE(showScrollBarsAlways());
+    ASSERT_TRUE(waitUntil([&] { return fs::exists(record) && fs::file_size(record) > 0; }));
+    EXPECT_EQ(readText(record), "set org.gnome.desktop.interface overlay-scrolling false\n");
+}
+
+TEST(SessionIntegration, WithoutGsettingsNothingHappens) {
+    TempDir empty;
+    ScopedEnv path("PATH", empty.path().string());
+    EXPECT_FALSE(showScrollBarsAlways());
+}
+
+TEST(CompanionLauncher, NameComesFromTheAnnotationScript) {
+    EXPECT_EQ(companionNameFromScript(JUXPrompt::getPrompt().openSkriboString()),
+              QStringLiteral("Skribo"));
+    EXPECT_EQ(companionNameFromScript("tell application \"Other Pad\"\n"), "Other Pad");
+    EXPECT_FALSE(companionNameFromScript("display dialog \"hi\""));
+    EXPECT_FALSE(companionNameFromScript("tell application \"\""));
+    EXPECT_FALSE(companionNameFromScript("tell application \"Skribo"));
+}
+
+TEST(CompanionLauncher, ExecLineOfADesktopEntry) {
+    struct Case {
+        const char* entry;
+        QStringList expected; // empty: none
+    };
+    const Case cases[] = {
+        {"[Desktop Entry]\nName=Skribo\nExec=skribo %U\n", {"skribo"}},
+        {"[Desktop Entry]\nExec = /opt/skribo/bin/skribo --new-window %f\n",
+         {"/opt/skribo/bin/skribo", "--new-window"}},
+        {"[Desktop Entry]\nExec=\"/opt/My Apps/skribo\" --x=\"a b\"\n",
+         {"/opt/My Apps/skribo", "--x=a b"}},
+        {"[Desktop Entry]\nExec=skribo --rate 100%%\n", {"skribo", "--rate", "100%"}},
+        {"[Desktop Entry]\nExec=\"/opt/a\\\\\\\\b/skribo\"\n", {"/opt/a\\b/skribo"}},
+        {"[Desktop Entry]\nExec=\"unterminated\n", {}},
+        {"[Desktop Entry]\nExec=%U\n", {}},
+        {"[Desktop Action new]\nExec=skribo --new\n", {}},
+        {"[Desktop Entry]\nName=no exec\n", {}},
+    };
+    for (const auto& c : cases) {
+        const auto command = execFromDesktopEntry(QString::fromUtf8(c.entry));
+        if (c.expected.isEmpty()) {
+            EXPECT_FALSE(command) << c.entry;
+        } else {
+            ASSERT_TRUE(command) << c.entry;
+            EXPECT_EQ(*command, c.expected) << c.entry;
+        }
+    }
+}
+
+TEST(CompanionLauncher, DesktopEntryWinsOverTheExecutable) {
+    TempDir dir;
+    fs::create_directories(dir / "data/applications");
+    fs::create_directories(dir / "bin");
+    const fs::path marker = dir / "started";
+    writeScript(dir / "bin/skribo-desktop", "echo entry > '" + marker.string() + "'");
+    writeScript(dir / "bin/skribo", "echo path > '" + marker.string() + "'");
+    writeText(dir / "data/applications/skribo.desktop",
+              "[Desktop Entry]\nType=Application\nName=Skribo\nExec=" +
+                  (dir / "bin/skribo-desktop").string() + " %U\n");
+    ScopedEnv data("XDG_DATA_HOME", (dir / "data").string());
+    ScopedEnv dataDirs("XDG_DATA_DIRS", (dir / "none").string());
+    ScopedEnv path("PATH", (dir / "bin").string() + ":/usr/bin:/bin");
+
+    ASSERT_TRUE(openCompanion(QStringLiteral("Skribo")));
+    ASSERT_TRUE(waitUntil([&] { return fs::exists(marker) && fs::file_size(marker) > 0; }));
+    EXPECT_EQ(readText(marker), "entry\n");
+}
+
+TEST(CompanionLauncher, ExecutableOnThePathWhenThereIsNoEntry) {
+    TempDir dir;
+    fs::create_directories(dir / "bin");
+    const fs::path marker = dir / "started";
+    writeScript(dir / "bin/skribo", "echo path > '" + marker.string() + "'");
+    ScopedEnv data("XDG_DATA_HOME", (dir / "data").string());
+    ScopedEnv dataDirs("XDG_DATA_DIRS", (dir / "none").string());
+    ScopedEnv path("PATH", (dir / "bin").string() + ":/usr/bin:/bin");
+
+    ASSERT_TRUE(openCompanion(QStringLiteral("Skribo")));
+    ASSERT_TRUE(waitUntil([&] { return fs::exists(marker) && fs::file_size(marker) > 0; }));
+    EXPECT_EQ(readText(marker), "path\n");
+}
+
+TEST(CompanionLauncher, NothingInstalledDoesNothing) {
+    TempDir dir;
+    ScopedEnv data("XDG_DATA_HOME", (dir / "data").string());
+    ScopedEnv dataDirs("XDG_DATA_DIRS", (dir / "none").string());
+    ScopedEnv path("PATH", dir.path().string());
+    EXPECT_FALSE(openCompanion(QStringLiteral("Skribo")));
+}
+
+TEST(CompanionLauncher, RunningProcessesAreFoundByName) {
+    // This test runs, so its own program name is among the processes.
+    const QString self =
+        QString::fromStdString(fs::read_symlink("/proc/self/exe").filename().string());
+    EXPECT_TRUE(isProgramRunning(self));
+    EXPECT_FALSE(isProgramRunning(QStringLiteral("no-such-program-eboard")));
+}
+
+} // namespace
+} // namespace eboard::testing

@@ -1,0 +1,101 @@
+#include "core/calibration/Thresholds.h"
+
+#include "core/base/Plist.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace eboard {
+namespace {
+
+using testing::TempDir;
+
+Thresholds parseText(const std::string& text) {
+    return parseThresholds(
+        std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+std::string xmlDict(const std::string& entries) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n" +
+           entries + "</dict>\n</plist>\n";
+}
+
+TEST(DefaultThresholdsXml, MatchesFoundationsLayoutByteForByte) {
+    EXPECT_EQ(defaultThresholdsXml(),
+              testing::readText(testing::plistFixture("areaconfig-apple.xml.plist")));
+}
+
+TEST(ParseThresholds, ReadsFoundationsOwnFile) {
+    const auto bytes = testing::readBytes(testing::plistFixture("areaconfig-apple.xml.plist"));
+    EXPECT_EQ(parseThresholds(bytes), Thresholds::defaults());
+}
+
+TEST(ParseThresholds, AcceptsNumbersAndStringsMixed) {
+    const Thresholds t = parseText(xmlDict("<key>AreaPer</key><integer>70</integer>"
+                                           "<key>AreaPer1</key><string> 25 </string>"
+                                           "<key>AreaPer2</key><real>12.9</real>"
+                                           "<key>EdgePer</key><string>85%</string>"
+                                           "<key>MaxEdge</key><integer>-3</integer>"));
+    EXPECT_EQ(t, (Thresholds{70, 25, 12, 85, -3}));
+}
+
+TEST(ParseThresholds, UnreadableValuesAndMissingKeysGiveZero) {
+    const Thresholds t = parseText(xmlDict("<key>AreaPer</key><string>abc</string>"
+                                           "<key>AreaPer1</key><array/>"
+                                           "<key>EdgePer</key><string>90</string>"));
+    EXPECT_EQ(t, (Thresholds{0, 0, 0, 90, 0}));
+    EXPECT_EQ(parseText("not a property list"), Thresholds{});
+    EXPECT_EQ(parseText("<?xml version=\"1.0\"?><plist><array><string>65</string></array></plist>"),
+              Thresholds{});
+    EXPECT_EQ(parseThresholds({}), Thresholds{});
+}
+
+TEST(ParseThresholds, ReadsBinaryPropertyLists) {
+    plist::Node dict{plist_new_dict()};
+    plist_dict_set_item(dict.get(), "AreaPer", plist_new_uint(70));
+    plist_dict_set_item(dict.get(), "AreaPer1", plist_new_real(30.7));
+    plist_dict_set_item(dict.get(), "AreaPer2", plist_new_string("15"));
+    plist_dict_set_item(dict.get(), "EdgePer", plist_new_real(-89.5));
+    const std::vector<std::uint8_t> binary = plist::toBinary(dict.get());
+    ASSERT_GT(binary.size(), 8u);
+    ASSERT_EQ(std::string(binary.begin(), binary.begin() + 8), "bplist00");
+    EXPECT_EQ(parseThresholds(binary), (Thresholds{70, 30, 15, -89, 0}));
+}
+
+TEST(LoadOrCreateThresholds, CreatesTheDefaultFileOnceAndThenReadsIt) {
+    TempDir dir;
+    const auto path = dir / "checkvalue.dat";
+    const ThresholdsLoad first = loadOrCreateThresholds(path);
+    EXPECT_TRUE(first.created);
+    EXPECT_FALSE(first.writeError);
+    EXPECT_EQ(first.thresholds, Thresholds::defaults());
+    EXPECT_EQ(testing::readText(path), defaultThresholdsXml());
+
+    const ThresholdsLoad second = loadOrCreateThresholds(path);
+    EXPECT_FALSE(second.created);
+    EXPECT_EQ(second.thresholds, Thresholds::defaults());
+}
+
+TEST(LoadOrCreateThresholds, NeverChangesAnExistingFile) {
+    TempDir dir;
+    const auto path = dir / "checkvalue.dat";
+    const std::string edited = xmlDict("<key>AreaPer</key><string>80</string>");
+    testing::writeText(path, edited);
+    EXPECT_EQ(loadOrCreateThresholds(path).thresholds, (Thresholds{80, 0, 0, 0, 0}));
+    EXPECT_EQ(testing::readText(path), edited);
+
+    testing::writeText(path, "garbage");
+    EXPECT_EQ(loadOrCreateThresholds(path).thresholds, Thresholds{});
+    EXPECT_EQ(testing::readText(path), "garbage");
+}
+
+TEST(LoadOrCreateThresholds, AFailedWriteStillGradesWithTheDefaults) {
+    TempDir dir;
+    const ThresholdsLoad load = loadOrCreateThresholds(dir / "no-such-folder/checkvalue.dat");
+    EXPECT_FALSE(load.created);
+    EXPECT_TRUE(load.writeError);
+    EXPECT_EQ(load.thresholds, Thresholds::defaults());
+}
+
+} // namespace
+} // namespace eboard

@@ -1,0 +1,136 @@
+#include "core/notify/NotificationCenter.h"
+
+#include <gtest/gtest.h>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+using eboard::NotificationCenter;
+
+// Observer tags: only their addresses matter.
+char kA, kB, kC; // mutable objects, so their addresses are distinct
+
+TEST(NotificationCenter, DeliversToObserversOfTheNameInRegistrationOrder) {
+    NotificationCenter center;
+    std::vector<std::string> calls;
+    center.addObserver(&kB, "Ping", [&] { calls.push_back("B"); });
+    center.addObserver(&kA, "Pong", [&] { calls.push_back("A-pong"); });
+    center.addObserver(&kA, "Ping", [&] { calls.push_back("A"); });
+    center.addObserver(&kC, "Ping", [&] { calls.push_back("C"); });
+
+    center.postNotification("Ping");
+    EXPECT_EQ(calls, (std::vector<std::string>{"B", "A", "C"}));
+    calls.clear();
+    center.postNotification("Nobody");
+    EXPECT_TRUE(calls.empty());
+}
+
+TEST(NotificationCenter, RemovesPerObserverAndNameOrPerObserver) {
+    NotificationCenter center;
+    std::vector<std::string> calls;
+    center.addObserver(&kA, "Ping", [&] { calls.push_back("A-ping"); });
+    center.addObserver(&kA, "Pong", [&] { calls.push_back("A-pong"); });
+    center.addObserver(&kB, "Ping", [&] { calls.push_back("B-ping"); });
+
+    center.removeObserver(&kA, "Ping");
+    center.postNotification("Ping");
+    center.postNotification("Pong");
+    EXPECT_EQ(calls, (std::vector<std::string>{"B-ping", "A-pong"}));
+
+    calls.clear();
+    center.addObserver(&kA, "Ping", [&] { calls.push_back("A-ping"); });
+    center.removeObserver(&kA);
+    center.postNotification("Ping");
+    center.postNotification("Pong");
+    EXPECT_EQ(calls, (std::vector<std::string>{"B-ping"}));
+    EXPECT_EQ(center.observerCount("Pong"), 0u);
+}
+
+TEST(NotificationCenter, RegisteringTwiceDeliversTwiceAndOneRemovalRemovesBoth) {
+    NotificationCenter center;
+    int calls = 0;
+    center.addObserver(&kA, "Ping", [&] { ++calls; });
+    center.addObserver(&kA, "Ping", [&] { ++calls; });
+    center.postNotification("Ping");
+    EXPECT_EQ(calls, 2);
+    center.removeObserver(&kA, "Ping");
+    center.postNotification("Ping");
+    EXPECT_EQ(calls, 2);
+}
+
+// The dialog answer pairs: whichever handler runs first removes both registrations.
+TEST(NotificationCenter, ObserverRemovedDuringAPostIsNotCalledLaterInThatPost) {
+    NotificationCenter center;
+    std::vector<std::string> calls;
+    center.addObserver(&kA, "Yes", [&] {
+        calls.push_back("A");
+        center.removeObserver(&kB, "Yes");
+        center.removeObserver(&kA, "Yes"); // itself, while it runs
+    });
+    center.addObserver(&kB, "Yes", [&] { calls.push_back("B"); });
+    center.addObserver(&kC, "Yes", [&] { calls.push_back("C"); });
+
+    center.postNotification("Yes");
+    EXPECT_EQ(calls, (std::vector<std::string>{"A", "C"}));
+    EXPECT_EQ(center.observerCount("Yes"), 1u);
+    calls.clear();
+    center.postNotification("Yes");
+    EXPECT_EQ(calls, (std::vector<std::string>{"C"}));
+}
+
+TEST(NotificationCenter, ObserverAddedDuringAPostIsFirstCalledByTheNextPost) {
+    NotificationCenter center;
+    std::vector<std::string> calls;
+    center.addObserver(&kA, "Ping", [&] {
+        calls.push_back("A");
+        center.addObserver(&kB, "Ping", [&] { calls.push_back("B"); });
+    });
+    center.postNotification("Ping");
+    EXPECT_EQ(calls, (std::vector<std::string>{"A"}));
+    calls.clear();
+    center.postNotification("Ping");
+    EXPECT_EQ(calls, (std::vector<std::string>{"A", "B"}));
+}
+
+TEST(NotificationCenter, NestedPostIsDeliveredWholeBeforeTheOuterGoesOn) {
+    NotificationCenter center;
+    std::vector<std::string> calls;
+    center.addObserver(&kA, "Outer", [&] {
+        calls.push_back("outer-A");
+        center.postNotification("Inner");
+    });
+    center.addObserver(&kB, "Inner", [&] {
+        calls.push_back("inner-B");
+        center.removeObserver(&kC); // removed inside the nested post
+    });
+    center.addObserver(&kC, "Outer", [&] { calls.push_back("outer-C"); });
+    center.addObserver(&kC, "Inner", [&] { calls.push_back("inner-C"); });
+
+    center.postNotification("Outer");
+    EXPECT_EQ(calls, (std::vector<std::string>{"outer-A", "inner-B"}));
+    EXPECT_EQ(center.observerCount("Outer"), 1u);
+    EXPECT_EQ(center.observerCount("Inner"), 1u);
+}
+
+TEST(NotificationCenter, AnObserverThatThrowsLeavesTheCentreUsable) {
+    NotificationCenter center;
+    int calls = 0;
+    center.addObserver(&kA, "Ping", [&] {
+        center.removeObserver(&kA);
+        throw std::runtime_error("observer failed");
+    });
+    center.addObserver(&kB, "Ping", [&] { ++calls; });
+    EXPECT_THROW(center.postNotification("Ping"), std::runtime_error);
+    // The removal made during the failed post is swept; later removals are immediate.
+    EXPECT_EQ(center.observerCount("Ping"), 1u);
+    center.postNotification("Ping");
+    EXPECT_EQ(calls, 1);
+}
+
+TEST(NotificationCenter, DefaultCenterIsOneInstance) {
+    EXPECT_EQ(&NotificationCenter::defaultCenter(), &NotificationCenter::defaultCenter());
+}
+
+} // namespace

@@ -1,0 +1,207 @@
+// The device link's rules with a scripted finder, and reading from FIFOs and files as
+// `--device PATH` does. No udev involved.
+#include "device/DeviceLink.h"
+
+#include "LinkFixture.h"
+#include "device/HID_Communication.h"
+#include "support/TempDir.h"
+
+#include <QSocketNotifier>
+#include <cerrno>
+#include <fcntl.h>
+#include <map>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace eboard::testing {
+namespace {
+
+const std::vector<std::uint8_t> kUnitDescriptor = {0x05, 0x0C, 0x09, 0x01, 0xA1, 0x01, 0x15,
+                                                   0x00, 0x26, 0xFF, 0x00, 0x75, 0x08, 0x95,
+                                                   0x14, 0x09, 0x01, 0x81, 0x02, 0xC0};
+
+HidDeviceInfo unitAt(const std::string& node) {
+    HidDeviceInfo info;
+    info.node = node;
+    info.syspath = "/sys/devices/mock/" + node.substr(node.rfind('/') + 1);
+    info.id = HidId{3, 0x2A3C, 0x1201};
+    info.reportDescriptor = kUnitDescriptor;
+    return info;
+}
+
+// Reports what the test tells it to; keeps the handlers for later hotplug.
+class ScriptedFinder final : public DeviceFinder {
+public:
+    explicit ScriptedFinder(std::vector<HidDeviceInfo> present)
+        : present_(std::move(present)) {}
+    std::vector<HidDeviceInfo> presentDevices() override { return present_; }
+    bool watch(AddedHandler added, RemovedHandler removed, QObject*) override {
+        *added_ = std::move(added);
+        *removed_ = std::move(removed);
+        return true;
+    }
+
+    std::vector<HidDeviceInfo> present_;
+    std::shared_ptr<AddedHandler> added_ = std::make_shared<AddedHandler>();
+    std::shared_ptr<RemovedHandler> removed_ = std::make_shared<RemovedHandler>();
+};
+
+class DeviceLinkTest : public LinkFixture {
+protected:
+    void TearDown() override {
+        link.reset();
+        for (const int fd : writers) {
+            ::close(fd);
+        }
+        LinkFixture::TearDown();
+    }
+
+    // A node the opener answers with errors[node] or, without one, a fresh pipe.
+    int open(const std::string& node) {
+        if (const auto it = errors.find(node); it != errors.end()) {
+            return -it->second;
+        }
+        int ends[2];
+        if (::pipe2(ends, O_NONBLOCK | O_CLOEXEC) != 0) {
+            return -errno;
+        }
+        writers.push_back(ends[1]);
+        return ends[0];
+    }
+
+    void startWith(std::vector<HidDeviceInfo> present) {
+        auto finder = std::make_unique<ScriptedFinder>(std::move(present));
+        added = finder->added_;
+        removed = finder->removed_;
+        link = std::make_unique<DeviceLink>(std::move(finder),
+                                            [this](const std::string& n) { return open(n); });
+        ASSERT_TRUE(link->start(UnitCriteria{}));
+    }
+
+    std::map<std::string, int> errors;
+    std::vector<int> writers;
+    std::shared_ptr<DeviceFinder::AddedHandler> added;
+    std::shared_ptr<DeviceFinder::RemovedHandler> removed;
+    std::unique_ptr<DeviceLink> link;
+};
+
+TEST_F(DeviceLinkTest, UnitThatCannotBeOpenedLogsOneLineWithTheFix) {
+    errors["/dev/hidraw7"] = EACCES;
+    ::testing::internal::CaptureStderr();
+    startWith({unitAt("/dev/hidraw7")});
+    const std::string log = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(connects, 0);
+    EXPECT_NE(log.find("/dev/hidraw7"), std::string::npos) << log;
+    EXPECT_NE(log.find("Permission denied"), std::string::npos) << log;
+    EXPECT_NE(log.find("60-eboard-hn42.rules"), std::string::npos) << log;
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << log;
+}
+
+TEST_F(DeviceLinkTest, OtherOpenErrorsSayWhyWithoutTheRulesHint) {
+    errors["/dev/hidraw7"] = EBUSY;
+    ::testing::internal::CaptureStderr();
+    startWith({unitAt("/dev/hidraw7")});
+    const std::string log = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(log.find("busy"), std::string::npos) << log;
+    EXPECT_EQ(log.find("rules"), std::string::npos) << log;
+}
+
+TEST_F(DeviceLinkTest, UnitThatFailedToOpenIsNotAnnouncedAsGoneAndLeavesRoomForAnother) {
+    errors["/dev/hidraw7"] = EACCES;
+    ::testing::internal::CaptureStderr();
+    startWith({unitAt("/dev/hidraw7")});
+    ::testing::internal::GetCapturedStderr();
+    (*removed)(unitAt("/dev/hidraw7").syspath);
+    EXPECT_EQ(disconnects, 0);
+    (*added)(unitAt("/dev/hidraw8"));
+    EXPECT_EQ(connects, 1);
+    EXPECT_EQ(link->currentDevice()->node, "/dev/hidraw8");
+}
+
+TEST_F(DeviceLinkTest, RemoveEventAndReadErrorTogetherDisconnectOnce) {
+    startWith({unitAt("/dev/hidraw1")});
+    ASSERT_EQ(connects, 1);
+    ::close(writers.back()); // the reader will see end of file
+    writers.pop_back();
+    (*removed)(unitAt("/dev/hidraw1").syspath);
+    settle();
+    EXPECT_EQ(disconnects, 1);
+    EXPECT_EQ(link->notifierOwner().findChildren<QSocketNotifier*>().size(), 0u);
+}
+
+TEST_F(DeviceLinkTest, ReportsOfOtherLengthsAreDroppedAndFramesAreChecked) {
+    startWith({});
+    std::vector<std::uint8_t> report(kUnitReportSize + 1, 0);
+    link->inputReportReceived(std::span(report).first(19));
+    link->inputReportReceived(report);
+    EXPECT_EQ(link->reportsDropped(), 2u);
+    const FrameBytes frame = rawPointFrame(500, 300);
+    link->inputReportReceived(frame);
+    EXPECT_EQ(link->reportsTaken(), 1u);
+    EXPECT_EQ(JUXPrompt::getPrompt().LightPointRaw(), (PointD{500, 300}));
+}
+
+class DevicePathTest : public LinkFixture {
+protected:
+    TempDir dir;
+};
+
+TEST_F(DevicePathTest, FifoCarriesFramesHoweverTheWriterChunksThem) {
+    const std::string fifo = (dir / "unit").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    DeviceLink link(nullptr);
+    ASSERT_TRUE(link.startWithPath(fifo));
+    EXPECT_EQ(connects, 1);
+    const int writer = ::open(fifo.c_str(), O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(writer, 0);
+
+    const FrameBytes touch = rawPointFrame(500, 300);
+    const FrameBytes lift = noPointFrame();
+    ASSERT_EQ(::write(writer, touch.data(), 7), 7);
+    settle(std::chrono::milliseconds(20));
+    EXPECT_EQ(link.reportsTaken(), 0u);
+    ASSERT_EQ(::write(writer, touch.data() + 7, 13), 13);
+    std::vector<std::uint8_t> two(lift.begin(), lift.end());
+    two.insert(two.end(), touch.begin(), touch.end());
+    ASSERT_EQ(::write(writer, two.data(), two.size()), static_cast<ssize_t>(two.size()));
+    ASSERT_TRUE(waitUntil([&] { return link.reportsTaken() == 3; }));
+    EXPECT_EQ(link.reportsDropped(), 0u);
+    EXPECT_GE(sink.events.size(), 3u); // press, release, press
+
+    ::close(writer);
+    ASSERT_TRUE(waitUntil([&] { return disconnects == 1; }));
+    EXPECT_FALSE(link.isHeld());
+    settle();
+    EXPECT_EQ(disconnects, 1);
+}
+
+TEST_F(DevicePathTest, FileIsReadToItsEndThenDisconnects) {
+    std::vector<std::uint8_t> bytes;
+    for (int i = 0; i < 5; ++i) {
+        const FrameBytes frame = i % 2 == 0 ? rawPointFrame(500, 300) : noPointFrame();
+        bytes.insert(bytes.end(), frame.begin(), frame.end());
+    }
+    writeBytes(dir / "reports.bin", bytes);
+    const int baseline = openDescriptorCount();
+    ASSERT_TRUE(setupHIDManagerForPath(dir / "reports.bin"));
+    EXPECT_EQ(connects, 1);
+    ASSERT_TRUE(waitUntil([&] { return disconnects == 1; }));
+    EXPECT_EQ(
+        std::count_if(sink.events.begin(), sink.events.end(),
+                      [](const auto& e) { return e.kind == RecordingPointerSink::Kind::LeftUp; }),
+        2);
+    EXPECT_LE(openDescriptorCount(), baseline); // no descriptor left behind
+    closeHIDManager();
+}
+
+TEST_F(DevicePathTest, MissingPathFailsWithAReason) {
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(setupHIDManagerForPath(dir / "absent"));
+    const std::string log = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(connects, 0);
+    EXPECT_NE(log.find("No such file"), std::string::npos) << log;
+    closeHIDManager();
+}
+
+} // namespace
+} // namespace eboard::testing

@@ -1,9 +1,0 @@
-// gtest main for tests that need a Qt event loop (socket notifiers) but no display.
-#include <QCoreApplication>
-#include <gtest/gtest.h>
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

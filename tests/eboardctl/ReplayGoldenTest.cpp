@@ -1,0 +1,96 @@
+// Runs every recording under tests/data/replay through `eboardctl replay` and compares
+// the event log with the expected one (worked out by hand, see the README there).
+#include "core/calibration/CalibrationData.h"
+#include "core/calibration/SettingArchive.h"
+#include "core/pen/ProjectiveMapping.h"
+#include "core/state/JUXPrompt.h"
+#include "support/RunCommand.h"
+#include "support/TempDir.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using eboard::testing::CommandResult;
+using eboard::testing::runCommand;
+
+const fs::path kReplayDir = fs::path(EBOARD_TEST_DATA_DIR) / "replay";
+// Slots Raw0..Raw3 (top left, top right, bottom left, bottom right) for a 1280 x 640
+// screen whose targets lie at twice these points.
+const eboard::SettingData kCalibration({64, 288, 576, 288, 64, 32, 576, 32});
+
+class ReplayGolden : public ::testing::TestWithParam<std::string> {
+protected:
+    static void SetUpTestSuite() {
+        // One file per process: CTest runs the cases as parallel processes.
+        archive = fs::temp_directory_path() /
+                  ("eboard-replay-golden-" + std::to_string(::getpid()) + ".archive");
+        ASSERT_FALSE(eboard::writeSettingArchive(archive, kCalibration));
+    }
+    static void TearDownTestSuite() { fs::remove(archive); }
+    static fs::path archive;
+};
+fs::path ReplayGolden::archive;
+
+TEST(ReplayCalibration, MapsExactlyOntoTwiceTheRawPoint) {
+    eboard::JUXPrompt& prompt = eboard::JUXPrompt::getPrompt();
+    prompt.setSettingData(kCalibration);
+    prompt.setScreenWidth(1280);
+    prompt.setScreenHeight(640);
+    eboard::initCalibrateData();
+    const eboard::PerspectiveTransform& mapping = eboard::penToScreenMapping();
+    for (int x = -200; x <= 1100; x += 1) {
+        for (int y = 0; y <= 800; y += 7) {
+            const eboard::PointF mapped =
+                mapping.mapPoint({static_cast<float>(x), static_cast<float>(y)});
+            ASSERT_EQ(mapped, (eboard::PointF{2.0f * x, 2.0f * y})) << x << " " << y;
+        }
+    }
+}
+
+TEST_P(ReplayGolden, LogMatchesTheExpectedEvents) {
+    const fs::path recording = kReplayDir / (GetParam() + ".rec");
+    const std::string command = std::string(EBOARD_BIN_DIR) + "/eboardctl replay '" +
+                                recording.string() + "' --calibration '" + archive.string() +
+                                "' --screen 1280x640 --smooth 4 --pointer log";
+    const CommandResult result = runCommand(command);
+    ASSERT_EQ(result.status, 0) << command;
+    EXPECT_EQ(result.out, eboard::testing::readText(kReplayDir / (GetParam() + ".expected")))
+        << command;
+}
+
+INSTANTIATE_TEST_SUITE_P(Recordings, ReplayGolden,
+                         ::testing::Values("tap", "drag-jitter", "double-tap", "early-lift",
+                                           "dwell", "jump", "edges", "invalid"),
+                         [](const ::testing::TestParamInfo<std::string>& param) {
+                             std::string name = param.param;
+                             std::erase(name, '-');
+                             return name;
+                         });
+
+TEST(ReplayCommand, BadRecordingLineIsAnErrorNamingTheLine) {
+    const fs::path bad =
+        fs::temp_directory_path() / ("eboard-replay-bad-" + std::to_string(::getpid()) + ".rec");
+    std::ofstream(bad) << "# fine\nE: 0.000000 20 01 55\n";
+    const CommandResult result = runCommand(std::string(EBOARD_BIN_DIR) + "/eboardctl replay '" +
+                                            bad.string() + "' --calibration /nonexistent 2>&1");
+    fs::remove(bad);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.out.find(bad.filename().string() + ":2:"), std::string::npos) << result.out;
+}
+
+TEST(ReplayCommand, RejectsUnknownPointerAndBadOptions) {
+    const std::string replay = std::string(EBOARD_BIN_DIR) + "/eboardctl replay ";
+    const fs::path rec = kReplayDir / "tap.rec";
+    EXPECT_EQ(runCommand(replay + "'" + rec.string() + "' --pointer mouse 2>&1").status, 2);
+    EXPECT_EQ(runCommand(replay + "'" + rec.string() + "' --screen 1280 2>&1").status, 2);
+    EXPECT_EQ(runCommand(replay + "'" + rec.string() + "' --smooth 4x 2>&1").status, 2);
+    EXPECT_EQ(runCommand(replay + "2>&1").status, 2);
+}
+
+} // namespace

@@ -1,0 +1,70 @@
+// The road of one pen touch through the real agent: an emulated camera unit (umockdev)
+// is found through udev, its frames move the X pointer through XTest, and its removal is
+// announced. Runs under umockdev-wrapper, which the agent child inherits.
+#include "core/base/DataPaths.h"
+#include "core/calibration/SettingArchive.h"
+#include "support/AgentProcess.h"
+#include "support/MockUnitBed.h"
+#include "support/PenPipeline.h"
+#include "support/TempDir.h"
+#include "support/XPointer.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace eboard::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(PenRoad, TouchPressesAtTheMappedPointLiftReleasesUnplugAnnounces) {
+    if (std::getenv("DISPLAY") == nullptr) {
+        GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+    }
+    XPointer pointer;
+    ASSERT_TRUE(pointer.open());
+    TempDir home;
+    // Corners seen by the camera in slot order top-left, top-right, bottom-left,
+    // bottom-right; raw (100, 100) is then the top-left target, a tenth of the
+    // 1920x1080 screen in from its edges: display point (192, 108).
+    fs::create_directories(dataDirectory(home.path()));
+    ASSERT_FALSE(writeSettingArchive(archivePath(home.path()),
+                                     SettingData({100, 100, 900, 100, 100, 700, 900, 700})));
+    writeText(thresholdsPath(home.path()), "");
+    pointer.moveTo(1000, 900);
+
+    MockUnitBed& bed = MockUnitBed::instance();
+    MockUnit unit;
+    bed.plug(unit);
+
+    BusWatcher watcher;
+    ASSERT_TRUE(watcher.listening());
+    AgentProcess agent(home.path(), {QStringLiteral("--pointer"), QStringLiteral("xtest")});
+    agent.start();
+    ASSERT_TRUE(watcher.waitFor("DriverOpened")) << agent.errorOutput().toStdString();
+    ASSERT_TRUE(watcher.waitFor("HN42Connected")) << agent.errorOutput().toStdString();
+    EXPECT_EQ(watcher.count("StartCalibrate"), 0) << "a calibration result is known";
+
+    // The camera image is mirrored: X = 1024 - 100.
+    // The single-precision mapping may land a hair short of the target, and positions
+    // are truncated to whole pixels: one pixel of slack.
+    auto near = [](const XPointerState& state, bool leftPressed) {
+        return std::abs(state.x - 192) <= 1 && std::abs(state.y - 108) <= 1 &&
+               state.leftPressed == leftPressed;
+    };
+    unit.write(makeFrame(924, 100));
+    EXPECT_TRUE(waitUntil([&] { return near(pointer.query(), true); }))
+        << pointer.query().x << "," << pointer.query().y << " " << pointer.query().leftPressed;
+
+    unit.write(noPointFrame());
+    EXPECT_TRUE(waitUntil([&] { return near(pointer.query(), false); }));
+
+    unit.unplug();
+    EXPECT_TRUE(watcher.waitFor("HN42DisConnected")) << agent.errorOutput().toStdString();
+    EXPECT_TRUE(agent.running());
+    watcher.post("Quit");
+    EXPECT_EQ(agent.waitForExit(), 0);
+}
+
+} // namespace
+} // namespace eboard::testing

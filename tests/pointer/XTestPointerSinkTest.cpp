@@ -21,150 +21,13 @@
 #include <vector>
 
 // Xlib last: its macros (None, Bool, Status) clash with names in the headers above.
-#include <X11/Xlib.h>
+#include "support/XEventObserver.h"
 
 namespace eboard {
 namespace {
 
 using namespace std::chrono_literals;
-
-struct Seen {
-    int type;
-    unsigned int button; // for presses and releases
-    int x;
-    int y;
-    unsigned int state;
-};
-
-// Xvfb resets itself when its last client leaves and refuses connections meanwhile, which
-// happens between test processes: wait that out instead of failing.
-Display* openDisplayPatiently() {
-    const auto deadline = std::chrono::steady_clock::now() + 5s;
-    while (true) {
-        if (Display* display = XOpenDisplay(nullptr)) {
-            return display;
-        }
-        if (std::chrono::steady_clock::now() > deadline) {
-            return nullptr;
-        }
-        std::this_thread::sleep_for(50ms);
-    }
-}
-
-class Observer {
-public:
-    Observer()
-        : display_(openDisplayPatiently()) {
-        if (display_ == nullptr) {
-            return;
-        }
-        const int screen = XDefaultScreen(display_);
-        width_ = XDisplayWidth(display_, screen);
-        height_ = XDisplayHeight(display_, screen);
-        XSetWindowAttributes attributes{};
-        attributes.override_redirect = True;
-        attributes.event_mask =
-            ButtonPressMask | ButtonReleaseMask | PointerMotionMask | StructureNotifyMask;
-        window_ = XCreateWindow(display_, XRootWindow(display_, screen), 0, 0,
-                                static_cast<unsigned int>(width_),
-                                static_cast<unsigned int>(height_), 0, CopyFromParent, InputOnly,
-                                nullptr, CWOverrideRedirect | CWEventMask, &attributes);
-        XMapRaised(display_, window_);
-        waitFor(MapNotify);
-        drain();
-    }
-    ~Observer() {
-        if (display_ != nullptr) {
-            XDestroyWindow(display_, window_);
-            XCloseDisplay(display_);
-        }
-    }
-    Observer(const Observer&) = delete;
-    Observer& operator=(const Observer&) = delete;
-
-    Display* display() const { return display_; }
-    int width() const { return width_; }
-    int height() const { return height_; }
-
-    // Collects pointer events until `count` button events arrived or a second passed.
-    std::vector<Seen> collectButtons(std::size_t count) {
-        std::vector<Seen> seen;
-        std::size_t buttons = 0;
-        const auto deadline = std::chrono::steady_clock::now() + 1s;
-        while (buttons < count) {
-            const auto event = next(deadline);
-            if (!event) {
-                break;
-            }
-            if (event->type == ButtonPress || event->type == ButtonRelease) {
-                seen.push_back({event->type, event->xbutton.button, event->xbutton.x_root,
-                                event->xbutton.y_root, event->xbutton.state});
-                ++buttons;
-            } else if (event->type == MotionNotify) {
-                seen.push_back({MotionNotify, 0, event->xmotion.x_root, event->xmotion.y_root,
-                                event->xmotion.state});
-            }
-        }
-        return seen;
-    }
-
-    struct Pointer {
-        int x;
-        int y;
-        unsigned int mask;
-    };
-    Pointer query() {
-        Window root = 0;
-        Window child = 0;
-        int rootX = 0;
-        int rootY = 0;
-        int windowX = 0;
-        int windowY = 0;
-        unsigned int mask = 0;
-        XQueryPointer(display_, window_, &root, &child, &rootX, &rootY, &windowX, &windowY, &mask);
-        return {rootX, rootY, mask & (Button1Mask | Button2Mask | Button3Mask)};
-    }
-
-    void drain() {
-        XSync(display_, False);
-        while (XPending(display_) > 0) {
-            XEvent event;
-            XNextEvent(display_, &event);
-        }
-    }
-
-private:
-    std::optional<XEvent> next(std::chrono::steady_clock::time_point deadline) {
-        while (true) {
-            if (XPending(display_) > 0) {
-                XEvent event;
-                XNextEvent(display_, &event);
-                return event;
-            }
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now());
-            if (left <= 0ms) {
-                return std::nullopt;
-            }
-            pollfd descriptor{XConnectionNumber(display_), POLLIN, 0};
-            poll(&descriptor, 1, static_cast<int>(left.count()));
-        }
-    }
-
-    void waitFor(int type) {
-        const auto deadline = std::chrono::steady_clock::now() + 2s;
-        while (auto event = next(deadline)) {
-            if (event->type == type) {
-                return;
-            }
-        }
-    }
-
-    Display* display_;
-    Window window_ = 0;
-    int width_ = 0;
-    int height_ = 0;
-};
+using testing::Seen;
 
 // One pointer event of an event log ("left-down 100.00 140.00 1025"), as the replay tool
 // writes it.
@@ -246,13 +109,10 @@ protected:
     // One observer for the whole program keeps the server from resetting between tests.
     static void SetUpTestSuite() {
         if (displaySet()) {
-            observer_ = new Observer;
+            observer_ = std::make_unique<testing::XEventObserver>();
         }
     }
-    static void TearDownTestSuite() {
-        delete observer_;
-        observer_ = nullptr;
-    }
+    static void TearDownTestSuite() { observer_.reset(); }
     static bool displaySet() {
         const char* display = std::getenv("DISPLAY");
         return display != nullptr && *display != '\0';
@@ -274,16 +134,16 @@ protected:
         if (sink_) {
             // Never leave a button held for the next test.
             const auto pointer = observer_->query();
-            if ((pointer.mask & Button1Mask) != 0) {
+            if ((pointer.buttonMask & Button1Mask) != 0) {
                 sink_->leftUp({0.0, 0.0}, 0);
             }
-            if ((pointer.mask & Button3Mask) != 0) {
+            if ((pointer.buttonMask & Button3Mask) != 0) {
                 sink_->rightUp({0.0, 0.0}, 0);
             }
         }
     }
 
-    static inline Observer* observer_ = nullptr;
+    static inline std::unique_ptr<testing::XEventObserver> observer_;
     std::unique_ptr<XTestPointerSink> sink_;
 };
 
@@ -293,7 +153,7 @@ TEST_F(XTestPointerSinkTest, MoveRepositionsThePointerWithoutButtons) {
     const auto pointer = observer_->query();
     EXPECT_EQ(pointer.x, 321);
     EXPECT_EQ(pointer.y, 654);
-    EXPECT_EQ(pointer.mask, 0u);
+    EXPECT_EQ(pointer.buttonMask, 0u);
 }
 
 TEST_F(XTestPointerSinkTest, TapPressesAndReleasesTheLeftButtonAtThePoint) {
@@ -317,7 +177,7 @@ TEST_F(XTestPointerSinkTest, TapPressesAndReleasesTheLeftButtonAtThePoint) {
     }
     // The release reports the state before it: the button was held.
     EXPECT_NE(buttons[1].state & Button1Mask, 0u);
-    EXPECT_EQ(observer_->query().mask, 0u);
+    EXPECT_EQ(observer_->query().buttonMask, 0u);
 }
 
 TEST_F(XTestPointerSinkTest, DragMovesThePointerWithTheButtonHeld) {
@@ -328,7 +188,7 @@ TEST_F(XTestPointerSinkTest, DragMovesThePointerWithTheButtonHeld) {
     const auto held = observer_->query();
     EXPECT_EQ(held.x, 500);
     EXPECT_EQ(held.y, 600);
-    EXPECT_EQ(held.mask, static_cast<unsigned int>(Button1Mask));
+    EXPECT_EQ(held.buttonMask, static_cast<unsigned int>(Button1Mask));
 
     sink_->leftUp({500.5, 600.9}, 1025);
     const auto seen = observer_->collectButtons(1);
@@ -336,7 +196,7 @@ TEST_F(XTestPointerSinkTest, DragMovesThePointerWithTheButtonHeld) {
     EXPECT_EQ(seen.back().type, ButtonRelease);
     EXPECT_EQ(seen.back().x, 500);
     EXPECT_EQ(seen.back().y, 600);
-    EXPECT_EQ(observer_->query().mask, 0u);
+    EXPECT_EQ(observer_->query().buttonMask, 0u);
 }
 
 TEST_F(XTestPointerSinkTest, DragIsSeenAsButtonMotion) {
@@ -377,19 +237,19 @@ TEST_F(XTestPointerSinkTest, DoubleClickIsTwoPressReleasePairs) {
         }
     }
     EXPECT_EQ(types, (std::vector<int>{ButtonPress, ButtonRelease, ButtonPress, ButtonRelease}));
-    EXPECT_EQ(observer_->query().mask, 0u);
+    EXPECT_EQ(observer_->query().buttonMask, 0u);
 }
 
 TEST_F(XTestPointerSinkTest, RightClickUsesButtonThree) {
     sink_->rightDown({50.0, 60.0}, 1026);
     observer_->drain();
-    EXPECT_EQ(observer_->query().mask, static_cast<unsigned int>(Button3Mask));
+    EXPECT_EQ(observer_->query().buttonMask, static_cast<unsigned int>(Button3Mask));
     sink_->rightUp({50.0, 60.0}, 1026);
     const auto seen = observer_->collectButtons(1);
     ASSERT_FALSE(seen.empty());
     EXPECT_EQ(seen.back().type, ButtonRelease);
     EXPECT_EQ(seen.back().button, 3u);
-    EXPECT_EQ(observer_->query().mask, 0u);
+    EXPECT_EQ(observer_->query().buttonMask, 0u);
 }
 
 TEST_F(XTestPointerSinkTest, PositionsOutsideTheScreenAreClamped) {
@@ -416,17 +276,9 @@ TEST_F(XTestPointerSinkTest, AttachedConnectionStaysOpen) {
         sink->moveTo({77.0, 88.0});
     }
     // The connection must still work after the sink is gone.
-    Window root = 0;
-    Window child = 0;
-    int x = 0;
-    int y = 0;
-    int wx = 0;
-    int wy = 0;
-    unsigned int mask = 0;
-    EXPECT_TRUE(XQueryPointer(borrowed, XDefaultRootWindow(borrowed), &root, &child, &x, &y, &wx,
-                              &wy, &mask));
-    EXPECT_EQ(x, 77);
-    EXPECT_EQ(y, 88);
+    const testing::XPointerState pointer = testing::queryPointer(borrowed);
+    EXPECT_EQ(pointer.x, 77);
+    EXPECT_EQ(pointer.y, 88);
     XCloseDisplay(borrowed);
 }
 
@@ -490,7 +342,7 @@ TEST_P(ReplayedLog, ReachesTheXServerAsLogged) {
     const auto pointer = observer_->query();
     EXPECT_EQ(pointer.x, static_cast<int>(std::floor(events.back().position.x)));
     EXPECT_EQ(pointer.y, static_cast<int>(std::floor(events.back().position.y)));
-    EXPECT_EQ(pointer.mask, 0u);
+    EXPECT_EQ(pointer.buttonMask, 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(GoldenLogs, ReplayedLog,

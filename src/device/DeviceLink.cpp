@@ -128,6 +128,8 @@ void DeviceLink::unitGone(int error) {
         logWarning("reading the camera unit at " + current_->node +
                    " failed: " + std::strerror(error));
     }
+    // A pen that was down when the unit went would otherwise hold the button forever.
+    releaseHeldButtons();
     // Release the node before anyone hears of it, so an observer sees a clean link.
     node_.reset();
     current_.reset();

@@ -1,7 +1,10 @@
 #include "CalibrationArchiveFile.h"
 #include "Command.h"
 #include "Options.h"
+#include "core/calibration/CalibrationData.h"
 #include "core/calibration/SettingArchive.h"
+#include "core/pen/ProjectiveMapping.h"
+#include "core/state/JUXPrompt.h"
 
 namespace eboardctl {
 
@@ -15,6 +18,17 @@ int printRecord(const std::filesystem::path& path, std::FILE* out) {
                      static_cast<double>(record.value(i)));
     }
     return kSuccess;
+}
+
+// The agent's start-up steps with this record: the targets hardly depend on the screen,
+// so any screen tells whether the corners give a usable mapping.
+bool mapsThePen(const eboard::SettingData& record) {
+    eboard::JUXPrompt& prompt = eboard::JUXPrompt::getPrompt();
+    prompt.setSettingData(record);
+    prompt.setScreenWidth(1920);
+    prompt.setScreenHeight(1080);
+    eboard::initCalibrateData();
+    return eboard::penToScreenMapping().isUsable();
 }
 
 int storeRecord(std::span<const std::string_view> values, const std::filesystem::path& path) {
@@ -34,6 +48,11 @@ int storeRecord(std::span<const std::string_view> values, const std::filesystem:
     }
     if (error) {
         throw Failure("cannot write " + path.string() + ": " + error.message());
+    }
+    if (!mapsThePen(record)) {
+        std::fputs("eboardctl: warning: stored, but these corners enclose no area, so the agent "
+                   "cannot map the pen with them; calibrate with 'eboardctl calibrate'\n",
+                   stderr);
     }
     return kSuccess;
 }

@@ -2,6 +2,7 @@
 // interrupted.
 #include "Command.h"
 #include "Options.h"
+#include "core/base/PrintableText.h"
 #include "core/base/TerminationSignals.h"
 #include "core/frame/HidRecording.h"
 #include "core/notify/NotificationCenter.h"
@@ -12,6 +13,7 @@
 #include <QSocketNotifier>
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <optional>
 #include <unistd.h>
 
@@ -100,8 +102,16 @@ int runRecord(Arguments args, std::FILE* out) {
     } unobserve{&recorder};
 
     if (path) {
+        // Asked here, so that a path that is no unit gets one line with the reason and no
+        // recording header is written for it.
+        const int probe = eboard::openNodeForReading(*path);
+        if (probe < 0) {
+            throw Failure("cannot open " + eboard::printableText(*path) + ": " +
+                          std::strerror(-probe));
+        }
+        ::close(probe);
         if (!link.startWithPath(*path)) {
-            throw Failure("cannot open " + *path);
+            throw Failure("cannot open " + eboard::printableText(*path));
         }
         if (!link.isHeld()) { // already at its end
             return kSuccess;

@@ -3,6 +3,8 @@
 
 #include <array>
 #include <cstdio>
+#include <exception>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -102,6 +104,14 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "eboardctl: %s\n", error.what());
             return eboardctl::kUsageError;
         } catch (const eboardctl::Failure& error) {
+            std::fprintf(stderr, "eboardctl: %s\n", error.what());
+            return eboardctl::kFailure;
+        } catch (const std::filesystem::filesystem_error& error) {
+            std::fprintf(stderr, "eboardctl: %s: %s\n", error.path1().c_str(),
+                         error.code().message().c_str());
+            return eboardctl::kFailure;
+        } catch (const std::exception& error) {
+            // Whatever a command did not foresee still ends in one line, never an abort.
             std::fprintf(stderr, "eboardctl: %s\n", error.what());
             return eboardctl::kFailure;
         }

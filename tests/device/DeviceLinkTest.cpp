@@ -175,6 +175,27 @@ TEST_F(DevicePathTest, FifoCarriesFramesHoweverTheWriterChunksThem) {
     EXPECT_EQ(disconnects, 1);
 }
 
+TEST_F(DevicePathTest, PenDownWhenTheWriterGoesIsReleasedWhereThePointerWas) {
+    const std::string fifo = (dir / "unit").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    DeviceLink link(nullptr);
+    ASSERT_TRUE(link.startWithPath(fifo));
+    const int writer = ::open(fifo.c_str(), O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(writer, 0);
+    for (const FrameBytes& frame : {rawPointFrame(500, 300), rawPointFrame(560, 320)}) {
+        ASSERT_EQ(::write(writer, frame.data(), frame.size()), 20);
+    }
+    ASSERT_TRUE(waitUntil([&] { return link.reportsTaken() == 2; }));
+    ASSERT_FALSE(sink.events.empty());
+    ASSERT_EQ(sink.events.back().kind, RecordingPointerSink::Kind::LeftDrag);
+    const PointD last = sink.events.back().position;
+
+    ::close(writer);
+    ASSERT_TRUE(waitUntil([&] { return disconnects == 1; }));
+    ASSERT_EQ(sink.events.back().kind, RecordingPointerSink::Kind::LeftUp);
+    EXPECT_EQ(sink.events.back().position, last);
+}
+
 TEST_F(DevicePathTest, FileIsReadToItsEndThenDisconnects) {
     std::vector<std::uint8_t> bytes;
     for (int i = 0; i < 5; ++i) {
@@ -186,10 +207,11 @@ TEST_F(DevicePathTest, FileIsReadToItsEndThenDisconnects) {
     ASSERT_TRUE(setupHIDManagerForPath(dir / "reports.bin"));
     EXPECT_EQ(connects, 1);
     ASSERT_TRUE(waitUntil([&] { return disconnects == 1; }));
+    // Two lifts in the file, and the end of the file lets go of the pen still down.
     EXPECT_EQ(
         std::count_if(sink.events.begin(), sink.events.end(),
                       [](const auto& e) { return e.kind == RecordingPointerSink::Kind::LeftUp; }),
-        2);
+        3);
     EXPECT_LE(openDescriptorCount(), baseline); // no descriptor left behind
     closeHIDManager();
 }

@@ -77,6 +77,18 @@ TEST(EboardctlCalibration, ReadsFoundationsOwnArchive) {
               "RawPoint2_X 0\nRawPoint2_Y 640.25\nRawPoint3_X 100000\nRawPoint3_Y -3.75\n");
 }
 
+TEST(EboardctlCalibration, CornersThatCannotMapThePenAreStoredWithAWarning) {
+    TempDir home;
+    const CommandResult set = eboardctl("calibration set 0 0 0 0 0 0 0 0", home.path(), true);
+    EXPECT_EQ(set.status, 0);
+    EXPECT_THAT(set.out, HasSubstr("warning: stored, but these corners enclose no area"));
+    EXPECT_EQ(std::count(set.out.begin(), set.out.end(), '\n'), 1);
+    EXPECT_EQ(eboardctl("calibration", home.path()).out.substr(0, 14), "RawPoint0_X 0\n");
+    const CommandResult good =
+        eboardctl("calibration set 0 0 1024 0 0 768 1024 768", home.path(), true);
+    EXPECT_EQ(good.out, "");
+}
+
 TEST(EboardctlErrors, BadInputGivesOneLineAndANonZeroStatus) {
     TempDir home;
     const std::string nsuuid = quoted(eboard::testing::plistFixture("goios-nsuuid.bin"));

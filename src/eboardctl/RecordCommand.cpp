@@ -113,8 +113,9 @@ int runRecord(Arguments args, std::FILE* out) {
         if (!link.startWithPath(*path)) {
             throw Failure("cannot open " + eboard::printableText(*path));
         }
-        if (!link.isHeld()) { // already at its end
-            return kSuccess;
+        if (!link.isHeld()) { // a FIFO nobody writes to yet
+            std::fprintf(stderr, "eboardctl: waiting for a writer of %s\n",
+                         eboard::printableText(*path).c_str());
         }
     } else {
         if (!link.start(eboard::UnitCriteria{})) {

@@ -4,6 +4,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -191,6 +192,24 @@ TEST(EboardctlPlay, AByteStreamGetsOnlyUnitSizedReportsInOrder) {
                                            home.path(), true);
     EXPECT_NE(broken.status, 0);
     EXPECT_THAT(broken.out, HasSubstr("cannot open recording"));
+}
+
+TEST(EboardctlPlay, AFifoWithoutAReaderIsWaitedForAndSaidSo) {
+    TempDir home;
+    const std::string frame = "01 55 5d 04 01 00 02 00 00 00 00 00 00 00 00 00 00 00 00 00";
+    eboard::testing::writeText(home / "unit.rec", "E: 000000.000000 20 " + frame +
+                                                      "\nE: 000000.010000 20 " + frame + "\n");
+    const auto fifo = home / "unit";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // The reader comes half a second after play started.
+    const CommandResult run = runCommand(
+        "(sleep 0.5; cat " + quoted(fifo.string()) + " > " + quoted((home / "got").string()) +
+        ") & HOME=" + quoted(home.path().string()) + " " EBOARD_BIN_DIR "/eboardctl play " +
+        quoted((home / "unit.rec").string()) + " --to " + quoted(fifo.string()) + " 2>&1; wait");
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_THAT(run.out, HasSubstr("eboardctl: waiting for a reader of " + fifo.string()));
+    EXPECT_THAT(run.out, HasSubstr("played 2 reports to"));
+    EXPECT_EQ(eboard::testing::readBytes(home / "got").size(), 40u);
 }
 
 TEST(Eboardctl, HelpAndVersion) {

@@ -6,6 +6,9 @@
 #include "core/pen/ProjectiveMapping.h"
 #include "core/state/JUXPrompt.h"
 
+#include <array>
+#include <string>
+
 namespace eboardctl {
 
 namespace {
@@ -18,6 +21,14 @@ int printRecord(const std::filesystem::path& path, std::FILE* out) {
                      static_cast<double>(record.value(i)));
     }
     return kSuccess;
+}
+
+// "x of corner 0 (top left)": what value i of a record is, in the user's words.
+std::string cornerValueName(std::size_t i) {
+    static constexpr std::array<const char*, 4> kCorners = {"top left", "top right", "bottom left",
+                                                            "bottom right"};
+    return std::string(i % 2 == 0 ? "x" : "y") + " of corner " + std::to_string(i / 2) + " (" +
+           kCorners[i / 2] + ")";
 }
 
 // The agent's start-up steps with this record: the targets hardly depend on the screen,
@@ -33,11 +44,13 @@ bool mapsThePen(const eboard::SettingData& record) {
 
 int storeRecord(std::span<const std::string_view> values, const std::filesystem::path& path) {
     if (values.size() != eboard::SettingData::kValueCount) {
-        throw UsageError("calibration set needs 8 values: X0 Y0 X1 Y1 X2 Y2 X3 Y3");
+        throw UsageError("calibration set needs 8 values: X0 Y0 X1 Y1 X2 Y2 X3 Y3, the raw x and "
+                         "y of the corners top left, top right, bottom left, bottom right "
+                         "(see calibration --help)");
     }
     eboard::SettingData record;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        record.setValue(i, parseFloat(values[i], eboard::SettingData::kKeys[i]));
+        record.setValue(i, parseFloat(values[i], cornerValueName(i)));
     }
     std::error_code error;
     if (path.has_parent_path()) {

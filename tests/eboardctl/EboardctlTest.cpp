@@ -100,8 +100,9 @@ TEST(EboardctlErrors, BadInputGivesOneLineAndANonZeroStatus) {
         {"calibration", "cannot read"},
         {"calibration --file " + nsuuid, "not a SettingData calibration archive"},
         {"calibration set 1 2 3", "needs 8 values"},
-        {"calibration set 1 2 3 4 5 6 7 x8", "invalid RawPoint3_Y"},
-        {"calibration set 1 2 3 4 5 6 7 nan", "invalid RawPoint3_Y"},
+        {"calibration set 1 2 3 4 5 6 7 x8", "invalid y of corner 3 (bottom right) 'x8'"},
+        {"calibration set 1 2 3 4 5 6 7 nan", "invalid y of corner 3 (bottom right) 'nan'"},
+        {"calibration set x 2 3 4 5 6 7 8", "invalid x of corner 0 (top left) 'x'"},
         {"calibration --file", "needs a value"},
         {"calibration --bogus 1", "unknown option"},
         {"grade --type fancy", "invalid --type"},
@@ -210,6 +211,40 @@ TEST(EboardctlPlay, AFifoWithoutAReaderIsWaitedForAndSaidSo) {
     EXPECT_THAT(run.out, HasSubstr("eboardctl: waiting for a reader of " + fifo.string()));
     EXPECT_THAT(run.out, HasSubstr("played 2 reports to"));
     EXPECT_EQ(eboard::testing::readBytes(home / "got").size(), 40u);
+}
+
+TEST(Eboardctl, EveryCommandAnswersHelpWithItsUsage) {
+    TempDir home;
+    for (const char* command :
+         {"calibration", "grade", "map", "replay", "devices", "record", "play", "calibrate",
+          "diagnose", "quit", "version", "smooth", "watch"}) {
+        const CommandResult help = eboardctl(std::string(command) + " --help", home.path(), true);
+        EXPECT_EQ(help.status, 0) << command;
+        EXPECT_EQ(help.out.rfind("Usage: eboardctl " + std::string(command), 0), 0u) << help.out;
+    }
+    const CommandResult set = eboardctl("calibration set -h", home.path());
+    EXPECT_THAT(set.out, HasSubstr("corner 0, top left"));
+    EXPECT_THAT(set.out, HasSubstr("x = 1024 - the report's X"));
+}
+
+TEST(EboardctlReplay, FileNamesTheArchiveAndCalibrationStaysItsOtherName) {
+    TempDir home;
+    ASSERT_EQ(eboardctl("calibration set 64 288 576 288 64 32 576 32 --file " +
+                            quoted((home / "c.archive").string()),
+                        home.path())
+                  .status,
+              0);
+    const std::string recording = quoted(std::string(EBOARD_TEST_DATA_DIR) + "/replay/tap.rec");
+    const std::string rest = " --screen 1280x640 --pointer log";
+    const CommandResult byFile =
+        eboardctl("replay " + recording + " --file " + quoted((home / "c.archive").string()) + rest,
+                  home.path());
+    const CommandResult byCalibration = eboardctl("replay " + recording + " --calibration " +
+                                                      quoted((home / "c.archive").string()) + rest,
+                                                  home.path());
+    EXPECT_EQ(byFile.status, 0);
+    EXPECT_THAT(byFile.out, HasSubstr("left-down"));
+    EXPECT_EQ(byFile.out, byCalibration.out);
 }
 
 TEST(Eboardctl, HelpAndVersion) {

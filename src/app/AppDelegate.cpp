@@ -8,6 +8,7 @@
 #include "core/calibration/SettingArchive.h"
 #include "core/frame/UnitConstants.h"
 #include "core/pen/PointerSink.h"
+#include "core/pen/ProjectiveMapping.h"
 #include "core/pen/StrokeInterpretation.h"
 #include "core/state/JUXPrompt.h"
 #include "device/HID_Communication.h"
@@ -24,6 +25,8 @@ AppDelegate::AppDelegate(DistributedCenter& bus, AgentOptions options)
     , options_(std::move(options)) {}
 
 AppDelegate::~AppDelegate() {
+    // However the agent ends, no button stays pressed on the desktop.
+    releaseHeldButtons();
     if (pointerSink() == pointerSink_.get()) {
         setPointerSink(nullptr);
     }
@@ -62,6 +65,13 @@ void AppDelegate::applicationDidFinishLaunching() {
     installPointerSink();
 
     initCalibrateData();
+    if (stored.outcome == SettingArchiveLoad::Outcome::Loaded && !penToScreenMapping().isUsable()) {
+        // Otherwise every light point is dropped and the pen seems dead.
+        logWarning("the calibration stored in " + archivePath().string() +
+                   " cannot map the pen (its four corners enclose no area); the pen is ignored "
+                   "until the unit is calibrated: choose Calibrate in the tray menu or run "
+                   "'eboardctl calibrate'");
+    }
 
     QThread::msleep(200);
 
@@ -70,6 +80,7 @@ void AppDelegate::applicationDidFinishLaunching() {
 
 void AppDelegate::applicationWillTerminate() {
     closeHIDManager();
+    releaseHeldButtons();
 }
 
 void AppDelegate::addToLoginItem() {

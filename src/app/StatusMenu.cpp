@@ -5,6 +5,7 @@
 #include "core/base/Log.h"
 #include "core/notify/NotificationCenter.h"
 #include "core/notify/SmoothValue.h"
+#include "core/pen/StrokeInterpretation.h"
 #include "core/state/JUXPrompt.h"
 #include "ui/AppResources.h"
 #include "ui/about/AboutWindowController.h"
@@ -89,6 +90,7 @@ void StatusMenu::awakeFromNib() {
                 }
             });
     statusItem_->show();
+    followTrayAvailability();
 
     NotificationCenter& local = NotificationCenter::defaultCenter();
     local.addObserver(this, "hidConnectOK", [this] { connectOK(); });
@@ -131,6 +133,9 @@ void StatusMenu::connectNG() {
 }
 
 void StatusMenu::quit() {
+    // The process ends on the spot, past every destructor: a stroke in progress must let
+    // go of its button first.
+    releaseHeldButtons();
     exitProcess_(0);
 }
 
@@ -175,6 +180,14 @@ bool StatusMenu::CreateDir(const std::filesystem::path& path) {
     std::error_code error;
     std::filesystem::create_directories(path, error);
     return !error;
+}
+
+void StatusMenu::followTrayAvailability() {
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        return;
+    }
+    logInfo("no system tray on this desktop: eBoardAgent runs without an icon; reach it with "
+            "'eboardctl' (calibrate, diagnose, version, quit)");
 }
 
 void StatusMenu::setStatusImage(const QString& fileName) {

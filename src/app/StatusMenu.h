@@ -64,6 +64,8 @@ public:
     AboutWindowController* aboutController() const { return aboutController_.get(); }
 
 private:
+    // Says once when the desktop has no tray, and how to reach the agent without one.
+    void followTrayAvailability();
     void setStatusImage(const QString& fileName);
     void postCommand(std::string_view name);
 

@@ -13,11 +13,15 @@
 #include <QDBusError>
 #include <QSocketNotifier>
 #include <cstdio>
+#include <exception>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
-int main(int argc, char** argv) {
+namespace {
+
+int runAgent(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     const eboard::AgentOptionsResult parsed = eboard::parseAgentOptions(args);
     if (!parsed.error.empty()) {
@@ -81,4 +85,20 @@ int main(int argc, char** argv) {
     const int status = QApplication::exec();
     eboard::setDistributedCenter(nullptr);
     return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Nothing the agent did not foresee may end it with an abort: one line, status 1. The
+    // objects above are gone by now, and with them every held button and the unit.
+    try {
+        return runAgent(argc, argv);
+    } catch (const std::filesystem::filesystem_error& error) {
+        std::fprintf(stderr, "eBoardAgent: %s: %s\n", error.path1().c_str(),
+                     error.code().message().c_str());
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "eBoardAgent: %s\n", error.what());
+    }
+    return 1;
 }

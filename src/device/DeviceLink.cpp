@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace eboard {
 
@@ -36,6 +37,7 @@ DeviceLink::DeviceLink(std::unique_ptr<DeviceFinder> finder, NodeOpener opener)
     , opener_(std::move(opener)) {}
 
 DeviceLink::~DeviceLink() {
+    pathWatch_.reset();
     node_.reset();
     finder_.reset();
 }
@@ -60,26 +62,75 @@ bool DeviceLink::start(const UnitCriteria& criteria) {
 }
 
 bool DeviceLink::startWithPath(const std::filesystem::path& path) {
-    HidDeviceInfo device;
-    device.node = path.string();
-    device.syspath = device.node;
-    if (!openDevice(device)) {
+    path_ = path;
+    pathWatch_ = std::make_unique<PathWatch>(
+        path, [this](PathWatch::Change change) { pathChanged(change); }, &notifierOwner_);
+    if (const std::error_code error = pathWatch_->error()) {
+        logWarning("cannot follow " + path.string() + ": cannot watch its folder (" +
+                   error.message() + ")");
+        pathWatch_.reset();
         return false;
     }
-    held_ = true;
-    post("hidConnectOK");
+    openPath();
     return true;
+}
+
+void DeviceLink::openPath() {
+    if (node_) {
+        return;
+    }
+    const int fd = opener_(path_.string());
+    if (fd < 0) {
+        if (!pathProblemSaid_) {
+            pathProblemSaid_ = true;
+            logWarning(openFailureMessage(path_.string(), -fd) + "; waiting for it to appear");
+        }
+        return;
+    }
+    pathProblemSaid_ = false;
+    HidDeviceInfo device;
+    device.node = path_.string();
+    device.syspath = device.node;
+    struct stat status {};
+    const bool fifo = ::fstat(fd, &status) == 0 && S_ISFIFO(status.st_mode);
+    adoptNode(fd, device);
+    if (fifo) {
+        // Open for reading, so that a writer does not block; it connects when it opens.
+        // Our own open must not count as one.
+        pathWatch_->discardPending();
+        awaitingWriter_ = true;
+        return;
+    }
+    announceConnection();
+}
+
+void DeviceLink::pathChanged(PathWatch::Change change) {
+    switch (change) {
+    case PathWatch::Change::Appeared:
+    case PathWatch::Change::Written: // a file written anew is read anew
+        openPath();
+        break;
+    case PathWatch::Change::Opened:
+        if (awaitingWriter_) {
+            awaitingWriter_ = false;
+            announceConnection();
+        }
+        break;
+    case PathWatch::Change::Gone:
+        if (node_) {
+            unitGone(ENODEV);
+        }
+        break;
+    }
 }
 
 void DeviceLink::deviceMatched(const HidDeviceInfo& device) {
     if (held_ || assessUnit(device, criteria_).verdict != UnitVerdict::Usable) {
         return;
     }
-    if (!openDevice(device)) {
-        return;
+    if (openDevice(device)) {
+        announceConnection();
     }
-    held_ = true;
-    post("hidConnectOK");
 }
 
 bool DeviceLink::openDevice(const HidDeviceInfo& device) {
@@ -90,15 +141,28 @@ bool DeviceLink::openDevice(const HidDeviceInfo& device) {
         logWarning(openFailureMessage(device.node, -fd));
         return false;
     }
+    adoptNode(fd, device);
+    return true;
+}
+
+void DeviceLink::adoptNode(int fd, const HidDeviceInfo& device) {
     node_ = std::make_unique<HidrawDevice>(
         fd, kUnitReportSize, [this](std::span<const std::uint8_t> r) { reportArrived(r); },
         [this](int error) { unitGone(error); }, &notifierOwner_);
     current_ = device;
+}
+
+void DeviceLink::announceConnection() {
+    held_ = true;
     resetPointerState();
-    return true;
+    post("hidConnectOK");
 }
 
 void DeviceLink::reportArrived(std::span<const std::uint8_t> report) {
+    if (awaitingWriter_) { // its opening not seen yet: the first report tells as well
+        awaitingWriter_ = false;
+        announceConnection();
+    }
     if (tap_) {
         tap_(report);
     } else {
@@ -128,11 +192,30 @@ void DeviceLink::unitGone(int error) {
         logWarning("reading the camera unit at " + current_->node +
                    " failed: " + std::strerror(error));
     }
+    if (awaitingWriter_ && error == 0) {
+        // End of file on a FIFO: a writer came and went before its opening was seen.
+        awaitingWriter_ = false;
+        announceConnection();
+    }
+    const bool wasHeld = held_;
+    // A pen that was down when the unit went would otherwise hold the button forever.
+    if (wasHeld) {
+        releaseHeldButtons();
+    }
     // Release the node before anyone hears of it, so an observer sees a clean link.
     node_.reset();
     current_.reset();
     held_ = false;
-    post("hidConnectNG");
+    awaitingWriter_ = false;
+    // A FIFO is ready for its next writer at once; a file or node has to appear again.
+    struct stat status {};
+    if (pathWatch_ && ::stat(path_.c_str(), &status) == 0 && S_ISFIFO(status.st_mode) &&
+        error == 0) {
+        openPath();
+    }
+    if (wasHeld) {
+        post("hidConnectNG");
+    }
 }
 
 } // namespace eboard

@@ -4,6 +4,7 @@
 #include "core/frame/UnitMatching.h"
 #include "device/DeviceFinder.h"
 #include "device/HidrawDevice.h"
+#include "device/PathWatch.h"
 
 #include <QObject>
 #include <array>
@@ -33,7 +34,10 @@ public:
     // Opens the first usable unit present, then follows hotplug. False when the finder
     // cannot watch for devices.
     bool start(const UnitCriteria& criteria);
-    // The node or file at path is the one unit. False when it cannot be opened.
+    // The node, FIFO or file at path is the one unit, followed like a unit that can come
+    // and go: its appearing (a FIFO: a writer opening it) connects, end of file or its
+    // removal disconnects, and it is followed again afterwards. A path not there yet
+    // gets one warning. False only when its folder cannot be watched.
     bool startWithPath(const std::filesystem::path& path);
 
     void setReportTap(ReportTap tap) { tap_ = std::move(tap); }
@@ -52,6 +56,11 @@ public:
 
 private:
     bool openDevice(const HidDeviceInfo& device);
+    void adoptNode(int fd, const HidDeviceInfo& device);
+    void announceConnection();
+    // Path mode: opens the path if it can; a FIFO then waits for its writer.
+    void openPath();
+    void pathChanged(PathWatch::Change change);
     void reportArrived(std::span<const std::uint8_t> report);
     void unitGone(int error);
 
@@ -67,6 +76,12 @@ private:
     std::array<std::uint8_t, kUnitReportSize> lastFrame_{};
     std::uint64_t reportsTaken_ = 0;
     std::uint64_t reportsDropped_ = 0;
+
+    // Path mode (startWithPath).
+    std::filesystem::path path_;
+    std::unique_ptr<PathWatch> pathWatch_;
+    bool awaitingWriter_ = false; // a FIFO open for reading that no writer has opened yet
+    bool pathProblemSaid_ = false;
 };
 
 } // namespace eboard

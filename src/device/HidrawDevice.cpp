@@ -11,7 +11,16 @@ namespace eboard {
 
 int openNodeForReading(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    return fd >= 0 ? fd : -errno;
+    if (fd < 0) {
+        return -errno;
+    }
+    // A folder opens for reading too, only to fail at the first read.
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
+        ::close(fd);
+        return -EISDIR;
+    }
+    return fd;
 }
 
 namespace {

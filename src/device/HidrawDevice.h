@@ -13,7 +13,8 @@ class QSocketNotifier;
 
 namespace eboard {
 
-// Opens a node for reading without blocking. Returns the descriptor, or -errno.
+// Opens a node for reading without blocking. Returns the descriptor, or -errno (-EISDIR
+// for a folder, which is never a unit).
 using NodeOpener = std::function<int(const std::string& path)>;
 int openNodeForReading(const std::string& path);
 

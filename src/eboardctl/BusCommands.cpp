@@ -1,11 +1,15 @@
 // Commands that talk with a running agent over the session bus.
+#include "BusDisconnection.h"
 #include "Command.h"
 #include "Options.h"
 #include "bus/DBusDistributedCenter.h"
+#include "bus/SingleInstance.h"
 #include "bus/UserInfoConversion.h"
+#include "core/base/PrintableText.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusError>
 #include <QDBusMessage>
 #include <cinttypes>
@@ -43,10 +47,22 @@ void noArguments(Arguments args) {
     }
 }
 
+// A command is a broadcast nobody has to answer: without this check, a command to an
+// agent that is not running would vanish and look like success.
+void requireRunningAgent(QDBusConnection& connection) {
+    QDBusConnectionInterface* bus = connection.interface();
+    const QString name = QString::fromLatin1(eboard::kAgentBusName);
+    if (bus == nullptr || !bus->isServiceRegistered(name).value()) {
+        throw Failure(std::string("no agent is running (nobody owns ") + eboard::kAgentBusName +
+                      " on the session bus); start eBoardAgent first");
+    }
+}
+
 // Sends one command and waits until the bus daemon has taken it: a round trip on the
 // same connection comes back only after the signal before it was routed.
 int post(const char* name, const eboard::UserInfo& userInfo) {
     BusSession session;
+    requireRunningAgent(session.connection());
     if (!eboard::DBusDistributedCenter::post(
             session.connection(), QString::fromLatin1(name),
             QString::fromUtf8(eboard::kCommandObject.data(),
@@ -63,9 +79,15 @@ int post(const char* name, const eboard::UserInfo& userInfo) {
     return kSuccess;
 }
 
+// Names and texts come from any process on the bus: escaped, so that none can forge a
+// line or steer the terminal.
+void printText(std::FILE* out, const std::string& text) {
+    std::fputs(eboard::printableText(text).c_str(), out);
+}
+
 void printValue(std::FILE* out, const eboard::NotificationValue& value) {
     if (const auto* text = std::get_if<std::string>(&value)) {
-        std::fputs(text->c_str(), out);
+        printText(out, *text);
     } else if (const auto* integer = std::get_if<std::int64_t>(&value)) {
         std::fprintf(out, "%" PRId64, *integer);
     } else {
@@ -111,15 +133,36 @@ int runWatch(Arguments args, std::FILE* out) {
         throw Failure("cannot listen on the session bus");
     }
     center.addMonitor([out](const std::string& name, const eboard::UserInfo& userInfo) {
-        std::fputs(name.c_str(), out);
+        if (name.empty()) {
+            std::fputs("(empty name)", out);
+        } else {
+            printText(out, name);
+        }
         for (const auto& [key, value] : userInfo) {
-            std::fprintf(out, " %s=", key.c_str());
+            std::fputc(' ', out);
+            printText(out, key);
+            std::fputc('=', out);
             printValue(out, value);
         }
         std::fputc('\n', out);
         std::fflush(out);
     });
-    return QCoreApplication::exec();
+    // Without a bus there is nothing more to watch; the bus library tells its own
+    // connection so with a local signal.
+    bool busGone = false;
+    BusDisconnection disconnection([&busGone] {
+        busGone = true;
+        QCoreApplication::quit();
+    });
+    session.connection().connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"),
+                                 QStringLiteral("org.freedesktop.DBus.Local"),
+                                 QStringLiteral("Disconnected"), &disconnection,
+                                 SLOT(disconnected()));
+    const int status = QCoreApplication::exec();
+    if (busGone) {
+        throw Failure("the session bus went away");
+    }
+    return status;
 }
 
 } // namespace eboardctl

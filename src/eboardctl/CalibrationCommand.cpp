@@ -1,7 +1,13 @@
 #include "CalibrationArchiveFile.h"
 #include "Command.h"
 #include "Options.h"
+#include "core/calibration/CalibrationData.h"
 #include "core/calibration/SettingArchive.h"
+#include "core/pen/ProjectiveMapping.h"
+#include "core/state/JUXPrompt.h"
+
+#include <array>
+#include <string>
 
 namespace eboardctl {
 
@@ -17,13 +23,34 @@ int printRecord(const std::filesystem::path& path, std::FILE* out) {
     return kSuccess;
 }
 
+// "x of corner 0 (top left)": what value i of a record is, in the user's words.
+std::string cornerValueName(std::size_t i) {
+    static constexpr std::array<const char*, 4> kCorners = {"top left", "top right", "bottom left",
+                                                            "bottom right"};
+    return std::string(i % 2 == 0 ? "x" : "y") + " of corner " + std::to_string(i / 2) + " (" +
+           kCorners[i / 2] + ")";
+}
+
+// The agent's start-up steps with this record: the targets hardly depend on the screen,
+// so any screen tells whether the corners give a usable mapping.
+bool mapsThePen(const eboard::SettingData& record) {
+    eboard::JUXPrompt& prompt = eboard::JUXPrompt::getPrompt();
+    prompt.setSettingData(record);
+    prompt.setScreenWidth(1920);
+    prompt.setScreenHeight(1080);
+    eboard::initCalibrateData();
+    return eboard::penToScreenMapping().isUsable();
+}
+
 int storeRecord(std::span<const std::string_view> values, const std::filesystem::path& path) {
     if (values.size() != eboard::SettingData::kValueCount) {
-        throw UsageError("calibration set needs 8 values: X0 Y0 X1 Y1 X2 Y2 X3 Y3");
+        throw UsageError("calibration set needs 8 values: X0 Y0 X1 Y1 X2 Y2 X3 Y3, the raw x and "
+                         "y of the corners top left, top right, bottom left, bottom right "
+                         "(see calibration --help)");
     }
     eboard::SettingData record;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        record.setValue(i, parseFloat(values[i], eboard::SettingData::kKeys[i]));
+        record.setValue(i, parseFloat(values[i], cornerValueName(i)));
     }
     std::error_code error;
     if (path.has_parent_path()) {
@@ -34,6 +61,11 @@ int storeRecord(std::span<const std::string_view> values, const std::filesystem:
     }
     if (error) {
         throw Failure("cannot write " + path.string() + ": " + error.message());
+    }
+    if (!mapsThePen(record)) {
+        std::fputs("eboardctl: warning: stored, but these corners enclose no area, so the agent "
+                   "cannot map the pen with them; calibrate with 'eboardctl calibrate'\n",
+                   stderr);
     }
     return kSuccess;
 }

@@ -21,11 +21,22 @@ int runGrade(Arguments args, std::FILE* out) {
 
     const std::filesystem::path thresholdsFile =
         options.value("thresholds").value_or(eboard::thresholdsPath().string());
-    if (thresholdsFile.has_parent_path() && !std::filesystem::exists(thresholdsFile)) {
+    std::error_code lookup;
+    if (thresholdsFile.has_parent_path() && !std::filesystem::exists(thresholdsFile, lookup) &&
+        !lookup) {
         std::error_code ignored;
         std::filesystem::create_directories(thresholdsFile.parent_path(), ignored);
     }
     const eboard::ThresholdsLoad load = eboard::loadOrCreateThresholds(thresholdsFile);
+    if (load.readError) {
+        throw Failure("cannot read " + thresholdsFile.string() + ": " + load.readError.message());
+    }
+    if (load.unreadable) {
+        std::fprintf(stderr,
+                     "eboardctl: warning: %s is no thresholds dictionary; grading with every "
+                     "threshold 0\n",
+                     thresholdsFile.c_str());
+    }
     if (load.writeError) {
         // Grading goes on with the defaults, as the agent does; the user should know.
         std::fprintf(stderr, "eboardctl: warning: cannot create %s: %s\n", thresholdsFile.c_str(),

@@ -49,8 +49,18 @@ int runPlay(Arguments args, std::FILE* out) {
 
     // A reader that goes away is an error to report, not a reason to die silently.
     std::signal(SIGPIPE, SIG_IGN);
-    // Blocks on a FIFO until the agent opens it for reading.
-    const eboard::FileDescriptor target(::open(to->c_str(), O_WRONLY | O_CLOEXEC));
+    // A FIFO without a reader makes open block; say what it waits for, then wait.
+    int fd = ::open(to->c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == ENXIO) {
+        std::fprintf(stderr,
+                     "eboardctl: waiting for a reader of %s (e.g. eBoardAgent --device %s)\n",
+                     to->c_str(), to->c_str());
+        fd = ::open(to->c_str(), O_WRONLY | O_CLOEXEC);
+    } else if (fd >= 0) {
+        // Writes below block as they always did; only the open was not to.
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    }
+    const eboard::FileDescriptor target(fd);
     if (target.get() < 0) {
         throw Failure("cannot open " + *to + ": " + std::strerror(errno));
     }

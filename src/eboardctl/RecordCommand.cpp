@@ -2,6 +2,7 @@
 // interrupted.
 #include "Command.h"
 #include "Options.h"
+#include "core/base/PrintableText.h"
 #include "core/base/TerminationSignals.h"
 #include "core/frame/HidRecording.h"
 #include "core/notify/NotificationCenter.h"
@@ -12,6 +13,7 @@
 #include <QSocketNotifier>
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <optional>
 #include <unistd.h>
 
@@ -100,11 +102,20 @@ int runRecord(Arguments args, std::FILE* out) {
     } unobserve{&recorder};
 
     if (path) {
-        if (!link.startWithPath(*path)) {
-            throw Failure("cannot open " + *path);
+        // Asked here, so that a path that is no unit gets one line with the reason and no
+        // recording header is written for it.
+        const int probe = eboard::openNodeForReading(*path);
+        if (probe < 0) {
+            throw Failure("cannot open " + eboard::printableText(*path) + ": " +
+                          std::strerror(-probe));
         }
-        if (!link.isHeld()) { // already at its end
-            return kSuccess;
+        ::close(probe);
+        if (!link.startWithPath(*path)) {
+            throw Failure("cannot open " + eboard::printableText(*path));
+        }
+        if (!link.isHeld()) { // a FIFO nobody writes to yet
+            std::fprintf(stderr, "eboardctl: waiting for a writer of %s\n",
+                         eboard::printableText(*path).c_str());
         }
     } else {
         if (!link.start(eboard::UnitCriteria{})) {

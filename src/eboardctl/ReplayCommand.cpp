@@ -52,9 +52,10 @@ private:
 } // namespace
 
 int runReplay(Arguments args, std::FILE* out) {
-    const Options options(args, {"calibration", "screen", "smooth", "pointer"});
+    // --file names the archive as in the other commands; --calibration is its older name.
+    const Options options(args, {"file", "calibration", "screen", "smooth", "pointer"});
     if (options.positionals().size() != 1) {
-        throw UsageError("replay needs one recording: replay REC [--calibration F] "
+        throw UsageError("replay needs one recording: replay REC [--file F] "
                          "[--screen WxH] [--smooth N] [--pointer log|xtest|uinput]");
     }
     const std::string pointer = options.value("pointer").value_or("log");
@@ -72,7 +73,8 @@ int runReplay(Arguments args, std::FILE* out) {
 
     // The agent's start-up: stored record, screen size, targets and mapping; pointer mode.
     eboard::JUXPrompt& prompt = eboard::JUXPrompt::getPrompt();
-    prompt.setSettingData(readRecord(recordPath(options.value("calibration"))));
+    const std::optional<std::string> file = options.value("file");
+    prompt.setSettingData(readRecord(recordPath(file ? file : options.value("calibration"))));
     prompt.setScreenWidth(screen.width);
     prompt.setScreenHeight(screen.height);
     prompt.setIsmooth(static_cast<std::int32_t>(smooth));

@@ -1,8 +1,11 @@
 // eboardctl: inspect and drive the eboard pen driver from a shell.
 #include "Command.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <exception>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,12 +18,25 @@ struct Subcommand {
     std::string_view name;
     int (*run)(Arguments, std::FILE*);
     std::string_view usage;
+    std::string_view details = {}; // more for `eboardctl NAME --help`
 };
+
+constexpr std::string_view kCornerDetails =
+    "The eight values are the raw camera points of the four screen corners, in this order:\n"
+    "  X0 Y0  corner 0, top left       X1 Y1  corner 1, top right\n"
+    "  X2 Y2  corner 2, bottom left    X3 Y3  corner 3, bottom right\n"
+    "A raw point is what the camera sees with x mirrored: x = 1024 - the report's X, y = the\n"
+    "report's Y. Stored as RawPoint0_X ... RawPoint3_Y. Corners that enclose no area are\n"
+    "stored with a warning: the agent cannot map the pen with them.\n";
 
 constexpr std::array kSubcommands = {
     Subcommand{"calibration", eboardctl::runCalibration,
                "calibration [--file F]                       print the stored calibration record\n"
-               "  calibration set X0 Y0 X1 Y1 X2 Y2 X3 Y3 [--file F]  store a calibration record"},
+               "  calibration set X0 Y0 X1 Y1 X2 Y2 X3 Y3 [--file F]  store a calibration record "
+               "(corners 0-3:\n"
+               "                                               top left, top right, bottom left, "
+               "bottom right)",
+               kCornerDetails},
     Subcommand{"grade", eboardctl::runGrade,
                "grade [--type normal|diagnosis] [--file F] [--thresholds T]\n"
                "                                               grade the stored calibration"},
@@ -28,18 +44,22 @@ constexpr std::array kSubcommands = {
                "map X Y --screen WxH [--file F]              map a raw camera point to the screen"},
     Subcommand{
         "replay", eboardctl::runReplay,
-        "replay REC [--calibration F] [--screen WxH] [--smooth N] [--pointer log|xtest|uinput]\n"
+        "replay REC [--file F] [--screen WxH] [--smooth N] [--pointer log|xtest|uinput]\n"
         "                                               run a recorded report stream through the "
-        "pen pipeline"},
+        "pen pipeline",
+        "--calibration F is another name for --file F.\n"},
     Subcommand{"devices", eboardctl::runDevices,
                "devices                                      list the camera units and whether "
                "they are usable"},
     Subcommand{"record", eboardctl::runRecord,
                "record [--device PATH]                       write the unit's reports as a "
-               "recording until interrupted"},
+               "recording until interrupted",
+               "Without --device the first usable camera unit is recorded; the recording goes to\n"
+               "standard output in the hid-recorder text format.\n"},
     Subcommand{"play", eboardctl::runPlay,
                "play REC --to PATH                           write a recording's reports to a node "
-               "or FIFO in real time"},
+               "or FIFO in real time",
+               "A FIFO without a reader is waited for (start eBoardAgent --device PATH).\n"},
 #ifdef EBOARDCTL_BUS_COMMANDS
     Subcommand{"calibrate", eboardctl::runCalibrate,
                "calibrate                                    ask the running agent to calibrate"},
@@ -53,12 +73,28 @@ constexpr std::array kSubcommands = {
         "version                                      show the running agent's About window"},
     Subcommand{
         "smooth", eboardctl::runSmooth,
-        "smooth N                                     set the pointer smoothing to N samples"},
+        "smooth N                                     set the pointer smoothing to N samples",
+        "N is the number of recent pen positions averaged; 1 means none. Only the last 50\n"
+        "are kept: a value above 50 goes round those again, so some count more than once.\n"},
     Subcommand{"watch", eboardctl::runWatch,
                "watch                                        print the agent's notifications until "
                "interrupted"},
 #endif
 };
+
+bool asksForHelp(Arguments args) {
+    return std::any_of(args.begin(), args.end(),
+                       [](std::string_view arg) { return arg == "--help" || arg == "-h"; });
+}
+
+void printCommandHelp(const Subcommand& command, std::FILE* out) {
+    std::fprintf(out, "Usage: eboardctl %.*s\n", static_cast<int>(command.usage.size()),
+                 command.usage.data());
+    if (!command.details.empty()) {
+        std::fprintf(out, "\n%.*s", static_cast<int>(command.details.size()),
+                     command.details.data());
+    }
+}
 
 void printHelp(std::FILE* out) {
     std::fputs("Usage: eboardctl <command> [arguments]\n\n"
@@ -96,12 +132,25 @@ int main(int argc, char** argv) {
         if (command.name != args[0]) {
             continue;
         }
+        const Arguments rest = Arguments(args).subspan(1);
+        if (asksForHelp(rest)) {
+            printCommandHelp(command, stdout);
+            return eboardctl::kSuccess;
+        }
         try {
-            return command.run(Arguments(args).subspan(1), stdout);
+            return command.run(rest, stdout);
         } catch (const eboardctl::UsageError& error) {
             std::fprintf(stderr, "eboardctl: %s\n", error.what());
             return eboardctl::kUsageError;
         } catch (const eboardctl::Failure& error) {
+            std::fprintf(stderr, "eboardctl: %s\n", error.what());
+            return eboardctl::kFailure;
+        } catch (const std::filesystem::filesystem_error& error) {
+            std::fprintf(stderr, "eboardctl: %s: %s\n", error.path1().c_str(),
+                         error.code().message().c_str());
+            return eboardctl::kFailure;
+        } catch (const std::exception& error) {
+            // Whatever a command did not foresee still ends in one line, never an abort.
             std::fprintf(stderr, "eboardctl: %s\n", error.what());
             return eboardctl::kFailure;
         }

@@ -190,6 +190,20 @@ TEST_F(AgentProcessTest, EboardctlDrivesTheAgentAndWatchesTheBus) {
         << lines.toStdString();
 }
 
+TEST_F(AgentProcessTest, WithoutATraySaysHowToReachTheAgent) {
+    AgentProcess agent(home.path());
+    agent.start();
+    ASSERT_TRUE(watcher.waitFor("DriverOpened"));
+    QString errors;
+    EXPECT_TRUE(waitUntil([&] {
+        errors += agent.errorOutput();
+        return errors.contains("no system tray on this desktop");
+    })) << errors.toStdString();
+    EXPECT_TRUE(errors.contains("eboardctl")) << errors.toStdString();
+    watcher.post("Quit");
+    EXPECT_EQ(agent.waitForExit(), 0);
+}
+
 TEST_F(AgentProcessTest, WithoutADisplayItSaysSoAndFails) {
     struct Case {
         const char* display;  // nullptr: unset

@@ -4,6 +4,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -77,6 +78,18 @@ TEST(EboardctlCalibration, ReadsFoundationsOwnArchive) {
               "RawPoint2_X 0\nRawPoint2_Y 640.25\nRawPoint3_X 100000\nRawPoint3_Y -3.75\n");
 }
 
+TEST(EboardctlCalibration, CornersThatCannotMapThePenAreStoredWithAWarning) {
+    TempDir home;
+    const CommandResult set = eboardctl("calibration set 0 0 0 0 0 0 0 0", home.path(), true);
+    EXPECT_EQ(set.status, 0);
+    EXPECT_THAT(set.out, HasSubstr("warning: stored, but these corners enclose no area"));
+    EXPECT_EQ(std::count(set.out.begin(), set.out.end(), '\n'), 1);
+    EXPECT_EQ(eboardctl("calibration", home.path()).out.substr(0, 14), "RawPoint0_X 0\n");
+    const CommandResult good =
+        eboardctl("calibration set 0 0 1024 0 0 768 1024 768", home.path(), true);
+    EXPECT_EQ(good.out, "");
+}
+
 TEST(EboardctlErrors, BadInputGivesOneLineAndANonZeroStatus) {
     TempDir home;
     const std::string nsuuid = quoted(eboard::testing::plistFixture("goios-nsuuid.bin"));
@@ -87,8 +100,9 @@ TEST(EboardctlErrors, BadInputGivesOneLineAndANonZeroStatus) {
         {"calibration", "cannot read"},
         {"calibration --file " + nsuuid, "not a SettingData calibration archive"},
         {"calibration set 1 2 3", "needs 8 values"},
-        {"calibration set 1 2 3 4 5 6 7 x8", "invalid RawPoint3_Y"},
-        {"calibration set 1 2 3 4 5 6 7 nan", "invalid RawPoint3_Y"},
+        {"calibration set 1 2 3 4 5 6 7 x8", "invalid y of corner 3 (bottom right) 'x8'"},
+        {"calibration set 1 2 3 4 5 6 7 nan", "invalid y of corner 3 (bottom right) 'nan'"},
+        {"calibration set x 2 3 4 5 6 7 8", "invalid x of corner 0 (top left) 'x'"},
         {"calibration --file", "needs a value"},
         {"calibration --bogus 1", "unknown option"},
         {"grade --type fancy", "invalid --type"},
@@ -179,6 +193,58 @@ TEST(EboardctlPlay, AByteStreamGetsOnlyUnitSizedReportsInOrder) {
                                            home.path(), true);
     EXPECT_NE(broken.status, 0);
     EXPECT_THAT(broken.out, HasSubstr("cannot open recording"));
+}
+
+TEST(EboardctlPlay, AFifoWithoutAReaderIsWaitedForAndSaidSo) {
+    TempDir home;
+    const std::string frame = "01 55 5d 04 01 00 02 00 00 00 00 00 00 00 00 00 00 00 00 00";
+    eboard::testing::writeText(home / "unit.rec", "E: 000000.000000 20 " + frame +
+                                                      "\nE: 000000.010000 20 " + frame + "\n");
+    const auto fifo = home / "unit";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // The reader comes half a second after play started.
+    const CommandResult run = runCommand(
+        "(sleep 0.5; cat " + quoted(fifo.string()) + " > " + quoted((home / "got").string()) +
+        ") & HOME=" + quoted(home.path().string()) + " " EBOARD_BIN_DIR "/eboardctl play " +
+        quoted((home / "unit.rec").string()) + " --to " + quoted(fifo.string()) + " 2>&1; wait");
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_THAT(run.out, HasSubstr("eboardctl: waiting for a reader of " + fifo.string()));
+    EXPECT_THAT(run.out, HasSubstr("played 2 reports to"));
+    EXPECT_EQ(eboard::testing::readBytes(home / "got").size(), 40u);
+}
+
+TEST(Eboardctl, EveryCommandAnswersHelpWithItsUsage) {
+    TempDir home;
+    for (const char* command :
+         {"calibration", "grade", "map", "replay", "devices", "record", "play", "calibrate",
+          "diagnose", "quit", "version", "smooth", "watch"}) {
+        const CommandResult help = eboardctl(std::string(command) + " --help", home.path(), true);
+        EXPECT_EQ(help.status, 0) << command;
+        EXPECT_EQ(help.out.rfind("Usage: eboardctl " + std::string(command), 0), 0u) << help.out;
+    }
+    const CommandResult set = eboardctl("calibration set -h", home.path());
+    EXPECT_THAT(set.out, HasSubstr("corner 0, top left"));
+    EXPECT_THAT(set.out, HasSubstr("x = 1024 - the report's X"));
+}
+
+TEST(EboardctlReplay, FileNamesTheArchiveAndCalibrationStaysItsOtherName) {
+    TempDir home;
+    ASSERT_EQ(eboardctl("calibration set 64 288 576 288 64 32 576 32 --file " +
+                            quoted((home / "c.archive").string()),
+                        home.path())
+                  .status,
+              0);
+    const std::string recording = quoted(std::string(EBOARD_TEST_DATA_DIR) + "/replay/tap.rec");
+    const std::string rest = " --screen 1280x640 --pointer log";
+    const CommandResult byFile =
+        eboardctl("replay " + recording + " --file " + quoted((home / "c.archive").string()) + rest,
+                  home.path());
+    const CommandResult byCalibration = eboardctl("replay " + recording + " --calibration " +
+                                                      quoted((home / "c.archive").string()) + rest,
+                                                  home.path());
+    EXPECT_EQ(byFile.status, 0);
+    EXPECT_THAT(byFile.out, HasSubstr("left-down"));
+    EXPECT_EQ(byFile.out, byCalibration.out);
 }
 
 TEST(Eboardctl, HelpAndVersion) {

@@ -3,6 +3,8 @@
 #include "core/base/FileDescriptor.h"
 
 #include <cerrno>
+#include <csignal>
+#include <ctime>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -31,10 +33,65 @@ std::error_code writeAll(int fd, std::span<const std::uint8_t> bytes) {
     return {};
 }
 
+// Writing past the file-size limit raises SIGXFSZ, whose default action ends the process
+// between creating and removing the temporary file. Held blocked for the scope, the
+// signal leaves write() failing with EFBIG instead; one it raised is taken back out.
+class FileSizeSignalHold {
+public:
+    FileSizeSignalHold() {
+        sigemptyset(&signal_);
+        sigaddset(&signal_, SIGXFSZ);
+        ::pthread_sigmask(SIG_BLOCK, &signal_, &previous_);
+        sigset_t pending;
+        ::sigpending(&pending);
+        wasPending_ = sigismember(&pending, SIGXFSZ) == 1;
+    }
+    ~FileSizeSignalHold() {
+        if (!wasPending_) {
+            const timespec now{0, 0};
+            while (::sigtimedwait(&signal_, nullptr, &now) == SIGXFSZ) {
+            }
+        }
+        ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+    }
+    FileSizeSignalHold(const FileSizeSignalHold&) = delete;
+    FileSizeSignalHold& operator=(const FileSizeSignalHold&) = delete;
+
+private:
+    sigset_t signal_{};
+    sigset_t previous_{};
+    bool wasPending_ = false;
+};
+
+// The file path finally names: a symbolic link is followed (through chains of them) so
+// that the file it points to is replaced, not the link. A dangling link gives the file it
+// would point to.
+std::filesystem::path finalTarget(std::filesystem::path path, std::error_code& error) {
+    constexpr int kMaxLinks = 40; // the kernel's own limit
+    for (int i = 0; i < kMaxLinks; ++i) {
+        std::error_code linkError;
+        const std::filesystem::path next = std::filesystem::read_symlink(path, linkError);
+        if (linkError) {
+            // EINVAL: no link; ENOENT: nothing there yet. Both end the chain; anything
+            // else the write itself will meet and report.
+            return path;
+        }
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+    return path;
+}
+
 } // namespace
 
-std::error_code writeFileAtomically(const std::filesystem::path& path,
+std::error_code writeFileAtomically(const std::filesystem::path& link,
                                     std::span<const std::uint8_t> bytes) {
+    std::error_code linkError;
+    const std::filesystem::path path = finalTarget(link, linkError);
+    if (linkError) {
+        return linkError;
+    }
+    const FileSizeSignalHold fileSizeSignal;
     const std::filesystem::path folder =
         path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();

@@ -1,5 +1,7 @@
 #include "core/base/Plist.h"
 
+#include "core/base/PlistNesting.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -16,6 +18,9 @@ struct MallocDeleter {
 
 Node parse(std::span<const std::uint8_t> bytes) {
     if (bytes.empty() || bytes.size() > std::numeric_limits<std::uint32_t>::max()) {
+        return Node{};
+    }
+    if (!binaryNestingWithin(bytes, kMaxNesting)) {
         return Node{};
     }
     plist_t root = nullptr;

@@ -18,7 +18,8 @@ struct NodeDeleter {
 };
 using Node = std::unique_ptr<void, NodeDeleter>;
 
-// Parses binary or XML property-list bytes; an empty Node when they are neither.
+// Parses binary or XML property-list bytes; an empty Node when they are neither, or
+// when a binary list nests deeper than kMaxNesting (checked before parsing).
 Node parse(std::span<const std::uint8_t> bytes);
 
 std::vector<std::uint8_t> toBinary(plist_t node);

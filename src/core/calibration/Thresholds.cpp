@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 namespace eboard {
@@ -39,18 +40,23 @@ std::int32_t integerValue(plist_t node) {
     return 0;
 }
 
-} // namespace
-
-Thresholds parseThresholds(std::span<const std::uint8_t> bytes) {
-    Thresholds thresholds;
+// nullopt when the bytes are no dictionary.
+std::optional<Thresholds> parseDictionary(std::span<const std::uint8_t> bytes) {
     const plist::Node root = plist::parse(bytes);
     if (!root || plist_get_node_type(root.get()) != PLIST_DICT) {
-        return thresholds;
+        return std::nullopt;
     }
+    Thresholds thresholds;
     for (const Entry& entry : kEntries) {
         thresholds.*entry.field = integerValue(plist::dictItem(root.get(), entry.key));
     }
     return thresholds;
+}
+
+} // namespace
+
+Thresholds parseThresholds(std::span<const std::uint8_t> bytes) {
+    return parseDictionary(bytes).value_or(Thresholds{});
 }
 
 std::string defaultThresholdsXml() {
@@ -63,15 +69,29 @@ std::string defaultThresholdsXml() {
 
 ThresholdsLoad loadOrCreateThresholds(const std::filesystem::path& path) {
     std::error_code status;
-    if (std::filesystem::exists(path, status)) {
-        std::error_code readError;
+    const bool present = std::filesystem::exists(path, status);
+    if (status && status != std::errc::no_such_file_or_directory) {
+        // A path that cannot even be looked at (a symlink loop, a name too long) must not
+        // be replaced by a fresh file.
+        ThresholdsLoad load;
+        load.readError = status;
+        load.unreadable = true;
+        return load;
+    }
+    if (present) {
+        ThresholdsLoad load;
         const std::vector<std::uint8_t> bytes =
-            plist::readFile(path, kMaxThresholdsBytes, readError);
-        return {readError ? Thresholds{} : parseThresholds(bytes), false, {}};
+            plist::readFile(path, kMaxThresholdsBytes, load.readError);
+        const std::optional<Thresholds> parsed =
+            load.readError ? std::nullopt : parseDictionary(bytes);
+        load.thresholds = parsed.value_or(Thresholds{});
+        load.unreadable = !parsed;
+        return load;
     }
     const std::string xml = defaultThresholdsXml();
     const auto* data = reinterpret_cast<const std::uint8_t*>(xml.data());
-    ThresholdsLoad load{Thresholds::defaults(), false, {}};
+    ThresholdsLoad load;
+    load.thresholds = Thresholds::defaults();
     load.writeError = writeFileAtomically(path, std::span(data, xml.size()));
     load.created = !load.writeError;
     return load;

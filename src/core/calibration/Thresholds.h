@@ -33,11 +33,14 @@ struct ThresholdsLoad {
     Thresholds thresholds;
     bool created = false;       // the file was missing and has been written
     std::error_code writeError; // set when it was missing and could not be written
+    std::error_code readError;  // set when it is there but could not be read
+    bool unreadable = false;    // there, but no dictionary: graded with every threshold 0
 };
 
 // The thresholds in force at grading: read from path when a file exists there;
 // otherwise the defaults, written to path atomically (a failed write is reported
-// in writeError and the defaults are used all the same).
+// in writeError and the defaults are used all the same). A file that cannot be read,
+// or read as a dictionary, gives all thresholds 0 and is left as it is.
 ThresholdsLoad loadOrCreateThresholds(const std::filesystem::path& path);
 
 } // namespace eboard

@@ -1,5 +1,7 @@
 #include "core/frame/HidRecording.h"
 
+#include "core/base/PrintableText.h"
+
 #include <array>
 #include <charconv>
 #include <limits>
@@ -37,6 +39,13 @@ template <typename T> bool parseNumber(std::string_view text, T& value, int base
     return error == std::errc() && end == text.data() + text.size();
 }
 
+// A field as error messages quote it: escaped, and cut when long, since a recording may
+// come from anywhere.
+std::string quoted(std::string_view field) {
+    constexpr std::size_t kMaxQuoted = 40;
+    return "'" + printableText(field, kMaxQuoted) + "'";
+}
+
 // "<seconds>.<6 digits>" as microseconds.
 bool parseTime(std::string_view text, std::int64_t& microseconds) {
     const auto dot = text.find('.');
@@ -63,19 +72,19 @@ bool parseTime(std::string_view text, std::int64_t& microseconds) {
 std::string parseReportLine(std::string_view rest, HidReport& report) {
     const std::string_view time = nextField(rest);
     if (!parseTime(time, report.microseconds)) {
-        return "bad time stamp '" + std::string(time) + "' (expected <seconds>.<6 digits>)";
+        return "bad time stamp " + quoted(time) + " (expected <seconds>.<6 digits>)";
     }
     const std::string_view lengthField = nextField(rest);
     std::size_t length = 0;
     if (!allDigits(lengthField) || !parseNumber(lengthField, length) || length > 4096) {
-        return "bad report length '" + std::string(lengthField) + "'";
+        return "bad report length " + quoted(lengthField);
     }
     report.bytes.clear();
     report.bytes.reserve(length);
     for (std::string_view field = nextField(rest); !field.empty(); field = nextField(rest)) {
         std::uint8_t byte = 0;
         if (field.size() != 2 || !parseNumber(field, byte, 16)) {
-            return "bad report byte '" + std::string(field) + "'";
+            return "bad report byte " + quoted(field);
         }
         report.bytes.push_back(byte);
     }
@@ -115,7 +124,7 @@ HidRecordingResult readHidRecording(std::istream& in) {
             continue;
         }
         if (!line.starts_with("E:")) {
-            return fail("unrecognised line '" + std::string(line.substr(0, 40)) + "'");
+            return fail("unrecognised line " + quoted(line));
         }
         HidReport report;
         if (std::string message = parseReportLine(line.substr(2), report); !message.empty()) {

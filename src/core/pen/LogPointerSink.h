@@ -9,7 +9,9 @@ namespace eboard {
 // Writes one line per event, display coordinates with two decimals:
 //   move X Y | left-down X Y N | left-up X Y N | left-drag X Y DX DY | left-double X Y
 //   right-down X Y N | right-up X Y N
-// The stream is not owned and must outlive the sink.
+// Each line is flushed as written: the log is read live (tail -f), often from a file,
+// where the C library would hold it back until exit. The stream is not owned and must
+// outlive the sink.
 class LogPointerSink final : public PointerSink {
 public:
     explicit LogPointerSink(std::FILE* out)

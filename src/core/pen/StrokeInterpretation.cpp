@@ -159,6 +159,19 @@ void resetPointerState() {
     state.lastReleaseTime = pointerClock().now();
 }
 
+void releaseHeldButtons() {
+    PointerState& state = pointerState();
+    // The left button is the only one a stroke holds between frames; the right one is
+    // pressed and released within a frame.
+    if (state.penWasDown) {
+        withMouse(state, [](MouseSimulator& mouse) { mouse.leftButtonUp(mouse.lastLocation()); });
+    }
+    state.penWasDown = false;
+    state.lightPointPresent = false;
+    state.dwellCount = 0;
+    state.sampleCount = 0;
+}
+
 PointF smoothPoint(float x, float y, std::int32_t n) {
     PointerState& state = pointerState();
     constexpr std::int32_t kRing = StrokeRules::kRingSize;

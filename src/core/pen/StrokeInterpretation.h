@@ -51,6 +51,11 @@ const Clock& pointerClock();
 // double-click interval counted from now. Nothing else is reset.
 void resetPointerState();
 
+// Lets go of every button the pen holds, where the pointer last was, through the current
+// sink: for when the pen's stroke can no longer end by itself (the unit went away, the
+// agent ends). The next frame with a light point starts a new stroke.
+void releaseHeldButtons();
+
 // Moving average over the last n mapped positions of the stroke (before the flip).
 // A window below 1 counts as 1. When the sample count wraps to 0 the window would be
 // empty; the position given is returned then, as the run restarts from it.

@@ -2,8 +2,13 @@
 
 #include "support/TempDir.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace eboard {
 namespace {
@@ -48,6 +53,63 @@ TEST(WriteFileAtomically, FailureReportsTheErrorAndLeavesNothingBehind) {
         ++entries;
     }
     EXPECT_EQ(entries, 1u) << "the temporary file must be removed";
+}
+
+std::vector<std::string> entriesOf(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(WriteFileAtomically, ALinkIsFollowedAndTheFileItNamesReplacedInItsOwnFolder) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "real");
+    testing::writeText(dir / "real/record", "old");
+    std::filesystem::create_symlink("real/record", dir / "link");
+    std::filesystem::create_symlink(dir / "link", dir / "link-to-link");
+
+    ASSERT_FALSE(writeFileAtomically(dir / "link-to-link", bytesOf("new")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link-to-link"));
+    EXPECT_EQ(testing::readText(dir / "real/record"), "new");
+    EXPECT_EQ(entriesOf(dir.path()), (std::vector<std::string>{"link", "link-to-link", "real"}));
+    EXPECT_EQ(entriesOf(dir / "real"), std::vector<std::string>{"record"});
+
+    // A dangling link gets the file it points to.
+    std::filesystem::create_symlink("real/fresh", dir / "dangling");
+    ASSERT_FALSE(writeFileAtomically(dir / "dangling", bytesOf("made")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "dangling"));
+    EXPECT_EQ(testing::readText(dir / "real/fresh"), "made");
+
+    // A loop is an error and stays a loop.
+    std::filesystem::create_symlink("loop", dir / "loop");
+    EXPECT_EQ(writeFileAtomically(dir / "loop", bytesOf("x")),
+              std::make_error_code(std::errc::too_many_symbolic_link_levels));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "loop"));
+}
+
+TEST(WriteFileAtomically, TheFileSizeLimitIsAnErrorThatLeavesNoTemporaryFile) {
+    TempDir dir;
+    testing::writeText(dir / "record", "old");
+    // In a child: the limit and the signal it raises must not touch the test process.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit limit{4, 4};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const std::error_code error =
+            writeFileAtomically(dir / "record", std::vector<std::uint8_t>(4096, 'x'));
+        ::_exit(error == std::errc::file_too_large ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0);
+    EXPECT_EQ(entriesOf(dir.path()), std::vector<std::string>{"record"});
+    EXPECT_EQ(testing::readText(dir / "record"), "old");
 }
 
 } // namespace

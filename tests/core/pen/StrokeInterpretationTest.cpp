@@ -165,6 +165,20 @@ TEST_F(StrokeTest, AUnitReopenedWhileThePenTouchesReleasesOnItsFirstEmptyFrame) 
     EXPECT_EQ(take(), (Events{move(50, 850), leftUp(50, 850, 1024), doubleClick(50, 850)}));
 }
 
+TEST_F(StrokeTest, ReleasingHeldButtonsLetsGoWhereThePointerIsAndStartsAfresh) {
+    penAt(100, 700);
+    penAt(104, 698);
+    take();
+    releaseHeldButtons();
+    EXPECT_EQ(take(), (Events{leftUp(104, 202, 1025)}));
+    EXPECT_FALSE(pointerState().penWasDown);
+    releaseHeldButtons(); // nothing held any more
+    penUp();              // the stroke is over: no second release, no double click
+    EXPECT_TRUE(take().empty());
+    penAt(300, 500);
+    EXPECT_EQ(take(), (Events{move(300, 400), leftDown(300, 400, 1026)}));
+}
+
 TEST_F(StrokeTest, HoldingStillForAHundredFramesRightClicks) {
     penAt(500, 500);
     penAt(505, 503); // within 15 px of the anchor (500, 400)

@@ -1,0 +1,96 @@
+// eboardctl's commands to the agent and its watch of the bus, on the session bus with no
+// agent running.
+#include "bus/DBusDistributedCenter.h"
+#include "support/EventLoop.h"
+#include "support/TempDir.h"
+
+#include <QDBusConnection>
+#include <QProcess>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace eboard::testing {
+namespace {
+
+using ::testing::HasSubstr;
+
+const QString kEboardctl = QStringLiteral(EBOARD_BIN_DIR "/eboardctl");
+
+class EboardctlBus : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!peer.isConnected()) {
+            GTEST_SKIP() << "needs a session bus (run under dbus-run-session)";
+        }
+    }
+    QDBusConnection peer = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "peer");
+};
+
+TEST_F(EboardctlBus, CommandsWithoutAnAgentSaySoAndFail) {
+    for (const QStringList& command :
+         {QStringList{"calibrate"}, QStringList{"diagnose"}, QStringList{"quit"},
+          QStringList{"version"}, QStringList{"smooth", "5"}}) {
+        QProcess run;
+        run.start(kEboardctl, command);
+        ASSERT_TRUE(run.waitForFinished(10000));
+        EXPECT_EQ(run.exitCode(), 1) << command.join(' ').toStdString();
+        const std::string errors = run.readAllStandardError().toStdString();
+        EXPECT_EQ(errors, "eboardctl: no agent is running (nobody owns com.jux.eBoardAgent on the "
+                          "session bus); start eBoardAgent first\n");
+    }
+}
+
+TEST_F(EboardctlBus, WatchEscapesWhatCouldForgeALineOrSteerTheTerminal) {
+    QProcess watch;
+    watch.start(kEboardctl, {"watch"});
+    ASSERT_TRUE(watch.waitForStarted(5000));
+    ASSERT_TRUE(waitUntil([&] {
+        DBusDistributedCenter::post(peer, "Probe", "com.jux.command", {});
+        return watch.waitForReadyRead(100);
+    }));
+    DBusDistributedCenter::post(peer, "Probe\nQuit\nHN42DisConnected", "com.jux.command",
+                                {{"text", QStringLiteral("a\nb\x1b[2Jc")}});
+    DBusDistributedCenter::post(peer, "", "com.jux.command", {});
+    DBusDistributedCenter::post(peer, "Done", "com.jux.command", {});
+    QString lines;
+    ASSERT_TRUE(waitUntil([&] {
+        lines += QString::fromUtf8(watch.readAllStandardOutput());
+        return lines.contains("Done\n");
+    })) << lines.toStdString();
+    watch.kill();
+    watch.waitForFinished(5000);
+    const std::string text = lines.toStdString();
+    EXPECT_THAT(
+        text,
+        HasSubstr("\nProbe\\nQuit\\nHN42DisConnected text=a\\nb\\e[2Jc\n(empty name)\nDone\n"));
+    EXPECT_EQ(text.find('\x1b'), std::string::npos);
+}
+
+TEST_F(EboardctlBus, WatchEndsWhenTheBusGoesAway) {
+    TempDir folder;
+    QProcess daemon;
+    daemon.start(QStringLiteral("dbus-daemon"),
+                 {"--session", "--nofork", "--print-address",
+                  QString::fromStdString("--address=unix:path=" + (folder / "bus").string())});
+    ASSERT_TRUE(daemon.waitForReadyRead(5000)) << "dbus-daemon did not start";
+    const QString address = QString::fromUtf8(daemon.readLine()).trimmed();
+
+    QProcess watch;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DBUS_SESSION_BUS_ADDRESS", address);
+    watch.setProcessEnvironment(environment);
+    watch.start(kEboardctl, {"watch"});
+    ASSERT_TRUE(watch.waitForStarted(5000));
+    settle(std::chrono::milliseconds(500)); // connected and listening
+    ASSERT_EQ(watch.state(), QProcess::Running) << watch.readAllStandardError().toStdString();
+
+    daemon.terminate();
+    ASSERT_TRUE(daemon.waitForFinished(5000));
+    ASSERT_TRUE(watch.waitForFinished(5000)) << "watch must end with the bus";
+    EXPECT_EQ(watch.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(watch.exitCode(), 1);
+    EXPECT_EQ(watch.readAllStandardError().toStdString(), "eboardctl: the session bus went away\n");
+}
+
+} // namespace
+} // namespace eboard::testing

@@ -8,8 +8,8 @@ tools/install-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
 
-if [[ -x tools/fuzz-frames.sh ]]; then
-  tools/fuzz-frames.sh
+if [[ -x tools/fuzz.sh ]]; then
+  tools/fuzz.sh
 fi
 
 # Tests must never touch the real user's files or desktop.

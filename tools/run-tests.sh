@@ -12,6 +12,11 @@ if [[ -x tools/fuzz.sh ]]; then
   tools/fuzz.sh
 fi
 
+# The Debian packages take a second (Release) build: only when asked for.
+if [[ ${EBOARD_CHECK_PACKAGES:-0} == 1 ]]; then
+  tools/check-packages.sh
+fi
+
 # Tests must never touch the real user's files or desktop.
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -1,41 +1,152 @@
-# Installation of the agent and what it needs at run time, and the Debian package.
+# Installation of the agent and what it needs at run time, and the Debian packages.
 # Paths follow GNUInstallDirs; the agent finds its pictures and translations in
 # share/eboard beside its bin folder.
+#
+# Three install components, one Debian package each (tools/check-packages.sh builds them):
+#   eboard                   eboard                eBoardAgent, eboardctl and their files
+#   TamsuToolKit             libtamsutoolkit1      the shared library (named after its soname)
+#   TamsuToolKitDevelopment  libtamsutoolkit-dev   headers, CMake package, .pc, link
 
 set(EBOARD_SHARE_DIR ${CMAKE_INSTALL_DATADIR}/eboard)
+set(EBOARD_PACKAGE_CONTACT "eboard maintainers <eboard@jux.com>"
+    CACHE STRING "Maintainer of the Debian packages (name <address>)")
 
 if(TARGET eBoardAgent)
-    install(TARGETS eBoardAgent RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(TARGETS eBoardAgent RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT eboard)
     # Built by lrelease into the build tree's share/eboard/translations.
     set(EBOARD_QM_FILES)
     foreach(language en zh ja fr de)
         list(APPEND EBOARD_QM_FILES
             ${CMAKE_BINARY_DIR}/share/eboard/translations/eboard_${language}.qm)
     endforeach()
-    install(FILES ${EBOARD_QM_FILES} DESTINATION ${EBOARD_SHARE_DIR}/translations)
+    install(FILES ${EBOARD_QM_FILES} DESTINATION ${EBOARD_SHARE_DIR}/translations
+        COMPONENT eboard)
     install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/pictures/
-        DESTINATION ${EBOARD_SHARE_DIR}/pictures FILES_MATCHING PATTERN "*.png")
+        DESTINATION ${EBOARD_SHARE_DIR}/pictures COMPONENT eboard FILES_MATCHING PATTERN "*.png")
     install(FILES ${PROJECT_SOURCE_DIR}/resources/eBoardAgent.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT eboard)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/eboard-agent.png
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/128x128/apps)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/128x128/apps COMPONENT eboard)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/dbus/com.jux.command.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/dbus-1/interfaces)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/dbus-1/interfaces COMPONENT eboard)
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/bash-completion/eboardctl
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions COMPONENT eboard)
+
+    # Manual pages: scdoc sources turned into roff, gzipped as Debian ships them.
+    find_program(SCDOC_EXECUTABLE scdoc)
+    if(NOT SCDOC_EXECUTABLE)
+        message(FATAL_ERROR "scdoc builds the manual pages: run tools/install-deps.sh "
+            "(or apt-get install scdoc)")
+    endif()
+    set(EBOARD_MAN_PAGES)
+    foreach(page eBoardAgent.1 eboardctl.1)
+        set(source ${PROJECT_SOURCE_DIR}/resources/man/${page}.scd)
+        set(output ${CMAKE_BINARY_DIR}/share/man/man1/${page}.gz)
+        add_custom_command(OUTPUT ${output}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/share/man/man1
+            COMMAND sh -c "set -e; '${SCDOC_EXECUTABLE}' < '${source}' | gzip -9n > '${output}'"
+            DEPENDS ${source}
+            COMMENT "Writing the manual page ${page}"
+            VERBATIM)
+        list(APPEND EBOARD_MAN_PAGES ${output})
+    endforeach()
+    add_custom_target(eboard_man_pages ALL DEPENDS ${EBOARD_MAN_PAGES})
+    install(FILES ${EBOARD_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT eboard)
 endif()
 
 # Device access for the logged-in user (hidraw of the unit, uinput for the pointer).
 file(GLOB EBOARD_UDEV_RULES ${PROJECT_SOURCE_DIR}/resources/udev/*.rules)
 if(EBOARD_UDEV_RULES)
-    install(FILES ${EBOARD_UDEV_RULES} DESTINATION lib/udev/rules.d)
+    install(FILES ${EBOARD_UDEV_RULES} DESTINATION lib/udev/rules.d COMPONENT eboard)
 endif()
 
+# Every package carries the copyright file and the changelog in its doc folder.
+set(EBOARD_PACKAGES eboard)
+set(EBOARD_PACKAGE_COMPONENTS eboard)
+if(TARGET TamsuToolKit)
+    list(APPEND EBOARD_PACKAGES libtamsutoolkit1 libtamsutoolkit-dev)
+    list(APPEND EBOARD_PACKAGE_COMPONENTS TamsuToolKit TamsuToolKitDevelopment)
+endif()
+configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog.in
+    ${CMAKE_BINARY_DIR}/packaging/changelog @ONLY)
+set(EBOARD_CHANGELOG_GZ ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
+add_custom_command(OUTPUT ${EBOARD_CHANGELOG_GZ}
+    COMMAND sh -c "gzip -9n < '${CMAKE_BINARY_DIR}/packaging/changelog' > '${EBOARD_CHANGELOG_GZ}'"
+    DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog
+    VERBATIM)
+add_custom_target(eboard_changelog ALL DEPENDS ${EBOARD_CHANGELOG_GZ})
+foreach(package component IN ZIP_LISTS EBOARD_PACKAGES EBOARD_PACKAGE_COMPONENTS)
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/copyright ${EBOARD_CHANGELOG_GZ}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${package} COMPONENT ${component})
+endforeach()
+
+# Debian packages, one per component.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME eboard)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_PACKAGE_CONTACT "eboard maintainers <eboard@localhost>")
-set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_PACKAGE_CONTACT "${EBOARD_PACKAGE_CONTACT}")
+# Each component's description starts with its own summary line; CPack would put a
+# package-wide summary (by default the project's description) above it.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL ${EBOARD_PACKAGE_COMPONENTS})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libglib2.0-bin")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# A shlibs file for each package that holds a shared library: dependants get
+# "libtamsutoolkit1 (>= version)".
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebianLdconfigTrigger.cmake)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
+# dpkg-shlibdeps looks for the shlibs of a library built here in the build tree.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_LIBRARY_OUTPUT_DIRECTORY})
+
+set(CPACK_DEBIAN_EBOARD_PACKAGE_NAME eboard)
+set(CPACK_DEBIAN_EBOARD_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_EBOARD_PACKAGE_RECOMMENDS "libglib2.0-bin")
+set(CPACK_COMPONENT_EBOARD_DESCRIPTION
+"pen driver for the HN-42 camera unit
+eBoardAgent turns an HN-42 USB camera unit that watches a projected screen
+into a pen-driven pointing device: it maps the infrared pen's light point
+through a four-point calibration onto the screen and posts mouse events
+(touch to press, move to drag, lift to release, double-click, right click by
+holding still). It sits in the system tray, runs calibrations and grades
+them, and talks to other programs over the D-Bus session bus.
+
+eboardctl inspects and drives the driver from a shell: calibration records,
+grading, mapping, recording and replaying the unit's reports, and commands
+to the running agent.
+
+udev rules give the user at the seat access to the unit and, optionally, to
+/dev/uinput.")
+
+if(TARGET TamsuToolKit)
+    set(CPACK_DEBIAN_TAMSUTOOLKIT_PACKAGE_NAME libtamsutoolkit1)
+    set(CPACK_DEBIAN_TAMSUTOOLKIT_PACKAGE_SECTION libs)
+    set(CPACK_COMPONENT_TAMSUTOOLKIT_DESCRIPTION
+"small Qt 6 widget toolkit - runtime library
+TamsuToolKit offers block-driven views and buttons, an attached popover
+window, geometry helpers, a logging helper and small helpers around Qt's
+image, colour and window classes.
+
+This package contains the shared library.")
+
+    set(CPACK_DEBIAN_TAMSUTOOLKITDEVELOPMENT_PACKAGE_NAME libtamsutoolkit-dev)
+    set(CPACK_DEBIAN_TAMSUTOOLKITDEVELOPMENT_PACKAGE_SECTION libdevel)
+    set(CPACK_DEBIAN_TAMSUTOOLKITDEVELOPMENT_PACKAGE_DEPENDS
+        "libtamsutoolkit1 (= ${PROJECT_VERSION}), qt6-base-dev")
+    set(CPACK_DEBIAN_TAMSUTOOLKITDEVELOPMENT_PACKAGE_SHLIBDEPS OFF)
+    set(CPACK_COMPONENT_TAMSUTOOLKITDEVELOPMENT_DESCRIPTION
+"small Qt 6 widget toolkit - development files
+TamsuToolKit offers block-driven views and buttons, an attached popover
+window, geometry helpers, a logging helper and small helpers around Qt's
+image, colour and window classes.
+
+This package contains the headers, the CMake package
+(find_package(TamsuToolKit)), the pkg-config file and the link to the
+library that the linker uses.")
+endif()
+
 include(CPack)

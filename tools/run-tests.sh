@@ -9,8 +9,13 @@ tools/format.sh --check
 cmake --preset default >/dev/null
 cmake --build --preset default
 
-if [[ -x tools/fuzz-frames.sh ]]; then
-  tools/fuzz-frames.sh
+if [[ -x tools/fuzz.sh ]]; then
+  tools/fuzz.sh
+fi
+
+# The Debian packages take a second (Release) build: only when asked for.
+if [[ ${EBOARD_CHECK_PACKAGES:-0} == 1 ]]; then
+  tools/check-packages.sh
 fi
 
 # Tests must never touch the real user's files or desktop.

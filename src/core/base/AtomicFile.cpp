@@ -94,7 +94,12 @@ std::error_code writeFileAtomically(const std::filesystem::path& link,
     const FileSizeSignalHold fileSizeSignal;
     const std::filesystem::path folder =
         path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    // Appended piece by piece: "." + name + ".XXXXXX" sets off a false -Wrestrict in GCC 12
+    // at -O3.
+    std::string hiddenName = ".";
+    hiddenName += path.filename().string();
+    hiddenName += ".XXXXXX";
+    std::string temporary = (folder / hiddenName).string();
 
     FileDescriptor file(::mkstemp(temporary.data()));
     if (file.get() < 0) {

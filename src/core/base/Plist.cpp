@@ -86,10 +86,11 @@ std::optional<std::string> stringValue(plist_t node) {
     if (node == nullptr || plist_get_node_type(node) != PLIST_STRING) {
         return std::nullopt;
     }
-    char* text = nullptr;
-    plist_get_string_val(node, &text);
-    const std::unique_ptr<char, MallocDeleter> owned(text);
-    return text == nullptr ? std::string{} : std::string(text);
+    // Not plist_get_string_val: it asserts (and so aborts) on a string holding a NUL,
+    // which a hostile binary property list can carry. Such a string is kept whole.
+    std::uint64_t length = 0;
+    const char* text = plist_get_string_ptr(node, &length);
+    return text == nullptr ? std::string{} : std::string(text, static_cast<std::size_t>(length));
 }
 
 std::vector<std::uint8_t> readFile(const std::filesystem::path& path, std::size_t maxBytes,

@@ -1,6 +1,7 @@
 # cmake -DBUILD_DIR=... -DCONSUMER_DIR=... -DWORK_DIR=... -DGENERATOR=... -DCXX_COMPILER=...
 #       -DLIBDIR=... -P CheckInstalledLibrary.cmake
-# Installs the TamsuToolKit component of BUILD_DIR into a scratch prefix, then
+# Installs the TamsuToolKit and TamsuToolKitDevelopment components of BUILD_DIR (the
+# runtime and the -dev package's contents) into a scratch prefix, then
 # builds and runs the consumer through find_package and through pkg-config, and
 # checks that the library exports only the toolkit's own symbols.
 function(run)
@@ -17,6 +18,8 @@ file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
 
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --component TamsuToolKit --prefix ${prefix})
+run(${CMAKE_COMMAND} --install ${BUILD_DIR} --component TamsuToolKitDevelopment
+    --prefix ${prefix})
 
 file(GLOB sonames ${prefix}/${LIBDIR}/libTamsuToolKit.so.*)
 list(LENGTH sonames soname_count)

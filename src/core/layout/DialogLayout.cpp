@@ -33,12 +33,16 @@ StopDialog stopDialog(std::int32_t screenWidth, std::int32_t screenHeight) {
     dialog.content = {x0, y0, kStopTextWidth, kStopContentHeight};
     dialog.title = {x0, y0 + kStopContentHeight, kStopTextWidth, kStopTitleHeight};
     dialog.leastDrawPoint = {x0 + kStopTextWidth, y0};
-    const PointD p = dialog.leastDrawPoint;
-    dialog.yesButton = {p.x - kStopButtonWidth, p.y - kStopButtonDrop, kStopButtonWidth,
-                        kStopButtonHeight};
-    dialog.noButton = {p.x - 2 * kStopButtonWidth - kStopButtonGap, p.y - kStopButtonDrop,
-                       kStopButtonWidth, kStopButtonHeight};
+    const ButtonPair buttons = stopDialogButtons(dialog.leastDrawPoint);
+    dialog.yesButton = buttons.type1;
+    dialog.noButton = buttons.type0;
     return dialog;
+}
+
+ButtonPair stopDialogButtons(PointD p) {
+    return {{p.x - 2 * kStopButtonWidth - kStopButtonGap, p.y - kStopButtonDrop, kStopButtonWidth,
+             kStopButtonHeight},
+            {p.x - kStopButtonWidth, p.y - kStopButtonDrop, kStopButtonWidth, kStopButtonHeight}};
 }
 
 PointD pictureDialogAnchor(std::int32_t screenWidth, std::int32_t screenHeight) {

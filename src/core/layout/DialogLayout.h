@@ -26,14 +26,18 @@ struct StopDialog {
 };
 StopDialog stopDialog(std::int32_t screenWidth, std::int32_t screenHeight);
 
-// The anchor of the full-screen picture dialogs' buttons, below the screen's centre.
-PointD pictureDialogAnchor(std::int32_t screenWidth, std::int32_t screenHeight);
-
-// The two invisible buttons laid over a picture dialog's picture.
+// A dialog's two buttons.
 struct ButtonPair {
     Rect type0; // the negative or secondary choice
     Rect type1; // the affirmative or primary choice
 };
+
+// The stop-confirmation dialog's buttons from its anchor (No left, Yes right).
+ButtonPair stopDialogButtons(PointD leastDrawPoint);
+
+// The anchor of the full-screen picture dialogs' buttons, below the screen's centre.
+PointD pictureDialogAnchor(std::int32_t screenWidth, std::int32_t screenHeight);
+
 // The diagnosis-excellent dialog's buttons (retry, finish) from the anchor.
 ButtonPair excellentDialogButtons(PointD anchor);
 // The camera-position dialog's buttons (cancel, go on) from the anchor.

@@ -39,4 +39,115 @@
         <translation>オープンソースソフトウェア</translation>
     </message>
 </context>
+<context>
+    <name>Localizable</name>
+    <!-- dialog windows: texts, then the pictures a language may name for itself -->
+    <message>
+        <source>normalCalibrateStartTitle</source>
+        <translation>ペンのキャリブレーション</translation>
+    </message>
+    <message>
+        <source>normalCalibrateStart</source>
+        <translation>カメラのプレビューが全画面に表示されます。画面全体が枠内に収まっていることを確認してから Space キーを押し、4つの十字マークの中心を順にペンでタッチしてください。Esc キーでいつでも中止できます。</translation>
+    </message>
+    <message>
+        <source>completeCalibrateStartTitle</source>
+        <translation>カメラ位置の診断</translation>
+    </message>
+    <message>
+        <source>completeCalibrateStart</source>
+        <translation>診断ではキャリブレーションを行った後、カメラが画面をどれだけよく捉えているかを評価し、設置位置についてアドバイスします。プレビューで Space キーを押し、4つの十字マークをペンでタッチしてください。Esc キーでいつでも中止できます。</translation>
+    </message>
+    <message>
+        <source>ExitCalTitle</source>
+        <translation>キャリブレーションを中止しますか？</translation>
+    </message>
+    <message>
+        <source>ExitCal</source>
+        <translation>ここで中止すると、ペンは以前のキャリブレーションのままになります。中止する場合は「はい」、元の手順に戻る場合は「いいえ」を選んでください。</translation>
+    </message>
+    <message>
+        <source>ExitDiaTitle</source>
+        <translation>診断を中止しますか？</translation>
+    </message>
+    <message>
+        <source>ExitDia</source>
+        <translation>ここで中止すると、カメラ位置のアドバイスは表示されません。中止する場合は「はい」、元の手順に戻る場合は「いいえ」を選んでください。</translation>
+    </message>
+    <message>
+        <source>normalCalibrateFinishTitle</source>
+        <translation>キャリブレーション完了</translation>
+    </message>
+    <message>
+        <source>normalCalibrateFinishContent1</source>
+        <translation>ペンのキャリブレーションが完了し、使用できます。</translation>
+    </message>
+    <message>
+        <source>normalCalibrateFinishContent2</source>
+        <translation>ポインターがペンにうまく追従しない場合は、メニューから診断を実行してください。</translation>
+    </message>
+    <message>
+        <source>normalCalibrateFinishPoorContent1</source>
+        <translation>カメラが画面の一部しか捉えていないか、斜めから見ています。ペンが画面の隅まで届かない可能性があります。</translation>
+    </message>
+    <message>
+        <source>normalCalibrateFinishPoorContent2</source>
+        <translation>診断を開始してカメラの設置位置のアドバイスを受けるか、終了してこのキャリブレーションを使い続けてください。</translation>
+    </message>
+    <message>
+        <source>DeviceDidNotConnect</source>
+        <translation>HN-42 カメラユニットが接続されていません。USB ポートに接続してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>CP_1-btn-no.png</source>
+        <translation>CP_1-btn-no.png</translation>
+    </message>
+    <message>
+        <source>CP_1-btn-yes.png</source>
+        <translation>CP_1-btn-yes.png</translation>
+    </message>
+    <message>
+        <source>CP_4.2-btn-fc.png</source>
+        <translation>CP_4.2-btn-fc.png</translation>
+    </message>
+    <message>
+        <source>CP_4.2-btn-sd.png</source>
+        <translation>CP_4.2-btn-sd.png</translation>
+    </message>
+    <message>
+        <source>SCPD_1-btn-c.png</source>
+        <translation>SCPD_1-btn-c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_1-btn-s.png</source>
+        <translation>SCPD_1-btn-s.png</translation>
+    </message>
+    <message>
+        <source>CP_4.1-btn-ok.png</source>
+        <translation>CP_4.1-btn-ok.png</translation>
+    </message>
+    <message>
+        <source>SCPD_2.png</source>
+        <translation>SCPD_2.png</translation>
+    </message>
+    <message>
+        <source>SCPD_6-2t.png</source>
+        <translation>SCPD_6-2t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_6-3ct.png</source>
+        <translation>SCPD_6-3ct.png</translation>
+    </message>
+    <message>
+        <source>SCPD_6-1c.png</source>
+        <translation>SCPD_6-1c.png</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceDoNotConnectWindow</name>
+    <message>
+        <source>DeviceDidNotConnectTitle</source>
+        <translation>カメラが接続されていません</translation>
+    </message>
+</context>
 </TS>

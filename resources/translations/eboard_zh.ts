@@ -39,4 +39,115 @@
         <translation>开源软件</translation>
     </message>
 </context>
+<context>
+    <name>Localizable</name>
+    <!-- dialog windows: texts, then the pictures a language may name for itself -->
+    <message>
+        <source>normalCalibrateStartTitle</source>
+        <translation>校准电子笔</translation>
+    </message>
+    <message>
+        <source>normalCalibrateStart</source>
+        <translation>屏幕将显示摄像头预览。请确认整个屏幕都在框内，然后按空格键，并用笔依次点击四个十字准星的中心。随时按 Esc 键可停止。</translation>
+    </message>
+    <message>
+        <source>completeCalibrateStartTitle</source>
+        <translation>诊断摄像头位置</translation>
+    </message>
+    <message>
+        <source>completeCalibrateStart</source>
+        <translation>诊断会先进行一次校准，然后评估摄像头对屏幕的覆盖情况，并给出摆放建议。在预览画面按空格键，再用笔点击四个十字准星。随时按 Esc 键可停止。</translation>
+    </message>
+    <message>
+        <source>ExitCalTitle</source>
+        <translation>停止校准？</translation>
+    </message>
+    <message>
+        <source>ExitCal</source>
+        <translation>如果现在停止，电子笔将保留之前的校准。选择“是”停止，选择“否”返回刚才的步骤。</translation>
+    </message>
+    <message>
+        <source>ExitDiaTitle</source>
+        <translation>停止诊断？</translation>
+    </message>
+    <message>
+        <source>ExitDia</source>
+        <translation>如果现在停止，将不会给出摄像头位置建议。选择“是”停止，选择“否”返回刚才的步骤。</translation>
+    </message>
+    <message>
+        <source>normalCalibrateFinishTitle</source>
+        <translation>校准完成</translation>
+    </message>
+    <message>
+        <source>normalCalibrateFinishContent1</source>
+        <translation>电子笔已校准，可以使用。</translation>
+    </message>
+    <message>
+        <source>normalCalibrateFinishContent2</source>
+        <translation>如果指针不能准确跟随电子笔，请从菜单中运行诊断。</translation>
+    </message>
+    <message>
+        <source>normalCalibrateFinishPoorContent1</source>
+        <translation>摄像头只能看到部分屏幕，或者视角过斜：电子笔可能无法到达所有角落。</translation>
+    </message>
+    <message>
+        <source>normalCalibrateFinishPoorContent2</source>
+        <translation>开始诊断以获取摄像头摆放建议，或者结束并保留此次校准。</translation>
+    </message>
+    <message>
+        <source>DeviceDidNotConnect</source>
+        <translation>未连接 HN-42 摄像头单元。请将其插入 USB 接口后重试。</translation>
+    </message>
+    <message>
+        <source>CP_1-btn-no.png</source>
+        <translation>CP_1-btn-no.png</translation>
+    </message>
+    <message>
+        <source>CP_1-btn-yes.png</source>
+        <translation>CP_1-btn-yes.png</translation>
+    </message>
+    <message>
+        <source>CP_4.2-btn-fc.png</source>
+        <translation>CP_4.2-btn-fc.png</translation>
+    </message>
+    <message>
+        <source>CP_4.2-btn-sd.png</source>
+        <translation>CP_4.2-btn-sd.png</translation>
+    </message>
+    <message>
+        <source>SCPD_1-btn-c.png</source>
+        <translation>SCPD_1-btn-c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_1-btn-s.png</source>
+        <translation>SCPD_1-btn-s.png</translation>
+    </message>
+    <message>
+        <source>CP_4.1-btn-ok.png</source>
+        <translation>CP_4.1-btn-ok.png</translation>
+    </message>
+    <message>
+        <source>SCPD_2.png</source>
+        <translation>SCPD_2.png</translation>
+    </message>
+    <message>
+        <source>SCPD_6-2t.png</source>
+        <translation>SCPD_6-2t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_6-3ct.png</source>
+        <translation>SCPD_6-3ct.png</translation>
+    </message>
+    <message>
+        <source>SCPD_6-1c.png</source>
+        <translation>SCPD_6-1c.png</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceDoNotConnectWindow</name>
+    <message>
+        <source>DeviceDidNotConnectTitle</source>
+        <translation>未连接摄像头</translation>
+    </message>
+</context>
 </TS>

@@ -74,8 +74,7 @@ void CalibrateMessageWindowController::setErrorType(std::int32_t areaErr, std::i
     ui_->drawView->setErrorType(areaErr, edgeErr, isEdgeMax);
     ui_->btn_close->setButtonInfo(noMessage, ui_->btn_close->geometry());
     ui_->btn_Start->setButtonInfo(yesMessage, ui_->btn_Start->geometry());
-    const layout::ResultButtons frames =
-        layout::resultButtons(ui_->drawView->getLeastDrawPoint());
+    const layout::ResultButtons frames = layout::resultButtons(ui_->drawView->getLeastDrawPoint());
     const double h = prompt_.screenHeight();
     ui_->btn_close->setGeometry(toWidgetRect(frames.close, h));
     ui_->btn_Start->setGeometry(toWidgetRect(frames.start, h));

@@ -49,7 +49,8 @@ void AgentWindow::reclaimFocus() {
 
 void AgentWindow::keyReleaseEvent(QKeyEvent* event) {
     const std::optional<WindowKey> key = releasedWindowKey(*event);
-    if (!key) {
+    // A release still queued when the window closed belongs to nobody.
+    if (!key || !isVisible()) {
         event->ignore();
         return;
     }

@@ -38,6 +38,8 @@ QImage render(QWidget* window) {
 void release(QWidget* window, Qt::Key key, bool autoRepeat = false) {
     QKeyEvent event(QEvent::KeyRelease, key, Qt::NoModifier, QString(), autoRepeat);
     QApplication::sendEvent(window, &event);
+    // A release acts once it is clear that no repeated press follows it.
+    testing::settle(std::chrono::milliseconds(80));
 }
 
 // Whether the spec-coordinate rectangle (y up) is filled with colour on a top-down image.

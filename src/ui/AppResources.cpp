@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QPixmapCache>
 #include <QTranslator>
 #include <memory>
 
@@ -26,7 +27,13 @@ QString picturePath(const QString& fileName) {
 }
 
 QPixmap loadPicture(const QString& fileName) {
-    return QPixmap(picturePath(fileName));
+    // Windows draw their pictures on every paint: decode each file once.
+    const QString path = picturePath(fileName);
+    QPixmap picture;
+    if (!QPixmapCache::find(path, &picture) && picture.load(path)) {
+        QPixmapCache::insert(path, picture);
+    }
+    return picture;
 }
 
 bool installTranslations(QCoreApplication& application, const QLocale& locale) {

@@ -20,6 +20,7 @@ QString localizedString(const char* key);
 // The path of a picture resource. The file name is first looked up in the string table,
 // so a translation can substitute its own picture.
 QString picturePath(const QString& fileName);
+// The picture, decoded once and then shared; a null pixmap when it cannot be loaded.
 QPixmap loadPicture(const QString& fileName);
 
 // Installs the string table for locale: eboard_<language>.qm, else English, the

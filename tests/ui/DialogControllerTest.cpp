@@ -1,14 +1,16 @@
 #include "PostRecorder.h"
+#include "core/layout/DialogLayout.h"
 #include "core/notify/NotificationCenter.h"
 #include "core/state/JUXPrompt.h"
 #include "support/EventLoop.h"
 #include "ui/AppResources.h"
+#include "ui/common/BoardScreen.h"
+#include "ui/common/DrawnView.h"
 #include "ui/dialogs/AbortWindowController.h"
 #include "ui/dialogs/CalibrateExcellentWindow.h"
 #include "ui/dialogs/CheckCamPositionWindow.h"
 #include "ui/dialogs/DeviceDoNotConnectWindow.h"
 #include "ui/dialogs/DialogButtons.h"
-#include "ui/dialogs/DialogPainting.h"
 #include "ui/dialogs/DialogViews.h"
 #include "ui/dialogs/EndNormalCalibratePoorWindow.h"
 #include "ui/dialogs/EndNormalCalibrateWindow.h"
@@ -50,6 +52,7 @@ class DialogControllers : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { eboard::installTranslations(*qApp, QLocale("en")); }
     void SetUp() override {
+        ASSERT_EQ(eboard::boardScreenGeometry().size(), QSize(1440, 900));
         JUXPrompt& prompt = JUXPrompt::getPrompt();
         prompt.setScreenWidth(1440);
         prompt.setScreenHeight(900);
@@ -195,24 +198,30 @@ TEST_F(DialogControllers, StopDialogCoversTheScreenWithButtonsBelowTheContent) {
 }
 
 // What the page shows in a rectangle (bottom-left coordinates of a 1440 x 900 page).
-QImage pageArea(QWidget& view, const eboard::dialog_layout::Rect& rect) {
-    return view.grab(eboard::toWidgetRect(rect, 900).toRect()).toImage();
+QRect topDown(const eboard::layout::RectD& rect) {
+    const auto r = eboard::layout::toTopDown(rect, 900);
+    return QRectF(r.x, r.y, r.width, r.height).toRect();
+}
+
+QImage pageArea(QWidget& view, const eboard::layout::RectD& rect) {
+    return view.grab(topDown(rect)).toImage();
 }
 
 // The same text drawn alone on black, as the page must draw it.
-QImage reference(const char* key, const eboard::dialog_layout::Rect& rect, int pixelSize,
+QImage reference(const char* key, const eboard::layout::RectD& rect, int pixelSize,
                  const QColor& colour) {
     QImage image(int(rect.width), int(rect.height), QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
-    eboard::drawWrappedText(painter, eboard::localizedString(key),
-                            QRectF(0, 0, rect.width, rect.height), eboard::sansSerifFont(pixelSize),
-                            colour);
+    painter.setFont(eboard::helveticaFont(pixelSize));
+    painter.setPen(colour);
+    painter.drawText(QRectF(0, 0, rect.width, rect.height),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, eboard::localizedString(key));
     return image;
 }
 
 TEST_F(DialogControllers, StopDialogTextsFollowTheType) {
-    const auto layout = eboard::dialog_layout::stopDialog(1440, 900);
+    const auto blocks = eboard::layout::stopDialog(1440, 900);
     const QColor titleColour = QColor::fromRgbF(0.21f, 0.66f, 1.0f);
     eboard::AbortMessageView view;
     view.resize(1440, 900);
@@ -222,11 +231,11 @@ TEST_F(DialogControllers, StopDialogTextsFollowTheType) {
         const char* content = type == 0 ? "ExitCal" : "ExitDia";
         EXPECT_STREQ(eboard::AbortMessageView::titleKey(type), title);
         EXPECT_STREQ(eboard::AbortMessageView::contentKey(type), content);
-        EXPECT_EQ(pageArea(view, layout.title).convertToFormat(QImage::Format_RGB32),
-                  reference(title, layout.title, 30, titleColour))
+        EXPECT_EQ(pageArea(view, blocks.title).convertToFormat(QImage::Format_RGB32),
+                  reference(title, blocks.title, 30, titleColour))
             << type;
-        EXPECT_EQ(pageArea(view, layout.content).convertToFormat(QImage::Format_RGB32),
-                  reference(content, layout.content, 16, Qt::white))
+        EXPECT_EQ(pageArea(view, blocks.content).convertToFormat(QImage::Format_RGB32),
+                  reference(content, blocks.content, 16, Qt::white))
             << type;
     }
     // Outside the two blocks the page is black.

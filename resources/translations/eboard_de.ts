@@ -150,4 +150,79 @@
         <translation>Kamera nicht angeschlossen</translation>
     </message>
 </context>
+<context>
+    <name>Localizable</name>
+    <message>
+        <source>previewStringTitle</source>
+        <translation>Kamerasicht prüfen</translation>
+    </message>
+    <message>
+        <source>previewString</source>
+        <translation>Bewegen Sie den Stift über die ganze Tafel. Das weiße Quadrat zeigt, wo die Kamera den Stift sieht; es sollte jeden Rand des umrahmten Bereichs erreichen. Sieht die Kamera die ganze Tafel, drücken Sie die Leertaste, um die Kalibrierung zu beginnen.</translation>
+    </message>
+    <message>
+        <source>previewStringExit</source>
+        <translation>Esc drücken zum Abbrechen.</translation>
+    </message>
+    <message>
+        <source>calibrateStringTitle</source>
+        <translation>Kalibrierung</translation>
+    </message>
+    <message>
+        <source>calibrateString</source>
+        <translation>Berühren Sie mit dem Stift die Mitte jedes Fadenkreuzes und halten Sie ihn dort, bis das nächste erscheint. Esc drücken zum Abbrechen.</translation>
+    </message>
+    <message>
+        <source>CP_3-crosshair.png</source>
+        <translation>CP_3-crosshair.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-1c.png</source>
+        <translation>SCPD_3-1c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-2t.png</source>
+        <translation>SCPD_3-2t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-3ct.png</source>
+        <translation>SCPD_3-3ct.png</translation>
+    </message>
+    <message>
+        <source>SCPD_4-1c.png</source>
+        <translation>SCPD_4-1c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_4-2t.png</source>
+        <translation>SCPD_4-2t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_4-3ct.png</source>
+        <translation>SCPD_4-3ct.png</translation>
+    </message>
+    <message>
+        <source>SCPD_5-1c.png</source>
+        <translation>SCPD_5-1c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_5-2t.png</source>
+        <translation>SCPD_5-2t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_5-3ct.png</source>
+        <translation>SCPD_5-3ct.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-c.png</source>
+        <translation>SCPD_3-c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-t.png</source>
+        <translation>SCPD_3-t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-ct.png</source>
+        <translation>SCPD_3-ct.png</translation>
+    </message>
+</context>
 </TS>

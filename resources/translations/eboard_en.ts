@@ -150,4 +150,79 @@
         <translation>Camera unit not connected</translation>
     </message>
 </context>
+<context>
+    <name>Localizable</name>
+    <message>
+        <source>previewStringTitle</source>
+        <translation>Check the camera view</translation>
+    </message>
+    <message>
+        <source>previewString</source>
+        <translation>Move the pen over the whole board. The white square shows where the camera sees the pen; it should reach every edge of the framed area. When the camera sees the whole board, press Space to start the calibration.</translation>
+    </message>
+    <message>
+        <source>previewStringExit</source>
+        <translation>Press Esc to cancel.</translation>
+    </message>
+    <message>
+        <source>calibrateStringTitle</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>calibrateString</source>
+        <translation>Touch the centre of each crosshair with the pen and hold it there until the next one appears. Press Esc to cancel.</translation>
+    </message>
+    <message>
+        <source>CP_3-crosshair.png</source>
+        <translation>CP_3-crosshair.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-1c.png</source>
+        <translation>SCPD_3-1c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-2t.png</source>
+        <translation>SCPD_3-2t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-3ct.png</source>
+        <translation>SCPD_3-3ct.png</translation>
+    </message>
+    <message>
+        <source>SCPD_4-1c.png</source>
+        <translation>SCPD_4-1c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_4-2t.png</source>
+        <translation>SCPD_4-2t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_4-3ct.png</source>
+        <translation>SCPD_4-3ct.png</translation>
+    </message>
+    <message>
+        <source>SCPD_5-1c.png</source>
+        <translation>SCPD_5-1c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_5-2t.png</source>
+        <translation>SCPD_5-2t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_5-3ct.png</source>
+        <translation>SCPD_5-3ct.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-c.png</source>
+        <translation>SCPD_3-c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-t.png</source>
+        <translation>SCPD_3-t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-ct.png</source>
+        <translation>SCPD_3-ct.png</translation>
+    </message>
+</context>
 </TS>

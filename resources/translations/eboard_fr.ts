@@ -150,4 +150,79 @@
         <translation>Caméra non connectée</translation>
     </message>
 </context>
+<context>
+    <name>Localizable</name>
+    <message>
+        <source>previewStringTitle</source>
+        <translation>Vérifiez le champ de la caméra</translation>
+    </message>
+    <message>
+        <source>previewString</source>
+        <translation>Déplacez le stylet sur tout le tableau. Le carré blanc montre où la caméra voit le stylet ; il doit atteindre chaque bord de la zone encadrée. Lorsque la caméra voit tout le tableau, appuyez sur Espace pour commencer l'étalonnage.</translation>
+    </message>
+    <message>
+        <source>previewStringExit</source>
+        <translation>Appuyez sur Échap pour annuler.</translation>
+    </message>
+    <message>
+        <source>calibrateStringTitle</source>
+        <translation>Étalonnage</translation>
+    </message>
+    <message>
+        <source>calibrateString</source>
+        <translation>Touchez le centre de chaque croix avec le stylet et maintenez-le jusqu'à l'apparition de la suivante. Appuyez sur Échap pour annuler.</translation>
+    </message>
+    <message>
+        <source>CP_3-crosshair.png</source>
+        <translation>CP_3-crosshair.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-1c.png</source>
+        <translation>SCPD_3-1c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-2t.png</source>
+        <translation>SCPD_3-2t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-3ct.png</source>
+        <translation>SCPD_3-3ct.png</translation>
+    </message>
+    <message>
+        <source>SCPD_4-1c.png</source>
+        <translation>SCPD_4-1c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_4-2t.png</source>
+        <translation>SCPD_4-2t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_4-3ct.png</source>
+        <translation>SCPD_4-3ct.png</translation>
+    </message>
+    <message>
+        <source>SCPD_5-1c.png</source>
+        <translation>SCPD_5-1c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_5-2t.png</source>
+        <translation>SCPD_5-2t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_5-3ct.png</source>
+        <translation>SCPD_5-3ct.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-c.png</source>
+        <translation>SCPD_3-c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-t.png</source>
+        <translation>SCPD_3-t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-ct.png</source>
+        <translation>SCPD_3-ct.png</translation>
+    </message>
+</context>
 </TS>

@@ -150,4 +150,79 @@
         <translation>カメラが接続されていません</translation>
     </message>
 </context>
+<context>
+    <name>Localizable</name>
+    <message>
+        <source>previewStringTitle</source>
+        <translation>カメラの視野を確認してください</translation>
+    </message>
+    <message>
+        <source>previewString</source>
+        <translation>ペンをボード全体で動かしてください。白い四角はカメラがペンを捉えている位置を示し、枠内のすべての端に届く必要があります。カメラがボード全体を捉えたら、スペースキーを押して調整を開始してください。</translation>
+    </message>
+    <message>
+        <source>previewStringExit</source>
+        <translation>Esc キーでキャンセルします。</translation>
+    </message>
+    <message>
+        <source>calibrateStringTitle</source>
+        <translation>キャリブレーション</translation>
+    </message>
+    <message>
+        <source>calibrateString</source>
+        <translation>各十字の中心をペンで押さえ、次の十字が表示されるまでそのままにしてください。Esc キーでキャンセルします。</translation>
+    </message>
+    <message>
+        <source>CP_3-crosshair.png</source>
+        <translation>CP_3-crosshair.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-1c.png</source>
+        <translation>SCPD_3-1c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-2t.png</source>
+        <translation>SCPD_3-2t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-3ct.png</source>
+        <translation>SCPD_3-3ct.png</translation>
+    </message>
+    <message>
+        <source>SCPD_4-1c.png</source>
+        <translation>SCPD_4-1c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_4-2t.png</source>
+        <translation>SCPD_4-2t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_4-3ct.png</source>
+        <translation>SCPD_4-3ct.png</translation>
+    </message>
+    <message>
+        <source>SCPD_5-1c.png</source>
+        <translation>SCPD_5-1c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_5-2t.png</source>
+        <translation>SCPD_5-2t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_5-3ct.png</source>
+        <translation>SCPD_5-3ct.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-c.png</source>
+        <translation>SCPD_3-c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-t.png</source>
+        <translation>SCPD_3-t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-ct.png</source>
+        <translation>SCPD_3-ct.png</translation>
+    </message>
+</context>
 </TS>

@@ -301,10 +301,12 @@ TEST_F(DialogControllers, EscapeClosesTheCameraPositionDialogAndAsksToStopOnce) 
     releaseKey(camera.window(), Qt::Key_Space);
     releaseKey(camera.window(), Qt::Key_Return);
     releaseKey(camera.window(), Qt::Key_Escape, /*autoRepeat=*/true);
+    eboard::testing::settle(std::chrono::milliseconds(120));
     EXPECT_TRUE(camera.window()->isVisible());
     EXPECT_TRUE(recorder.posts.empty());
     releaseKey(camera.window(), Qt::Key_Escape);
-    EXPECT_FALSE(camera.window()->isVisible());
+    EXPECT_TRUE(eboard::testing::waitUntil([&] { return !camera.window()->isVisible(); }));
+    eboard::testing::settle(std::chrono::milliseconds(120));
     EXPECT_EQ(recorder.posts, (Posts{"StopCheckPosition"}));
 
     // The result dialog has no keys of its own.
@@ -313,6 +315,7 @@ TEST_F(DialogControllers, EscapeClosesTheCameraPositionDialogAndAsksToStopOnce) 
     excellent.showWindow();
     releaseKey(excellent.window(), Qt::Key_Escape);
     releaseKey(excellent.window(), Qt::Key_Space);
+    eboard::testing::settle(std::chrono::milliseconds(120));
     EXPECT_TRUE(excellent.window()->isVisible());
     EXPECT_TRUE(others.posts.empty());
 }

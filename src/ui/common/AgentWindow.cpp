@@ -7,8 +7,14 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <utility>
 
 namespace eboard {
+
+namespace {
+// An auto-repeated press follows its release within the same server batch.
+constexpr int kRepeatPairMs = 40;
+} // namespace
 
 AgentWindow::AgentWindow(Kind kind)
     : kind_(kind) {
@@ -16,6 +22,9 @@ AgentWindow::AgentWindow(Kind kind)
                    Qt::NoDropShadowWindowHint);
     setAttribute(Qt::WA_QuitOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
+    pendingTimer_.setSingleShot(true);
+    pendingTimer_.setInterval(kRepeatPairMs);
+    connect(&pendingTimer_, &QTimer::timeout, this, &AgentWindow::actOnPendingKey);
 }
 
 AgentWindow::~AgentWindow() {
@@ -47,18 +56,36 @@ void AgentWindow::reclaimFocus() {
     x11::setInputFocus(*this);
 }
 
+void AgentWindow::keyPressEvent(QKeyEvent* event) {
+    const QKeyEvent asRelease(QEvent::KeyRelease, event->key(), event->modifiers());
+    if (pendingKey_ && releasedWindowKey(asRelease) == pendingKey_) {
+        // The release before this press was the key repeating, not the user letting go.
+        pendingTimer_.stop();
+        pendingKey_.reset();
+    }
+    event->accept();
+}
+
 void AgentWindow::keyReleaseEvent(QKeyEvent* event) {
     const std::optional<WindowKey> key = releasedWindowKey(*event);
-    if (!key) {
+    // A release still queued when the window closed belongs to nobody.
+    if (!key || !isVisible()) {
         event->ignore();
         return;
     }
     event->accept();
-    if (keyHandler_) {
-        // The handler may close and replace this window: keep no state after it.
-        const std::function<void(WindowKey)> handler = keyHandler_;
-        handler(*key);
+    pendingKey_ = key;
+    pendingTimer_.start();
+}
+
+void AgentWindow::actOnPendingKey() {
+    const std::optional<WindowKey> key = std::exchange(pendingKey_, std::nullopt);
+    if (!key || !isVisible() || !keyHandler_) {
+        return;
     }
+    // The handler may close and replace this window: keep no state after it.
+    const std::function<void(WindowKey)> handler = keyHandler_;
+    handler(*key);
 }
 
 void AgentWindow::paintEvent(QPaintEvent* /*event*/) {

@@ -8,9 +8,11 @@
 
 #include <QPixmap>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace eboard {
 
@@ -46,16 +48,23 @@ public:
     void reclaimFocus();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void actOnPendingKey();
+
     Kind kind_;
     bool keepsFocus_ = false;
     std::function<void(WindowKey)> keyHandler_;
     QPixmap backdrop_;
+    // A release acts only once no press of the same key follows it at once: an X server
+    // repeats a held key as release-press pairs, and Qt cannot always tell.
+    std::optional<WindowKey> pendingKey_;
+    QTimer pendingTimer_;
 };
 
 // Holds a controller's window. A controller may be replaced from inside one of its own

@@ -37,7 +37,7 @@ StartNormalCalibrateView::StartNormalCalibrateView(QWidget* parent)
 
 void StartNormalCalibrateView::paintEvent(QPaintEvent*) {
     // The backdrop is the one picture not looked up in the string table.
-    const QPixmap backdrop(resourceFolder() + QStringLiteral("/pictures/BKg.png"));
+    const QPixmap backdrop = loadUntranslatedPicture(QStringLiteral("BKg.png"));
     if (backdrop.isNull()) {
         return;
     }

@@ -5,12 +5,15 @@
 #include "ScreenFixture.h"
 #include "core/layout/PreviewLayout.h"
 #include "core/layout/Rect.h"
+#include "core/layout/ResultLayout.h"
 #include "core/layout/TargetLayout.h"
 #include "core/notify/NotificationCenter.h"
 #include "support/EventLoop.h"
 #include "support/RunCommand.h"
+#include "ui/calibration/CalibrateMessageWindowController.h"
 #include "ui/calibration/CalibrateView.h"
 #include "ui/calibration/CalibrateWindowController.h"
+#include "ui/calibration/CalibrationMessageView.h"
 #include "ui/calibration/CalibrationPreView.h"
 #include "ui/calibration/CalibrationPreViewWindowController.h"
 #include "ui/common/BoardScreen.h"
@@ -266,6 +269,93 @@ TEST_F(ScreenWindowTest, AnotherApplicationNeitherKeepsTheKeyboardNorStaysAbove)
     PostRecorder posts{"StopCalibrate"};
     EXPECT_EQ(runCommand("xdotool key Escape").status, 0);
     EXPECT_TRUE(waitUntil([&] { return posts.posts.size() == 1; }));
+}
+
+TEST_F(ScreenWindowTest, ResultButtonsPostTheirNamesOnlyOnceHandedIn) {
+    PostRecorder posts{"DiagnosisRestart", "DiagnosisClose"};
+    CalibrateMessageWindowController controller;
+    controller.showWindow();
+    ASSERT_TRUE(paintedOnce(controller.drawView(), 0));
+    const layout::ResultButtons frames = layout::resultButtons(layout::resultAnchor(width, height));
+    const QPoint close = onScreen(frames.close, height).center();
+    const QPoint start = onScreen(frames.start, height).center();
+    const auto click = [](const QPoint& p) {
+        return runCommand("xdotool mousemove " + std::to_string(p.x()) + " " +
+                          std::to_string(p.y()) + " click 1")
+            .status;
+    };
+    // Before the names are handed in the buttons post nothing.
+    EXPECT_EQ(click(close), 0);
+    EXPECT_EQ(click(start), 0);
+    testing::settle(300ms);
+    EXPECT_TRUE(posts.posts.empty());
+
+    controller.setErrorType(2, 1, 0, QStringLiteral("DiagnosisRestart"),
+                            QStringLiteral("DiagnosisClose"));
+    testing::drainEvents();
+    EXPECT_EQ(click(start), 0);
+    ASSERT_TRUE(waitUntil([&] { return posts.posts.size() == 1; }));
+    EXPECT_EQ(click(close), 0);
+    ASSERT_TRUE(waitUntil([&] { return posts.posts.size() == 2; }));
+    // A press that began on a button posts wherever it is released.
+    EXPECT_EQ(runCommand("xdotool mousemove " + std::to_string(start.x()) + " " +
+                         std::to_string(start.y()) + " mousedown 1 mousemove 40 40 mouseup 1")
+                  .status,
+              0);
+    ASSERT_TRUE(waitUntil([&] { return posts.posts.size() == 3; }));
+    testing::settle(200ms);
+    EXPECT_EQ(posts.posts,
+              (std::vector<std::string>{"DiagnosisRestart", "DiagnosisClose", "DiagnosisRestart"}));
+}
+
+// The window bench as a developer uses it.
+class WindowBenchTest : public ScreenWindowTest {
+protected:
+    const std::string bench = std::string(EBOARD_BIN_DIR) + "/eboard-window-bench";
+};
+
+TEST_F(WindowBenchTest, UnknownClassOrOptionIsAOneLineErrorWithStatus2) {
+    const auto unknownClass = runCommand(
+        bench + " NoSuchWindow 2>&1 >/dev/null | grep -c '^eboard-window-bench: unknown class'");
+    EXPECT_EQ(runCommand(bench + " NoSuchWindow >/dev/null 2>&1").status, 2);
+    EXPECT_EQ(unknownClass.out, "1\n");
+    EXPECT_EQ(runCommand(bench + " CalibrateWindowController --frobnicate >/dev/null 2>&1").status,
+              2);
+    EXPECT_EQ(runCommand(bench + " CalibrateWindowController --hint-code x >/dev/null 2>&1").status,
+              2);
+}
+
+TEST_F(WindowBenchTest, PrintsThePostsAndEndsWhenTheWindowCloses) {
+    QProcess process;
+    process.start(
+        QString::fromStdString(bench),
+        {QStringLiteral("CalibrationPreViewWindowController"), QStringLiteral("--print-posts")});
+    ASSERT_TRUE(process.waitForStarted(3000));
+    const auto found = runCommand(
+        "timeout 10 xdotool search --sync --onlyvisible --classname eboard-window-bench | head -1");
+    const std::string window = found.out.substr(0, found.out.find('\n'));
+    ASSERT_FALSE(window.empty());
+    EXPECT_TRUE(waitUntil([&] {
+        return runCommand("xdotool getwindowfocus").out.find(window) != std::string::npos;
+    }));
+    EXPECT_EQ(runCommand("xdotool key Escape").status, 0);
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_EQ(process.readAllStandardOutput().toStdString(), "StopCalibratePreview\n");
+}
+
+TEST_F(WindowBenchTest, ScreenshotOfTheWholeScreen) {
+    const std::string file = (pictures / "bench.png").string();
+    EXPECT_EQ(runCommand(bench + " CalibrationPreViewWindowController --light-point 0 0 " +
+                         "--screenshot " + file + " 2>/dev/null")
+                  .status,
+              0);
+    const QImage shot(QString::fromStdString(file));
+    ASSERT_EQ(shot.size(), QSize(width, height));
+    // The light point of raw (0, 0) at the check area's top-left corner.
+    const layout::PreviewLayout l = layout::previewLayout(width, height);
+    EXPECT_TRUE(lit(shot.pixel(l.left, l.top)));
+    EXPECT_TRUE(lit(shot.pixel(0, 0)));
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 #include "core/notify/NotificationCenter.h"
 #include "core/state/JUXPrompt.h"
 #include "support/EventLoop.h"
+#include "support/TempDir.h"
 #include "ui/AppResources.h"
+#include "ui/calibration/CalibrateMessageWindowController.h"
 #include "ui/common/BoardScreen.h"
 #include "ui/common/DrawnView.h"
 #include "ui/dialogs/AbortWindowController.h"
@@ -22,6 +24,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -318,6 +321,40 @@ TEST_F(DialogControllers, EscapeClosesTheCameraPositionDialogAndAsksToStopOnce) 
     eboard::testing::settle(std::chrono::milliseconds(120));
     EXPECT_TRUE(excellent.window()->isVisible());
     EXPECT_TRUE(others.posts.empty());
+}
+
+TEST_F(DialogControllers, CameraPositionShowsTheAdviceOfTheResultThatWasShown) {
+    // Advice pictures of distinct colours; the result screen's pictures are absent.
+    eboard::testing::TempDir pictures;
+    const std::vector<std::pair<const char*, QColor>> advice = {
+        {"SCPD_6-2t.png", Qt::red}, {"SCPD_6-3ct.png", Qt::green}, {"SCPD_6-1c.png", Qt::blue}};
+    for (const auto& [name, colour] : advice) {
+        QImage image(600, 400, QImage::Format_RGB32);
+        image.fill(colour);
+        ASSERT_TRUE(image.save(QString::fromStdString((pictures / name).string())));
+    }
+    ::setenv("EBOARD_PICTURE_DIR", pictures.path().c_str(), 1);
+
+    // Grade 2 with an edge problem that is not at its maximum: hint code 1. The code is
+    // there as soon as the result is handed over, whether or not the result has painted.
+    eboard::CalibrateMessageWindowController result;
+    result.showWindow();
+    result.setErrorType(2, 1, 0, QStringLiteral("DiagnosisRestart"),
+                        QStringLiteral("DiagnosisClose"));
+    EXPECT_EQ(JUXPrompt::getPrompt().itoScreenErrorType(), 1);
+    result.close();
+
+    eboard::CheckCamPositionWindow camera;
+    camera.showWindow();
+    const QImage page = camera.window()->grab().toImage();
+    // (420, 250, 600, 400) from the bottom-left of the 1440 x 900 page.
+    EXPECT_EQ(page.pixelColor(420, 250), QColor(Qt::green));
+    EXPECT_EQ(page.pixelColor(1019, 649), QColor(Qt::green));
+    EXPECT_EQ(page.pixelColor(419, 250), QColor(Qt::black));
+    EXPECT_EQ(page.pixelColor(420, 249), QColor(Qt::black));
+    EXPECT_EQ(page.pixelColor(1020, 649), QColor(Qt::black));
+    EXPECT_EQ(page.pixelColor(1019, 650), QColor(Qt::black));
+    ::unsetenv("EBOARD_PICTURE_DIR");
 }
 
 } // namespace

@@ -317,5 +317,20 @@ TEST_F(DialogWindowTest, EscapeAndSpaceSentThroughXTest) {
     EXPECT_FALSE(camera.window()->isVisible());
 }
 
+TEST_F(DialogWindowTest, EveryDialogOpensAloneInTheWindowBench) {
+    for (const char* name :
+         {"StartNormalCalibrateDlg", "StartDiagnosisWindow", "AbortWindowController",
+          "EndNormalCalibrateWindow", "EndNormalCalibratePoorWindow", "DeviceDoNotConnectWindow",
+          "CalibrateExcellentWindow", "CheckCamPositionWindow"}) {
+        const std::string shot = (pictures / (std::string(name) + ".png")).string();
+        const auto run = runCommand(std::string("EBOARD_PICTURE_DIR=") + pictures.path().string() +
+                                    " timeout 30 " EBOARD_BIN_DIR "/eboard-window-bench " + name +
+                                    " --screenshot " + shot + " 2>&1");
+        EXPECT_EQ(run.status, 0) << name << ": " << run.out;
+        const QImage image(QString::fromStdString(shot));
+        EXPECT_EQ(image.size(), QSize(width, height)) << name;
+    }
+}
+
 } // namespace
 } // namespace eboard

@@ -22,9 +22,8 @@ QString localizedString(const char* key) {
     return QCoreApplication::translate(kStringTable, key);
 }
 
-QString picturePath(const QString& fileName) {
-    const QByteArray key = fileName.toUtf8();
-    const QString name = localizedString(key.constData());
+namespace {
+QString picturePathOf(const QString& name) {
     // A developer's (or a test's) pictures come before the installed ones.
     const QString own = qEnvironmentVariable("EBOARD_PICTURE_DIR");
     if (!own.isEmpty() && QFileInfo::exists(own + QLatin1Char('/') + name)) {
@@ -33,14 +32,27 @@ QString picturePath(const QString& fileName) {
     return resourceFolder() + QStringLiteral("/pictures/") + name;
 }
 
-QPixmap loadPicture(const QString& fileName) {
+QPixmap cachedPicture(const QString& path) {
     // Windows draw their pictures on every paint: decode each file once.
-    const QString path = picturePath(fileName);
     QPixmap picture;
     if (!QPixmapCache::find(path, &picture) && picture.load(path)) {
         QPixmapCache::insert(path, picture);
     }
     return picture;
+}
+} // namespace
+
+QString picturePath(const QString& fileName) {
+    const QByteArray key = fileName.toUtf8();
+    return picturePathOf(localizedString(key.constData()));
+}
+
+QPixmap loadPicture(const QString& fileName) {
+    return cachedPicture(picturePath(fileName));
+}
+
+QPixmap loadUntranslatedPicture(const QString& fileName) {
+    return cachedPicture(picturePathOf(fileName));
 }
 
 bool installTranslations(QCoreApplication& application, const QLocale& locale) {

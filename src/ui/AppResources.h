@@ -23,6 +23,8 @@ QString localizedString(const char* key);
 QString picturePath(const QString& fileName);
 // The picture, decoded once and then shared; a null pixmap when it cannot be loaded.
 QPixmap loadPicture(const QString& fileName);
+// A picture by its file name alone, for the one picture no language replaces.
+QPixmap loadUntranslatedPicture(const QString& fileName);
 
 // Installs the string table for locale: eboard_<language>.qm, else English, the
 // development language. False when no table could be loaded (keys then show as is).

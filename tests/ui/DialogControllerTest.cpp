@@ -1,14 +1,18 @@
 #include "PostRecorder.h"
+#include "core/layout/DialogLayout.h"
 #include "core/notify/NotificationCenter.h"
 #include "core/state/JUXPrompt.h"
 #include "support/EventLoop.h"
+#include "support/TempDir.h"
 #include "ui/AppResources.h"
+#include "ui/calibration/CalibrateMessageWindowController.h"
+#include "ui/common/BoardScreen.h"
+#include "ui/common/DrawnView.h"
 #include "ui/dialogs/AbortWindowController.h"
 #include "ui/dialogs/CalibrateExcellentWindow.h"
 #include "ui/dialogs/CheckCamPositionWindow.h"
 #include "ui/dialogs/DeviceDoNotConnectWindow.h"
 #include "ui/dialogs/DialogButtons.h"
-#include "ui/dialogs/DialogPainting.h"
 #include "ui/dialogs/DialogViews.h"
 #include "ui/dialogs/EndNormalCalibratePoorWindow.h"
 #include "ui/dialogs/EndNormalCalibrateWindow.h"
@@ -20,6 +24,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -50,6 +55,7 @@ class DialogControllers : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { eboard::installTranslations(*qApp, QLocale("en")); }
     void SetUp() override {
+        ASSERT_EQ(eboard::boardScreenGeometry().size(), QSize(1440, 900));
         JUXPrompt& prompt = JUXPrompt::getPrompt();
         prompt.setScreenWidth(1440);
         prompt.setScreenHeight(900);
@@ -195,24 +201,30 @@ TEST_F(DialogControllers, StopDialogCoversTheScreenWithButtonsBelowTheContent) {
 }
 
 // What the page shows in a rectangle (bottom-left coordinates of a 1440 x 900 page).
-QImage pageArea(QWidget& view, const eboard::dialog_layout::Rect& rect) {
-    return view.grab(eboard::toWidgetRect(rect, 900).toRect()).toImage();
+QRect topDown(const eboard::layout::RectD& rect) {
+    const auto r = eboard::layout::toTopDown(rect, 900);
+    return QRectF(r.x, r.y, r.width, r.height).toRect();
+}
+
+QImage pageArea(QWidget& view, const eboard::layout::RectD& rect) {
+    return view.grab(topDown(rect)).toImage();
 }
 
 // The same text drawn alone on black, as the page must draw it.
-QImage reference(const char* key, const eboard::dialog_layout::Rect& rect, int pixelSize,
+QImage reference(const char* key, const eboard::layout::RectD& rect, int pixelSize,
                  const QColor& colour) {
     QImage image(int(rect.width), int(rect.height), QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
-    eboard::drawWrappedText(painter, eboard::localizedString(key),
-                            QRectF(0, 0, rect.width, rect.height), eboard::sansSerifFont(pixelSize),
-                            colour);
+    painter.setFont(eboard::helveticaFont(pixelSize));
+    painter.setPen(colour);
+    painter.drawText(QRectF(0, 0, rect.width, rect.height),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, eboard::localizedString(key));
     return image;
 }
 
 TEST_F(DialogControllers, StopDialogTextsFollowTheType) {
-    const auto layout = eboard::dialog_layout::stopDialog(1440, 900);
+    const auto blocks = eboard::layout::stopDialog(1440, 900);
     const QColor titleColour = QColor::fromRgbF(0.21f, 0.66f, 1.0f);
     eboard::AbortMessageView view;
     view.resize(1440, 900);
@@ -222,11 +234,11 @@ TEST_F(DialogControllers, StopDialogTextsFollowTheType) {
         const char* content = type == 0 ? "ExitCal" : "ExitDia";
         EXPECT_STREQ(eboard::AbortMessageView::titleKey(type), title);
         EXPECT_STREQ(eboard::AbortMessageView::contentKey(type), content);
-        EXPECT_EQ(pageArea(view, layout.title).convertToFormat(QImage::Format_RGB32),
-                  reference(title, layout.title, 30, titleColour))
+        EXPECT_EQ(pageArea(view, blocks.title).convertToFormat(QImage::Format_RGB32),
+                  reference(title, blocks.title, 30, titleColour))
             << type;
-        EXPECT_EQ(pageArea(view, layout.content).convertToFormat(QImage::Format_RGB32),
-                  reference(content, layout.content, 16, Qt::white))
+        EXPECT_EQ(pageArea(view, blocks.content).convertToFormat(QImage::Format_RGB32),
+                  reference(content, blocks.content, 16, Qt::white))
             << type;
     }
     // Outside the two blocks the page is black.
@@ -292,10 +304,12 @@ TEST_F(DialogControllers, EscapeClosesTheCameraPositionDialogAndAsksToStopOnce) 
     releaseKey(camera.window(), Qt::Key_Space);
     releaseKey(camera.window(), Qt::Key_Return);
     releaseKey(camera.window(), Qt::Key_Escape, /*autoRepeat=*/true);
+    eboard::testing::settle(std::chrono::milliseconds(120));
     EXPECT_TRUE(camera.window()->isVisible());
     EXPECT_TRUE(recorder.posts.empty());
     releaseKey(camera.window(), Qt::Key_Escape);
-    EXPECT_FALSE(camera.window()->isVisible());
+    EXPECT_TRUE(eboard::testing::waitUntil([&] { return !camera.window()->isVisible(); }));
+    eboard::testing::settle(std::chrono::milliseconds(120));
     EXPECT_EQ(recorder.posts, (Posts{"StopCheckPosition"}));
 
     // The result dialog has no keys of its own.
@@ -304,8 +318,43 @@ TEST_F(DialogControllers, EscapeClosesTheCameraPositionDialogAndAsksToStopOnce) 
     excellent.showWindow();
     releaseKey(excellent.window(), Qt::Key_Escape);
     releaseKey(excellent.window(), Qt::Key_Space);
+    eboard::testing::settle(std::chrono::milliseconds(120));
     EXPECT_TRUE(excellent.window()->isVisible());
     EXPECT_TRUE(others.posts.empty());
+}
+
+TEST_F(DialogControllers, CameraPositionShowsTheAdviceOfTheResultThatWasShown) {
+    // Advice pictures of distinct colours; the result screen's pictures are absent.
+    eboard::testing::TempDir pictures;
+    const std::vector<std::pair<const char*, QColor>> advice = {
+        {"SCPD_6-2t.png", Qt::red}, {"SCPD_6-3ct.png", Qt::green}, {"SCPD_6-1c.png", Qt::blue}};
+    for (const auto& [name, colour] : advice) {
+        QImage image(600, 400, QImage::Format_RGB32);
+        image.fill(colour);
+        ASSERT_TRUE(image.save(QString::fromStdString((pictures / name).string())));
+    }
+    ::setenv("EBOARD_PICTURE_DIR", pictures.path().c_str(), 1);
+
+    // Grade 2 with an edge problem that is not at its maximum: hint code 1. The code is
+    // there as soon as the result is handed over, whether or not the result has painted.
+    eboard::CalibrateMessageWindowController result;
+    result.showWindow();
+    result.setErrorType(2, 1, 0, QStringLiteral("DiagnosisRestart"),
+                        QStringLiteral("DiagnosisClose"));
+    EXPECT_EQ(JUXPrompt::getPrompt().itoScreenErrorType(), 1);
+    result.close();
+
+    eboard::CheckCamPositionWindow camera;
+    camera.showWindow();
+    const QImage page = camera.window()->grab().toImage();
+    // (420, 250, 600, 400) from the bottom-left of the 1440 x 900 page.
+    EXPECT_EQ(page.pixelColor(420, 250), QColor(Qt::green));
+    EXPECT_EQ(page.pixelColor(1019, 649), QColor(Qt::green));
+    EXPECT_EQ(page.pixelColor(419, 250), QColor(Qt::black));
+    EXPECT_EQ(page.pixelColor(420, 249), QColor(Qt::black));
+    EXPECT_EQ(page.pixelColor(1020, 649), QColor(Qt::black));
+    EXPECT_EQ(page.pixelColor(1019, 650), QColor(Qt::black));
+    ::unsetenv("EBOARD_PICTURE_DIR");
 }
 
 } // namespace

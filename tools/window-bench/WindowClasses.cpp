@@ -2,6 +2,14 @@
 #include "ui/calibration/CalibrateMessageWindowController.h"
 #include "ui/calibration/CalibrateWindowController.h"
 #include "ui/calibration/CalibrationPreViewWindowController.h"
+#include "ui/dialogs/AbortWindowController.h"
+#include "ui/dialogs/CalibrateExcellentWindow.h"
+#include "ui/dialogs/CheckCamPositionWindow.h"
+#include "ui/dialogs/DeviceDoNotConnectWindow.h"
+#include "ui/dialogs/EndNormalCalibratePoorWindow.h"
+#include "ui/dialogs/EndNormalCalibrateWindow.h"
+#include "ui/dialogs/StartDiagnosisWindow.h"
+#include "ui/dialogs/StartNormalCalibrateDlg.h"
 
 namespace eboard::bench {
 
@@ -10,6 +18,14 @@ const std::vector<WindowClass>& windowClasses() {
         windowClass<CalibrationPreViewWindowController>("CalibrationPreViewWindowController"),
         windowClass<CalibrateWindowController>("CalibrateWindowController"),
         windowClass<CalibrateMessageWindowController>("CalibrateMessageWindowController"),
+        windowClass<StartNormalCalibrateDlg>("StartNormalCalibrateDlg"),
+        windowClass<StartDiagnosisWindow>("StartDiagnosisWindow"),
+        windowClass<AbortWindowController>("AbortWindowController"),
+        windowClass<EndNormalCalibrateWindow>("EndNormalCalibrateWindow"),
+        windowClass<EndNormalCalibratePoorWindow>("EndNormalCalibratePoorWindow"),
+        windowClass<DeviceDoNotConnectWindow>("DeviceDoNotConnectWindow"),
+        windowClass<CalibrateExcellentWindow>("CalibrateExcellentWindow"),
+        windowClass<CheckCamPositionWindow>("CheckCamPositionWindow"),
     };
     return classes;
 }

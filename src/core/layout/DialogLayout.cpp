@@ -1,6 +1,6 @@
 #include "core/layout/DialogLayout.h"
 
-namespace eboard::dialog_layout {
+namespace eboard::layout {
 
 namespace {
 constexpr double kStopTextWidth = 512.0;
@@ -58,8 +58,8 @@ ButtonPair cameraPositionDialogButtons(PointD anchor) {
     return pictureButtons(anchor, 44.0);
 }
 
-Rect centredPicture(std::int32_t screenWidth, std::int32_t screenHeight, double pictureWidth,
-                    double pictureHeight, double shift) {
+RectD centredPicture(std::int32_t screenWidth, std::int32_t screenHeight, double pictureWidth,
+                     double pictureHeight, double shift) {
     return {static_cast<double>(screenWidth / 2) - pictureWidth * 0.5,
             static_cast<double>(screenHeight / 2) - pictureHeight * 0.5 + shift, pictureWidth,
             pictureHeight};
@@ -69,4 +69,4 @@ double excellentPictureShift(std::int32_t localeID) {
     return localeID >= 1 && localeID <= 4 ? 9.0 : 0.0;
 }
 
-} // namespace eboard::dialog_layout
+} // namespace eboard::layout

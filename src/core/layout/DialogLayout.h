@@ -1,35 +1,27 @@
 #pragma once
 
 #include "core/base/Point.h"
+#include "core/layout/Rect.h"
 
 #include <cstdint>
 
-namespace eboard::dialog_layout {
-
-// A rectangle in screen space (origin bottom-left, y up), in 64-bit floats.
-struct Rect {
-    double x = 0.0;
-    double y = 0.0;
-    double width = 0.0;
-    double height = 0.0;
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
+namespace eboard::layout {
 
 // The stop-confirmation dialog on a screen of width x height: its two drawn text blocks,
 // the anchor below the content block and the two buttons placed from that anchor.
 struct StopDialog {
-    Rect content;
-    Rect title;
+    RectD content;
+    RectD title;
     PointD leastDrawPoint; // right end of the content block's bottom edge
-    Rect yesButton;
-    Rect noButton;
+    RectD yesButton;
+    RectD noButton;
 };
 StopDialog stopDialog(std::int32_t screenWidth, std::int32_t screenHeight);
 
 // A dialog's two buttons.
 struct ButtonPair {
-    Rect type0; // the negative or secondary choice
-    Rect type1; // the affirmative or primary choice
+    RectD type0; // the negative or secondary choice
+    RectD type1; // the affirmative or primary choice
 };
 
 // The stop-confirmation dialog's buttons from its anchor (No left, Yes right).
@@ -44,11 +36,11 @@ ButtonPair excellentDialogButtons(PointD anchor);
 ButtonPair cameraPositionDialogButtons(PointD anchor);
 
 // A picture of its natural size centred on the screen, raised by shift.
-Rect centredPicture(std::int32_t screenWidth, std::int32_t screenHeight, double pictureWidth,
-                    double pictureHeight, double shift);
+RectD centredPicture(std::int32_t screenWidth, std::int32_t screenHeight, double pictureWidth,
+                     double pictureHeight, double shift);
 
 // How far the excellent dialog's picture is raised for localeID: the translated pictures
 // sit 9 higher than the English one.
 double excellentPictureShift(std::int32_t localeID);
 
-} // namespace eboard::dialog_layout
+} // namespace eboard::layout

@@ -2,13 +2,14 @@
 
 #include "core/layout/DialogLayout.h"
 #include "ui/dialogs/DialogButtons.h"
-#include "ui/dialogs/DialogPainting.h"
 #include "ui/dialogs/DialogViews.h"
 #include "ui_AbortWindowController.h"
 
 namespace eboard {
 
-AbortWindowController::AbortWindowController() = default;
+AbortWindowController::AbortWindowController()
+    : DialogController(AgentWindow::Kind::FullScreen) {}
+
 AbortWindowController::~AbortWindowController() = default;
 
 void AbortWindowController::loadLayout(QWidget& window) {
@@ -17,12 +18,10 @@ void AbortWindowController::loadLayout(QWidget& window) {
 }
 
 void AbortWindowController::windowDidLoad() {
-    makeFullScreen();
     // The buttons hang below the content block, flush with its right edge.
-    const auto buttons = dialog_layout::stopDialogButtons(ui_->view_Abort->getLeastDrawPoint());
-    const double h = ui_->view_Abort->height();
-    ui_->btn_AbortNo->setGeometry(toWidgetRect(buttons.type0, h).toRect());
-    ui_->btn_AbortYes->setGeometry(toWidgetRect(buttons.type1, h).toRect());
+    const auto buttons = layout::stopDialogButtons(ui_->view_Abort->getLeastDrawPoint());
+    placeButton(*ui_->btn_AbortNo, buttons.type0);
+    placeButton(*ui_->btn_AbortYes, buttons.type1);
     ui_->btn_AbortNo->initval(0);
     ui_->btn_AbortYes->initval(1);
 }
@@ -33,7 +32,7 @@ void AbortWindowController::setDlgInfo(int abortType, const QString& yesName,
         return;
     }
     ui_->view_Abort->setAbortType(abortType);
-    handOutNames(ui_->btn_AbortNo, ui_->btn_AbortYes, yesName, noName);
+    handOutNames(*ui_->btn_AbortNo, *ui_->btn_AbortYes, yesName, noName);
 }
 
 AbortMessageButton* AbortWindowController::btn_AbortNo() const {

@@ -2,13 +2,14 @@
 
 #include "core/layout/DialogLayout.h"
 #include "ui/dialogs/DialogButtons.h"
-#include "ui/dialogs/DialogPainting.h"
 #include "ui/dialogs/DialogViews.h"
 #include "ui_CalibrateExcellentWindow.h"
 
 namespace eboard {
 
-CalibrateExcellentWindow::CalibrateExcellentWindow() = default;
+CalibrateExcellentWindow::CalibrateExcellentWindow()
+    : DialogController(AgentWindow::Kind::FullScreen) {}
+
 CalibrateExcellentWindow::~CalibrateExcellentWindow() = default;
 
 void CalibrateExcellentWindow::loadLayout(QWidget& window) {
@@ -17,19 +18,17 @@ void CalibrateExcellentWindow::loadLayout(QWidget& window) {
 }
 
 void CalibrateExcellentWindow::windowDidLoad() {
-    makeFullScreen();
     ui_->btn_RetryDia->initval(0);
     ui_->btn_FinishDia->initval(1);
     // The buttons are click areas over the picture's own drawn buttons.
-    const auto buttons = dialog_layout::excellentDialogButtons(ui_->drawView->getLeastDrawPoint());
-    const double h = ui_->drawView->height();
-    ui_->btn_RetryDia->setGeometry(toWidgetRect(buttons.type0, h).toRect());
-    ui_->btn_FinishDia->setGeometry(toWidgetRect(buttons.type1, h).toRect());
+    const auto buttons = layout::excellentDialogButtons(ui_->drawView->getLeastDrawPoint());
+    placeButton(*ui_->btn_RetryDia, buttons.type0);
+    placeButton(*ui_->btn_FinishDia, buttons.type1);
 }
 
 void CalibrateExcellentWindow::setDlgInfo(const QString& yesName, const QString& noName) {
     if (ui_) {
-        handOutNames(ui_->btn_RetryDia, ui_->btn_FinishDia, yesName, noName);
+        handOutNames(*ui_->btn_RetryDia, *ui_->btn_FinishDia, yesName, noName);
     }
 }
 

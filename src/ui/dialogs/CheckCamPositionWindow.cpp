@@ -1,15 +1,15 @@
 #include "ui/dialogs/CheckCamPositionWindow.h"
 
 #include "core/layout/DialogLayout.h"
-#include "core/notify/NotificationCenter.h"
 #include "ui/dialogs/DialogButtons.h"
-#include "ui/dialogs/DialogPainting.h"
 #include "ui/dialogs/DialogViews.h"
 #include "ui_CheckCamPositionWindow.h"
 
 namespace eboard {
 
-CheckCamPositionWindow::CheckCamPositionWindow() = default;
+CheckCamPositionWindow::CheckCamPositionWindow()
+    : DialogController(AgentWindow::Kind::FullScreen) {}
+
 CheckCamPositionWindow::~CheckCamPositionWindow() = default;
 
 void CheckCamPositionWindow::loadLayout(QWidget& window) {
@@ -18,26 +18,23 @@ void CheckCamPositionWindow::loadLayout(QWidget& window) {
 }
 
 void CheckCamPositionWindow::windowDidLoad() {
-    makeFullScreen();
     ui_->btn_cancel->initval(0);
     ui_->btn_Sd->initval(1);
     // The buttons are click areas over the picture's own drawn buttons.
-    const auto buttons =
-        dialog_layout::cameraPositionDialogButtons(ui_->drawView->getLeastDrawPoint());
-    const double h = ui_->drawView->height();
-    ui_->btn_cancel->setGeometry(toWidgetRect(buttons.type0, h).toRect());
-    ui_->btn_Sd->setGeometry(toWidgetRect(buttons.type1, h).toRect());
-    dialogWindow().setKeyHandler([this](Qt::Key key) {
-        if (key == Qt::Key_Escape) {
+    const auto buttons = layout::cameraPositionDialogButtons(ui_->drawView->getLeastDrawPoint());
+    placeButton(*ui_->btn_cancel, buttons.type0);
+    placeButton(*ui_->btn_Sd, buttons.type1);
+    dialogWindow().setKeyHandler([this](WindowKey key) {
+        if (key == WindowKey::Escape) {
             close();
-            NotificationCenter::defaultCenter().postNotification("StopCheckPosition");
+            post("StopCheckPosition");
         }
     });
 }
 
 void CheckCamPositionWindow::setDlgInfo(const QString& yesName, const QString& noName) {
     if (ui_) {
-        handOutNames(ui_->btn_cancel, ui_->btn_Sd, yesName, noName);
+        handOutNames(*ui_->btn_cancel, *ui_->btn_Sd, yesName, noName);
     }
 }
 

@@ -6,7 +6,9 @@
 
 namespace eboard {
 
-DeviceDoNotConnectWindow::DeviceDoNotConnectWindow() = default;
+DeviceDoNotConnectWindow::DeviceDoNotConnectWindow()
+    : DialogController(AgentWindow::Kind::Boxed) {}
+
 DeviceDoNotConnectWindow::~DeviceDoNotConnectWindow() = default;
 
 void DeviceDoNotConnectWindow::loadLayout(QWidget& window) {
@@ -15,7 +17,6 @@ void DeviceDoNotConnectWindow::loadLayout(QWidget& window) {
 }
 
 void DeviceDoNotConnectWindow::windowDidLoad() {
-    makeBoxed();
     // txt_Title keeps the text its layout gives it.
     ui_->txt_Content->setText(localizedString("DeviceDidNotConnect"));
     observe("DeviceNotConnectDone", [this] {

@@ -3,9 +3,7 @@
 #include "core/layout/DialogLayout.h"
 #include "core/state/JUXPrompt.h"
 #include "ui/AppResources.h"
-#include "ui/dialogs/DialogPainting.h"
 
-#include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
 
@@ -21,26 +19,15 @@ std::int32_t screenHeight() {
 }
 
 PointD pictureAnchor() {
-    return dialog_layout::pictureDialogAnchor(screenWidth(), screenHeight());
+    return layout::pictureDialogAnchor(screenWidth(), screenHeight());
 }
 
-// Black over the whole page, then the picture centred at its natural size, replacing
-// what lies under it. A missing picture leaves the page black.
-void drawPicturePage(QWidget& view, const QString& pictureName, double shift) {
-    QPainter painter(&view);
-    painter.fillRect(view.rect(), Qt::black);
-    if (pictureName.isEmpty()) {
-        return;
-    }
-    const QPixmap picture = loadPicture(pictureName);
-    if (picture.isNull()) {
-        return;
-    }
-    const QSizeF size = naturalSize(picture);
-    const auto rect = dialog_layout::centredPicture(screenWidth(), screenHeight(), size.width(),
-                                                    size.height(), shift);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawPixmap(toWidgetRect(rect, view.height()), picture, picture.rect());
+// The picture's bottom-left corner when centred on the screen and raised by shift.
+PointD centredOrigin(const QPixmap& picture, double shift) {
+    const QSizeF size = logicalSize(picture);
+    const layout::RectD r =
+        layout::centredPicture(screenWidth(), screenHeight(), size.width(), size.height(), shift);
+    return {r.x, r.y};
 }
 
 } // namespace
@@ -50,7 +37,7 @@ StartNormalCalibrateView::StartNormalCalibrateView(QWidget* parent)
 
 void StartNormalCalibrateView::paintEvent(QPaintEvent*) {
     // The backdrop is the one picture not looked up in the string table.
-    const QPixmap backdrop(resourceFolder() + QStringLiteral("/pictures/BKg.png"));
+    const QPixmap backdrop = loadUntranslatedPicture(QStringLiteral("BKg.png"));
     if (backdrop.isNull()) {
         return;
     }
@@ -61,7 +48,7 @@ void StartNormalCalibrateView::paintEvent(QPaintEvent*) {
 }
 
 AbortMessageView::AbortMessageView(QWidget* parent)
-    : QWidget(parent) {}
+    : DrawnView(parent) {}
 
 void AbortMessageView::setAbortType(int type) {
     abortViewType_ = type;
@@ -69,7 +56,7 @@ void AbortMessageView::setAbortType(int type) {
 }
 
 PointD AbortMessageView::getLeastDrawPoint() {
-    leastDrawPoint_ = dialog_layout::stopDialog(screenWidth(), screenHeight()).leastDrawPoint;
+    leastDrawPoint_ = layout::stopDialog(screenWidth(), screenHeight()).leastDrawPoint;
     return leastDrawPoint_;
 }
 
@@ -81,34 +68,34 @@ const char* AbortMessageView::contentKey(int type) {
     return type == 0 ? "ExitCal" : "ExitDia";
 }
 
-void AbortMessageView::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
-    painter.fillRect(event->rect(), Qt::black);
-    const auto layout = dialog_layout::stopDialog(screenWidth(), screenHeight());
-    drawWrappedText(painter, localizedString(contentKey(abortViewType_)),
-                    toWidgetRect(layout.content, height()), sansSerifFont(16), Qt::white);
-    leastDrawPoint_ = layout.leastDrawPoint;
-    drawWrappedText(painter, localizedString(titleKey(abortViewType_)),
-                    toWidgetRect(layout.title, height()), sansSerifFont(30),
-                    QColor::fromRgbF(0.21f, 0.66f, 1.0f));
+void AbortMessageView::draw(QPainter& painter) {
+    painter.fillRect(rect(), Qt::black);
+    const layout::StopDialog page = layout::stopDialog(screenWidth(), screenHeight());
+    drawText(painter, page.content, localizedString(contentKey(abortViewType_)), helveticaFont(16),
+             Qt::white);
+    leastDrawPoint_ = page.leastDrawPoint;
+    drawText(painter, page.title, localizedString(titleKey(abortViewType_)), helveticaFont(30),
+             deviceRgb(0.21, 0.66, 1.0));
 }
 
 CalibrateExcellentView::CalibrateExcellentView(QWidget* parent)
-    : QWidget(parent) {}
+    : DrawnView(parent) {}
 
 PointD CalibrateExcellentView::getLeastDrawPoint() {
     leastDrawPoint_ = pictureAnchor();
     return leastDrawPoint_;
 }
 
-void CalibrateExcellentView::paintEvent(QPaintEvent*) {
-    drawPicturePage(*this, QStringLiteral("SCPD_2.png"),
-                    dialog_layout::excellentPictureShift(JUXPrompt::getPrompt().localeID()));
+void CalibrateExcellentView::draw(QPainter& painter) {
+    const QPixmap picture = loadPicture(QStringLiteral("SCPD_2.png"));
+    painter.fillRect(rect(), Qt::black);
+    const double shift = layout::excellentPictureShift(JUXPrompt::getPrompt().localeID());
+    drawPicture(painter, picture, centredOrigin(picture, shift), QPainter::CompositionMode_Source);
     leastDrawPoint_ = pictureAnchor();
 }
 
 CheckCamPositionView::CheckCamPositionView(QWidget* parent)
-    : QWidget(parent) {}
+    : DrawnView(parent) {}
 
 PointD CheckCamPositionView::getLeastDrawPoint() {
     leastDrawPoint_ = pictureAnchor();
@@ -128,8 +115,14 @@ QString CheckCamPositionView::pictureForHintCode(int code) {
     }
 }
 
-void CheckCamPositionView::paintEvent(QPaintEvent*) {
-    drawPicturePage(*this, pictureForHintCode(JUXPrompt::getPrompt().itoScreenErrorType()), 0.0);
+void CheckCamPositionView::draw(QPainter& painter) {
+    painter.fillRect(rect(), Qt::black);
+    const QString name = pictureForHintCode(JUXPrompt::getPrompt().itoScreenErrorType());
+    if (!name.isEmpty()) {
+        const QPixmap picture = loadPicture(name);
+        drawPicture(painter, picture, centredOrigin(picture, 0.0),
+                    QPainter::CompositionMode_Source);
+    }
     leastDrawPoint_ = pictureAnchor();
 }
 

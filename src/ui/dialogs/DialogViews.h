@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/base/Point.h"
+#include "ui/common/DrawnView.h"
 
 #include <QString>
 #include <QWidget>
@@ -20,7 +21,7 @@ protected:
 
 // The stop-confirmation dialog's page: black, a title and a content text that speak of
 // leaving a calibration (type 0) or a diagnosis (any other type).
-class AbortMessageView : public QWidget {
+class AbortMessageView : public DrawnView {
     Q_OBJECT
 public:
     explicit AbortMessageView(QWidget* parent = nullptr);
@@ -36,7 +37,7 @@ public:
     static const char* contentKey(int type);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void draw(QPainter& painter) override;
 
 private:
     int abortViewType_ = 0;
@@ -45,14 +46,14 @@ private:
 
 // The diagnosis-excellent page: black with "SCPD_2.png" centred, raised by 9 for the
 // translated pictures.
-class CalibrateExcellentView : public QWidget {
+class CalibrateExcellentView : public DrawnView {
     Q_OBJECT
 public:
     explicit CalibrateExcellentView(QWidget* parent = nullptr);
     PointD getLeastDrawPoint();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void draw(QPainter& painter) override;
 
 private:
     PointD leastDrawPoint_;
@@ -60,7 +61,7 @@ private:
 
 // The camera-position advice page: black with the advice picture of the result screen's
 // hint code centred; an unknown code leaves it black.
-class CheckCamPositionView : public QWidget {
+class CheckCamPositionView : public DrawnView {
     Q_OBJECT
 public:
     explicit CheckCamPositionView(QWidget* parent = nullptr);
@@ -70,7 +71,7 @@ public:
     static QString pictureForHintCode(int code);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void draw(QPainter& painter) override;
 
 private:
     PointD leastDrawPoint_;

@@ -6,7 +6,9 @@
 
 namespace eboard {
 
-EndNormalCalibratePoorWindow::EndNormalCalibratePoorWindow() = default;
+EndNormalCalibratePoorWindow::EndNormalCalibratePoorWindow()
+    : DialogController(AgentWindow::Kind::Boxed) {}
+
 EndNormalCalibratePoorWindow::~EndNormalCalibratePoorWindow() = default;
 
 void EndNormalCalibratePoorWindow::loadLayout(QWidget& window) {
@@ -15,7 +17,6 @@ void EndNormalCalibratePoorWindow::loadLayout(QWidget& window) {
 }
 
 void EndNormalCalibratePoorWindow::windowDidLoad() {
-    makeBoxed();
     ui_->txt_EndTitle->setText(localizedString("normalCalibrateFinishTitle"));
     ui_->txt_EndContent1->setText(localizedString("normalCalibrateFinishPoorContent1"));
     ui_->txt_EndContent2->setText(localizedString("normalCalibrateFinishPoorContent2"));
@@ -25,7 +26,7 @@ void EndNormalCalibratePoorWindow::windowDidLoad() {
 
 void EndNormalCalibratePoorWindow::setDlgInfo(const QString& yesName, const QString& noName) {
     if (ui_) {
-        handOutNames(ui_->btn_End_FinishCal, ui_->btn_End_StartDia, yesName, noName);
+        handOutNames(*ui_->btn_End_FinishCal, *ui_->btn_End_StartDia, yesName, noName);
     }
 }
 

@@ -6,7 +6,9 @@
 
 namespace eboard {
 
-EndNormalCalibrateWindow::EndNormalCalibrateWindow() = default;
+EndNormalCalibrateWindow::EndNormalCalibrateWindow()
+    : DialogController(AgentWindow::Kind::Boxed) {}
+
 EndNormalCalibrateWindow::~EndNormalCalibrateWindow() = default;
 
 void EndNormalCalibrateWindow::loadLayout(QWidget& window) {
@@ -15,7 +17,6 @@ void EndNormalCalibrateWindow::loadLayout(QWidget& window) {
 }
 
 void EndNormalCalibrateWindow::windowDidLoad() {
-    makeBoxed();
     ui_->txt_EndNormalCalTitle->setText(localizedString("normalCalibrateFinishTitle"));
     ui_->txt_EndNormalCalContent_1->setText(localizedString("normalCalibrateFinishContent1"));
     ui_->txt_EndNormalCalContent_2->setText(localizedString("normalCalibrateFinishContent2"));

@@ -6,7 +6,9 @@
 
 namespace eboard {
 
-StartDiagnosisWindow::StartDiagnosisWindow() = default;
+StartDiagnosisWindow::StartDiagnosisWindow()
+    : DialogController(AgentWindow::Kind::Boxed) {}
+
 StartDiagnosisWindow::~StartDiagnosisWindow() = default;
 
 void StartDiagnosisWindow::loadLayout(QWidget& window) {
@@ -15,7 +17,6 @@ void StartDiagnosisWindow::loadLayout(QWidget& window) {
 }
 
 void StartDiagnosisWindow::windowDidLoad() {
-    makeBoxed();
     ui_->txt_title->setText(localizedString("completeCalibrateStartTitle"));
     ui_->txt_content->setText(localizedString("completeCalibrateStart"));
     ui_->btn_cancel->initval(0);
@@ -24,7 +25,7 @@ void StartDiagnosisWindow::windowDidLoad() {
 
 void StartDiagnosisWindow::setDlgInfo(const QString& yesName, const QString& noName) {
     if (ui_) {
-        handOutNames(ui_->btn_cancel, ui_->btn_start, yesName, noName);
+        handOutNames(*ui_->btn_cancel, *ui_->btn_start, yesName, noName);
     }
 }
 

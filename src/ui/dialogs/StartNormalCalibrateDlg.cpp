@@ -6,7 +6,9 @@
 
 namespace eboard {
 
-StartNormalCalibrateDlg::StartNormalCalibrateDlg() = default;
+StartNormalCalibrateDlg::StartNormalCalibrateDlg()
+    : DialogController(AgentWindow::Kind::Boxed) {}
+
 StartNormalCalibrateDlg::~StartNormalCalibrateDlg() = default;
 
 void StartNormalCalibrateDlg::loadLayout(QWidget& window) {
@@ -15,7 +17,6 @@ void StartNormalCalibrateDlg::loadLayout(QWidget& window) {
 }
 
 void StartNormalCalibrateDlg::windowDidLoad() {
-    makeBoxed();
     ui_->txt_contentText->setText(localizedString("normalCalibrateStart"));
     ui_->txt_title->setText(localizedString("normalCalibrateStartTitle"));
     ui_->btn_NO->initval(0);
@@ -24,7 +25,7 @@ void StartNormalCalibrateDlg::windowDidLoad() {
 
 void StartNormalCalibrateDlg::setDlgInfo(const QString& yesName, const QString& noName) {
     if (ui_) {
-        handOutNames(ui_->btn_NO, ui_->btn_YES, yesName, noName);
+        handOutNames(*ui_->btn_NO, *ui_->btn_YES, yesName, noName);
     }
 }
 

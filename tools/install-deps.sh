@@ -19,7 +19,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick trayer openbox
   dbus dbus-x11 libglib2.0-bin
   python3
-  fonts-liberation fonts-dejavu-core
+  fonts-liberation fonts-dejavu-core fonts-noto-cjk
 )
 
 missing=()

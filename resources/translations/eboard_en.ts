@@ -39,4 +39,190 @@
         <translation>Open-source software</translation>
     </message>
 </context>
+<context>
+    <name>Localizable</name>
+    <!-- dialog windows: texts, then the pictures a language may name for itself -->
+    <message>
+        <source>normalCalibrateStartTitle</source>
+        <translation>Calibrate the pen</translation>
+    </message>
+    <message>
+        <source>normalCalibrateStart</source>
+        <translation>The camera preview will fill the screen. Check that the whole screen lies inside the frame, then press Space and touch the centre of each of the four crosshairs with the pen. Press Escape at any time to stop.</translation>
+    </message>
+    <message>
+        <source>completeCalibrateStartTitle</source>
+        <translation>Diagnose the camera position</translation>
+    </message>
+    <message>
+        <source>completeCalibrateStart</source>
+        <translation>A diagnosis runs a calibration and then grades how well the camera sees the screen, with advice on where to place it. Press Space on the preview and touch the four crosshairs with the pen. Press Escape at any time to stop.</translation>
+    </message>
+    <message>
+        <source>ExitCalTitle</source>
+        <translation>Stop the calibration?</translation>
+    </message>
+    <message>
+        <source>ExitCal</source>
+        <translation>If you stop now, the pen keeps its previous calibration. Choose Yes to stop, or No to go back to the step you left.</translation>
+    </message>
+    <message>
+        <source>ExitDiaTitle</source>
+        <translation>Stop the diagnosis?</translation>
+    </message>
+    <message>
+        <source>ExitDia</source>
+        <translation>If you stop now, no advice on the camera position is given. Choose Yes to stop, or No to go back to the step you left.</translation>
+    </message>
+    <message>
+        <source>normalCalibrateFinishTitle</source>
+        <translation>Calibration finished</translation>
+    </message>
+    <message>
+        <source>normalCalibrateFinishContent1</source>
+        <translation>The pen is calibrated and ready to use.</translation>
+    </message>
+    <message>
+        <source>normalCalibrateFinishContent2</source>
+        <translation>If the pointer does not follow the pen well, run a diagnosis from the menu.</translation>
+    </message>
+    <message>
+        <source>normalCalibrateFinishPoorContent1</source>
+        <translation>The camera sees only part of the screen, or sees it at a steep angle: the pen may not reach every corner.</translation>
+    </message>
+    <message>
+        <source>normalCalibrateFinishPoorContent2</source>
+        <translation>Start a diagnosis to get advice on where to place the camera, or finish and keep this calibration.</translation>
+    </message>
+    <message>
+        <source>DeviceDidNotConnect</source>
+        <translation>No HN-42 camera unit is connected. Plug the unit into a USB port and try again.</translation>
+    </message>
+    <message>
+        <source>CP_1-btn-no.png</source>
+        <translation>CP_1-btn-no.png</translation>
+    </message>
+    <message>
+        <source>CP_1-btn-yes.png</source>
+        <translation>CP_1-btn-yes.png</translation>
+    </message>
+    <message>
+        <source>CP_4.2-btn-fc.png</source>
+        <translation>CP_4.2-btn-fc.png</translation>
+    </message>
+    <message>
+        <source>CP_4.2-btn-sd.png</source>
+        <translation>CP_4.2-btn-sd.png</translation>
+    </message>
+    <message>
+        <source>SCPD_1-btn-c.png</source>
+        <translation>SCPD_1-btn-c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_1-btn-s.png</source>
+        <translation>SCPD_1-btn-s.png</translation>
+    </message>
+    <message>
+        <source>CP_4.1-btn-ok.png</source>
+        <translation>CP_4.1-btn-ok.png</translation>
+    </message>
+    <message>
+        <source>SCPD_2.png</source>
+        <translation>SCPD_2.png</translation>
+    </message>
+    <message>
+        <source>SCPD_6-2t.png</source>
+        <translation>SCPD_6-2t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_6-3ct.png</source>
+        <translation>SCPD_6-3ct.png</translation>
+    </message>
+    <message>
+        <source>SCPD_6-1c.png</source>
+        <translation>SCPD_6-1c.png</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceDoNotConnectWindow</name>
+    <message>
+        <source>DeviceDidNotConnectTitle</source>
+        <translation>Camera unit not connected</translation>
+    </message>
+</context>
+<context>
+    <name>Localizable</name>
+    <message>
+        <source>previewStringTitle</source>
+        <translation>Check the camera view</translation>
+    </message>
+    <message>
+        <source>previewString</source>
+        <translation>Move the pen over the whole board. The white square shows where the camera sees the pen; it should reach every edge of the framed area. When the camera sees the whole board, press Space to start the calibration.</translation>
+    </message>
+    <message>
+        <source>previewStringExit</source>
+        <translation>Press Esc to cancel.</translation>
+    </message>
+    <message>
+        <source>calibrateStringTitle</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>calibrateString</source>
+        <translation>Touch the centre of each crosshair with the pen and hold it there until the next one appears. Press Esc to cancel.</translation>
+    </message>
+    <message>
+        <source>CP_3-crosshair.png</source>
+        <translation>CP_3-crosshair.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-1c.png</source>
+        <translation>SCPD_3-1c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-2t.png</source>
+        <translation>SCPD_3-2t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-3ct.png</source>
+        <translation>SCPD_3-3ct.png</translation>
+    </message>
+    <message>
+        <source>SCPD_4-1c.png</source>
+        <translation>SCPD_4-1c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_4-2t.png</source>
+        <translation>SCPD_4-2t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_4-3ct.png</source>
+        <translation>SCPD_4-3ct.png</translation>
+    </message>
+    <message>
+        <source>SCPD_5-1c.png</source>
+        <translation>SCPD_5-1c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_5-2t.png</source>
+        <translation>SCPD_5-2t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_5-3ct.png</source>
+        <translation>SCPD_5-3ct.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-c.png</source>
+        <translation>SCPD_3-c.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-t.png</source>
+        <translation>SCPD_3-t.png</translation>
+    </message>
+    <message>
+        <source>SCPD_3-ct.png</source>
+        <translation>SCPD_3-ct.png</translation>
+    </message>
+</context>
 </TS>

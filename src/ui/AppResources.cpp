@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QPixmapCache>
 #include <QTranslator>
 #include <memory>
 
@@ -20,13 +22,37 @@ QString localizedString(const char* key) {
     return QCoreApplication::translate(kStringTable, key);
 }
 
+namespace {
+QString picturePathOf(const QString& name) {
+    // A developer's (or a test's) pictures come before the installed ones.
+    const QString own = qEnvironmentVariable("EBOARD_PICTURE_DIR");
+    if (!own.isEmpty() && QFileInfo::exists(own + QLatin1Char('/') + name)) {
+        return own + QLatin1Char('/') + name;
+    }
+    return resourceFolder() + QStringLiteral("/pictures/") + name;
+}
+
+QPixmap cachedPicture(const QString& path) {
+    // Windows draw their pictures on every paint: decode each file once.
+    QPixmap picture;
+    if (!QPixmapCache::find(path, &picture) && picture.load(path)) {
+        QPixmapCache::insert(path, picture);
+    }
+    return picture;
+}
+} // namespace
+
 QString picturePath(const QString& fileName) {
     const QByteArray key = fileName.toUtf8();
-    return resourceFolder() + QStringLiteral("/pictures/") + localizedString(key.constData());
+    return picturePathOf(localizedString(key.constData()));
 }
 
 QPixmap loadPicture(const QString& fileName) {
-    return QPixmap(picturePath(fileName));
+    return cachedPicture(picturePath(fileName));
+}
+
+QPixmap loadUntranslatedPicture(const QString& fileName) {
+    return cachedPicture(picturePathOf(fileName));
 }
 
 bool installTranslations(QCoreApplication& application, const QLocale& locale) {

@@ -18,9 +18,13 @@ QString resourceFolder();
 QString localizedString(const char* key);
 
 // The path of a picture resource. The file name is first looked up in the string table,
-// so a translation can substitute its own picture.
+// so a translation can substitute its own picture. A folder named by the environment
+// variable EBOARD_PICTURE_DIR is searched first.
 QString picturePath(const QString& fileName);
+// The picture, decoded once and then shared; a null pixmap when it cannot be loaded.
 QPixmap loadPicture(const QString& fileName);
+// A picture by its file name alone, for the one picture no language replaces.
+QPixmap loadUntranslatedPicture(const QString& fileName);
 
 // Installs the string table for locale: eboard_<language>.qm, else English, the
 // development language. False when no table could be loaded (keys then show as is).

@@ -46,6 +46,9 @@ void NotificationCenter::removeObserver(const void* observer) {
 }
 
 void NotificationCenter::postNotification(std::string_view name) {
+    if (postTap_) {
+        postTap_(name);
+    }
     // Registrations made from here on carry a serial at or past this bound.
     const std::uint64_t bound = nextSerial_;
     struct DepthGuard {

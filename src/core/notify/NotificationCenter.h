@@ -40,6 +40,11 @@ public:
 
     void postNotification(std::string_view name);
 
+    // Sees every name posted, before its observers run (developer tools print the
+    // traffic with it). An empty function removes it.
+    using PostTap = std::function<void(std::string_view)>;
+    void setPostTap(PostTap tap) { postTap_ = std::move(tap); }
+
     // Live registrations for name (for tests and diagnostics).
     std::size_t observerCount(std::string_view name) const;
 
@@ -61,6 +66,7 @@ private:
     std::uint64_t nextSerial_ = 0;
     int postDepth_ = 0;
     bool hasRemoved_ = false;
+    PostTap postTap_;
 };
 
 } // namespace eboard

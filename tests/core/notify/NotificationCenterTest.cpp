@@ -1,6 +1,9 @@
 #include "core/notify/NotificationCenter.h"
 
+#include "core/notify/ObserverSet.h"
+
 #include <gtest/gtest.h>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -134,3 +137,50 @@ TEST(NotificationCenter, DefaultCenterIsOneInstance) {
 }
 
 } // namespace
+
+namespace eboard {
+namespace {
+
+TEST(ObserverSet, DestroyingTheSetEndsEveryObservation) {
+    NotificationCenter center;
+    int calls = 0;
+    {
+        ObserverSet set(center);
+        set.observe("A", [&] { ++calls; });
+        set.observe("B", [&] { ++calls; });
+        center.postNotification("A");
+        EXPECT_EQ(center.observerCount("B"), 1u);
+    }
+    center.postNotification("A");
+    center.postNotification("B");
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(center.observerCount("A"), 0u);
+    EXPECT_EQ(center.observerCount("B"), 0u);
+}
+
+TEST(ObserverSet, ReplacingTheOwnerKeepsOnlyTheNewObservations) {
+    NotificationCenter center;
+    std::vector<int> seen;
+    auto first = std::make_unique<ObserverSet>(center);
+    first->observe("UpdatePreView", [&] { seen.push_back(1); });
+    auto second = std::make_unique<ObserverSet>(center);
+    second->observe("UpdatePreView", [&] { seen.push_back(2); });
+    first = std::move(second);
+    center.postNotification("UpdatePreView");
+    EXPECT_EQ(seen, std::vector<int>{2});
+}
+
+TEST(NotificationCenterTap, SeesEveryPostBeforeTheObservers) {
+    NotificationCenter center;
+    std::vector<std::string> order;
+    center.addObserver(&order, "X", [&] { order.push_back("observer"); });
+    center.setPostTap([&](std::string_view name) { order.push_back("tap " + std::string(name)); });
+    center.postNotification("X");
+    center.postNotification("Y");
+    center.setPostTap({});
+    center.postNotification("Z");
+    EXPECT_EQ(order, (std::vector<std::string>{"tap X", "observer", "tap Y"}));
+}
+
+} // namespace
+} // namespace eboard

@@ -1,0 +1,118 @@
+#include "ui/common/AgentWindow.h"
+
+#include "ui/AppResources.h"
+#include "ui/common/BoardScreen.h"
+#include "ui/common/WindowKeeper.h"
+#include "ui/common/X11Windows.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <utility>
+
+namespace eboard {
+
+namespace {
+// An auto-repeated press follows its release within the same server batch.
+constexpr int kRepeatPairMs = 40;
+} // namespace
+
+AgentWindow::AgentWindow(Kind kind)
+    : kind_(kind) {
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                   Qt::NoDropShadowWindowHint);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFocusPolicy(Qt::StrongFocus);
+    pendingTimer_.setSingleShot(true);
+    pendingTimer_.setInterval(kRepeatPairMs);
+    connect(&pendingTimer_, &QTimer::timeout, this, &AgentWindow::actOnPendingKey);
+}
+
+AgentWindow::~AgentWindow() {
+    if (WindowKeeper* keeper = WindowKeeper::instance()) {
+        keeper->closed(this);
+    }
+}
+
+void AgentWindow::setBackdrop(const QString& pictureName) {
+    backdrop_ = loadPicture(pictureName);
+    setAttribute(Qt::WA_TranslucentBackground);
+    update();
+}
+
+void AgentWindow::present() {
+    const QRect board = boardScreenGeometry();
+    if (kind_ == Kind::FullScreen) {
+        // Placed explicitly: without a window manager a full-screen request leaves the
+        // window at its default size.
+        setGeometry(board);
+    } else {
+        move(board.x() + (board.width() - width()) / 2,
+             board.y() + (board.height() - height()) / 2);
+    }
+    show();
+    reclaimFocus();
+}
+
+void AgentWindow::reclaimFocus() {
+    raise();
+    activateWindow();
+    x11::setInputFocus(*this);
+}
+
+void AgentWindow::keyPressEvent(QKeyEvent* event) {
+    const QKeyEvent asRelease(QEvent::KeyRelease, event->key(), event->modifiers());
+    if (pendingKey_ && releasedWindowKey(asRelease) == pendingKey_) {
+        // The release before this press was the key repeating, not the user letting go.
+        pendingTimer_.stop();
+        pendingKey_.reset();
+    }
+    event->accept();
+}
+
+void AgentWindow::keyReleaseEvent(QKeyEvent* event) {
+    const std::optional<WindowKey> key = releasedWindowKey(*event);
+    // A release still queued when the window closed belongs to nobody.
+    if (!key || !isVisible()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    pendingKey_ = key;
+    pendingTimer_.start();
+}
+
+void AgentWindow::actOnPendingKey() {
+    const std::optional<WindowKey> key = std::exchange(pendingKey_, std::nullopt);
+    if (!key || !isVisible() || !keyHandler_) {
+        return;
+    }
+    // The handler may close and replace this window: keep no state after it.
+    const std::function<void(WindowKey)> handler = keyHandler_;
+    handler(*key);
+}
+
+void AgentWindow::paintEvent(QPaintEvent* /*event*/) {
+    if (backdrop_.isNull()) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawPixmap(rect(), backdrop_, backdrop_.rect());
+}
+
+void AgentWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    x11::watchVisibility(*this);
+    if (WindowKeeper* keeper = WindowKeeper::instance()) {
+        keeper->opened(this);
+    }
+}
+
+void AgentWindow::hideEvent(QHideEvent* event) {
+    if (WindowKeeper* keeper = WindowKeeper::instance()) {
+        keeper->closed(this);
+    }
+    QWidget::hideEvent(event);
+}
+
+} // namespace eboard

@@ -1,0 +1,78 @@
+#pragma once
+// The top-level window of every calibration screen and dialog. Full-screen members cover
+// the board screen; boxed members keep the size of their layout, centred on it. Both are
+// frameless, stay above ordinary windows and panels, take the keyboard when shown and
+// act on the release of Escape and Space only.
+
+#include "ui/common/WindowKeys.h"
+
+#include <QPixmap>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace eboard {
+
+class AgentWindow : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { FullScreen, Boxed };
+
+    explicit AgentWindow(Kind kind);
+    ~AgentWindow() override;
+    AgentWindow(const AgentWindow&) = delete;
+    AgentWindow& operator=(const AgentWindow&) = delete;
+
+    Kind kind() const { return kind_; }
+
+    // Runs on the release of Escape or Space while the window has the keyboard.
+    void setKeyHandler(std::function<void(WindowKey)> handler) { keyHandler_ = std::move(handler); }
+
+    // Takes the keyboard back whenever another application takes it while this window is
+    // open. One of the agent's own windows taking it never counts.
+    void setKeepsFocus(bool keeps) { keepsFocus_ = keeps; }
+    bool keepsFocus() const { return keepsFocus_; }
+
+    // A picture stretched over the whole window under its content (the boxed dialogs'
+    // "BKg.png"); with a translucent window its transparent parts show the desktop.
+    void setBackdrop(const QString& pictureName);
+
+    // Places the window on the board screen (all of it, or centred), shows it in front of
+    // everything and gives it the keyboard.
+    void present();
+
+    // Raises the window and gives it the keyboard again.
+    void reclaimFocus();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void actOnPendingKey();
+
+    Kind kind_;
+    bool keepsFocus_ = false;
+    std::function<void(WindowKey)> keyHandler_;
+    QPixmap backdrop_;
+    // A release acts only once no press of the same key follows it at once: an X server
+    // repeats a held key as release-press pairs, and Qt cannot always tell.
+    std::optional<WindowKey> pendingKey_;
+    QTimer pendingTimer_;
+};
+
+// Holds a controller's window. A controller may be replaced from inside one of its own
+// window's event handlers (a key that posts, an observer that opens the next window),
+// so the window goes once the event loop is back, never under its own handler.
+struct DeleteLater {
+    void operator()(QObject* object) const { object->deleteLater(); }
+};
+using AgentWindowPtr = std::unique_ptr<AgentWindow, DeleteLater>;
+
+} // namespace eboard

@@ -1,0 +1,13 @@
+#pragma once
+// The mouse cursor as one process-wide counted state: every hide needs its show, and a
+// show with nothing hidden does nothing, so the count never goes negative and a stray
+// show cannot unhide what another window hid twice.
+
+namespace eboard {
+
+void hideCursor();
+void showCursor();
+// How many hides are outstanding (0: the cursor is visible).
+int cursorHideCount();
+
+} // namespace eboard

@@ -1,0 +1,29 @@
+#pragma once
+// What the calibration windows need from X11 beyond Qt: to hear when another client's
+// window covers them, to see whether the topmost window is one of theirs, and to set
+// the input focus directly where a window manager would not pass an activation on.
+// Every function does nothing (or answers true) on other platforms.
+
+#include <QAbstractNativeEventFilter>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace eboard::x11 {
+
+// Asks the X server to report when the window gets covered (VisibilityNotify).
+void watchVisibility(QWidget& window);
+
+// Whether the topmost mapped top-level window of the screen is one of these windows
+// (or a window manager's frame around one of them).
+bool topmostIsOneOf(const std::vector<QWidget*>& windows);
+
+// Gives the window the input focus at once.
+void setInputFocus(QWidget& window);
+
+// A filter for the application's native events that calls onCovered whenever one
+// of the watched windows gets covered; null off X11.
+std::unique_ptr<QAbstractNativeEventFilter> makeVisibilityFilter(std::function<void()> onCovered);
+
+} // namespace eboard::x11

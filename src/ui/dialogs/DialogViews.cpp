@@ -1,0 +1,129 @@
+#include "ui/dialogs/DialogViews.h"
+
+#include "core/layout/DialogLayout.h"
+#include "core/state/JUXPrompt.h"
+#include "ui/AppResources.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+namespace eboard {
+
+namespace {
+
+std::int32_t screenWidth() {
+    return JUXPrompt::getPrompt().screenWidth();
+}
+std::int32_t screenHeight() {
+    return JUXPrompt::getPrompt().screenHeight();
+}
+
+PointD pictureAnchor() {
+    return layout::pictureDialogAnchor(screenWidth(), screenHeight());
+}
+
+// The picture's bottom-left corner when centred on the screen and raised by shift.
+PointD centredOrigin(const QPixmap& picture, double shift) {
+    const QSizeF size = logicalSize(picture);
+    const layout::RectD r =
+        layout::centredPicture(screenWidth(), screenHeight(), size.width(), size.height(), shift);
+    return {r.x, r.y};
+}
+
+} // namespace
+
+StartNormalCalibrateView::StartNormalCalibrateView(QWidget* parent)
+    : QWidget(parent) {}
+
+void StartNormalCalibrateView::paintEvent(QPaintEvent*) {
+    // The backdrop is the one picture not looked up in the string table.
+    const QPixmap backdrop = loadUntranslatedPicture(QStringLiteral("BKg.png"));
+    if (backdrop.isNull()) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), backdrop);
+}
+
+AbortMessageView::AbortMessageView(QWidget* parent)
+    : DrawnView(parent) {}
+
+void AbortMessageView::setAbortType(int type) {
+    abortViewType_ = type;
+    update();
+}
+
+PointD AbortMessageView::getLeastDrawPoint() {
+    leastDrawPoint_ = layout::stopDialog(screenWidth(), screenHeight()).leastDrawPoint;
+    return leastDrawPoint_;
+}
+
+const char* AbortMessageView::titleKey(int type) {
+    return type == 0 ? "ExitCalTitle" : "ExitDiaTitle";
+}
+
+const char* AbortMessageView::contentKey(int type) {
+    return type == 0 ? "ExitCal" : "ExitDia";
+}
+
+void AbortMessageView::draw(QPainter& painter) {
+    painter.fillRect(rect(), Qt::black);
+    const layout::StopDialog page = layout::stopDialog(screenWidth(), screenHeight());
+    drawText(painter, page.content, localizedString(contentKey(abortViewType_)), helveticaFont(16),
+             Qt::white);
+    leastDrawPoint_ = page.leastDrawPoint;
+    drawText(painter, page.title, localizedString(titleKey(abortViewType_)), helveticaFont(30),
+             deviceRgb(0.21, 0.66, 1.0));
+}
+
+CalibrateExcellentView::CalibrateExcellentView(QWidget* parent)
+    : DrawnView(parent) {}
+
+PointD CalibrateExcellentView::getLeastDrawPoint() {
+    leastDrawPoint_ = pictureAnchor();
+    return leastDrawPoint_;
+}
+
+void CalibrateExcellentView::draw(QPainter& painter) {
+    const QPixmap picture = loadPicture(QStringLiteral("SCPD_2.png"));
+    painter.fillRect(rect(), Qt::black);
+    const double shift = layout::excellentPictureShift(JUXPrompt::getPrompt().localeID());
+    drawPicture(painter, picture, centredOrigin(picture, shift), QPainter::CompositionMode_Source);
+    leastDrawPoint_ = pictureAnchor();
+}
+
+CheckCamPositionView::CheckCamPositionView(QWidget* parent)
+    : DrawnView(parent) {}
+
+PointD CheckCamPositionView::getLeastDrawPoint() {
+    leastDrawPoint_ = pictureAnchor();
+    return leastDrawPoint_;
+}
+
+QString CheckCamPositionView::pictureForHintCode(int code) {
+    switch (code) {
+    case 0:
+        return QStringLiteral("SCPD_6-2t.png");
+    case 1:
+        return QStringLiteral("SCPD_6-3ct.png");
+    case 2:
+        return QStringLiteral("SCPD_6-1c.png");
+    default:
+        return {};
+    }
+}
+
+void CheckCamPositionView::draw(QPainter& painter) {
+    painter.fillRect(rect(), Qt::black);
+    const QString name = pictureForHintCode(JUXPrompt::getPrompt().itoScreenErrorType());
+    if (!name.isEmpty()) {
+        const QPixmap picture = loadPicture(name);
+        drawPicture(painter, picture, centredOrigin(picture, 0.0),
+                    QPainter::CompositionMode_Source);
+    }
+    leastDrawPoint_ = pictureAnchor();
+}
+
+} // namespace eboard

@@ -1,0 +1,27 @@
+#pragma once
+// Records, in order, the posts of some names on the default notification centre.
+
+#include "core/notify/NotificationCenter.h"
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace eboard::testing {
+
+class PostRecorder {
+public:
+    PostRecorder(std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            NotificationCenter::defaultCenter().addObserver(
+                this, name, [this, n = std::string(name)] { posts.push_back(n); });
+        }
+    }
+    ~PostRecorder() { NotificationCenter::defaultCenter().removeObserver(this); }
+    PostRecorder(const PostRecorder&) = delete;
+    PostRecorder& operator=(const PostRecorder&) = delete;
+
+    std::vector<std::string> posts;
+};
+
+} // namespace eboard::testing

@@ -16,6 +16,7 @@
 #include "ui/calibration/CalibrationMessageView.h"
 #include "ui/calibration/CalibrationPreView.h"
 #include "ui/calibration/CalibrationPreViewWindowController.h"
+#include "ui/common/AgentWindow.h"
 #include "ui/common/BoardScreen.h"
 
 #include <QGuiApplication>
@@ -306,6 +307,24 @@ TEST_F(ScreenWindowTest, ResultButtonsPostTheirNamesOnlyOnceHandedIn) {
     testing::settle(200ms);
     EXPECT_EQ(posts.posts,
               (std::vector<std::string>{"DiagnosisRestart", "DiagnosisClose", "DiagnosisRestart"}));
+}
+
+TEST_F(ScreenWindowTest, TheAgentsOwnWindowMayTakeTheKeyboardAndStandAbove) {
+    CalibrateWindowController targets;
+    targets.showWindow();
+    ASSERT_TRUE(hasKeyboard(targets.window()));
+    ASSERT_TRUE(paintedOnce(targets.calibrate_view(), 0));
+
+    AgentWindow dialog(AgentWindow::Kind::Boxed);
+    dialog.resize(300, 200);
+    dialog.setStyleSheet(QStringLiteral("background: white"));
+    dialog.present();
+    ASSERT_TRUE(hasKeyboard(&dialog));
+    testing::settle(600ms);
+    EXPECT_EQ(QGuiApplication::focusWindow(), dialog.windowHandle());
+    // The dialog stays in front of the screen (give a slow server time to show it).
+    EXPECT_TRUE(waitUntil([&] { return lit(screenshot().pixel(width / 2, height / 2)); }, 3000ms));
+    EXPECT_EQ(dialog.geometry(), QRect((width - 300) / 2, (height - 200) / 2, 300, 200));
 }
 
 // The window bench as a developer uses it.

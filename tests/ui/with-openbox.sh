@@ -14,6 +14,8 @@ until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
     fi
     sleep 0.1
 done
+# It claims the screen a moment before it handles the first map requests.
+sleep 1
 "$@"
 status=$?
 kill "$wm" 2>/dev/null

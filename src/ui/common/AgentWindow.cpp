@@ -28,7 +28,9 @@ AgentWindow::AgentWindow(Kind kind)
 }
 
 AgentWindow::~AgentWindow() {
-    WindowKeeper::instance().closed(this);
+    if (WindowKeeper* keeper = WindowKeeper::instance()) {
+        keeper->closed(this);
+    }
 }
 
 void AgentWindow::setBackdrop(const QString& pictureName) {
@@ -44,7 +46,8 @@ void AgentWindow::present() {
         // window at its default size.
         setGeometry(board);
     } else {
-        move(board.center() - QPoint(width() / 2, height() / 2));
+        move(board.x() + (board.width() - width()) / 2,
+             board.y() + (board.height() - height()) / 2);
     }
     show();
     reclaimFocus();
@@ -100,11 +103,15 @@ void AgentWindow::paintEvent(QPaintEvent* /*event*/) {
 void AgentWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     x11::watchVisibility(*this);
-    WindowKeeper::instance().opened(this);
+    if (WindowKeeper* keeper = WindowKeeper::instance()) {
+        keeper->opened(this);
+    }
 }
 
 void AgentWindow::hideEvent(QHideEvent* event) {
-    WindowKeeper::instance().closed(this);
+    if (WindowKeeper* keeper = WindowKeeper::instance()) {
+        keeper->closed(this);
+    }
     QWidget::hideEvent(event);
 }
 

@@ -3,7 +3,9 @@
 #include "ui/common/AgentWindow.h"
 #include "ui/common/X11Windows.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -15,10 +17,13 @@ namespace {
 constexpr int kFocusSettleMs = 100;
 } // namespace
 
-WindowKeeper& WindowKeeper::instance() {
+WindowKeeper* WindowKeeper::instance() {
     // Owned by the application object, so it goes with it.
-    static WindowKeeper* keeper = new WindowKeeper;
-    return *keeper;
+    static QPointer<WindowKeeper> keeper;
+    if (keeper.isNull() && qGuiApp != nullptr && !QCoreApplication::closingDown()) {
+        keeper = new WindowKeeper;
+    }
+    return keeper.data();
 }
 
 WindowKeeper::WindowKeeper() {
@@ -77,7 +82,13 @@ void WindowKeeper::restack() {
     if (open_.empty()) {
         return;
     }
-    const std::vector<QWidget*> ours(open_.begin(), open_.end());
+    // Any window of the agent on top is fine: its own dialogs may stand above a screen.
+    std::vector<QWidget*> ours;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible()) {
+            ours.push_back(widget);
+        }
+    }
     if (x11::topmostIsOneOf(ours)) {
         return;
     }

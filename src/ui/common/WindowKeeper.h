@@ -19,7 +19,9 @@ class AgentWindow;
 class WindowKeeper : public QObject {
     Q_OBJECT
 public:
-    static WindowKeeper& instance();
+    // The application's keeper; null before the application object exists and after
+    // it has gone.
+    static WindowKeeper* instance();
 
     void opened(AgentWindow* window);
     void closed(AgentWindow* window);

@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QImage>
+#include <QProcess>
 #include <QWindow>
 #include <chrono>
 #include <string>
@@ -45,6 +46,18 @@ bool near(QRgb pixel, QColor colour) {
     return std::abs(qRed(pixel) - colour.red()) < 8 &&
            std::abs(qGreen(pixel) - colour.green()) < 8 &&
            std::abs(qBlue(pixel) - colour.blue()) < 8;
+}
+
+// A window manager announces itself on the root window; the window it names is gone
+// once the manager has left.
+bool windowManagerRuns() {
+    const std::string check = runCommand("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null").out;
+    const auto hash = check.find("# ");
+    if (hash == std::string::npos) {
+        return false;
+    }
+    const std::string id = check.substr(hash + 2, check.find_first_of("\n,", hash) - hash - 2);
+    return runCommand("xwininfo -id " + id + " >/dev/null 2>&1").status == 0;
 }
 
 class DialogWindowTest : public testing::ScreenFixture {
@@ -315,6 +328,40 @@ TEST_F(DialogWindowTest, EscapeAndSpaceSentThroughXTest) {
     EXPECT_EQ(runCommand("xdotool keyup Escape").status, 0);
     expectPosts(recorder, {"StopCheckPosition"});
     EXPECT_FALSE(camera.window()->isVisible());
+}
+
+TEST_F(DialogWindowTest, ABoxedDialogStaysAboveAnotherApplication) {
+    // A see-through window is redirected off screen by the server when no compositor
+    // runs, so it learns nothing of being covered; keeping it above is the window
+    // manager's work there.
+    if (!windowManagerRuns()) {
+        GTEST_SKIP() << "needs a window manager";
+    }
+    StartNormalCalibrateDlg dialog;
+    dialog.showWindow();
+    shown(dialog.window());
+    const QRect box = dialog.window()->frameGeometry();
+
+    // Another application's window opened over the dialog and raised.
+    QProcess other;
+    other.start(QStringLiteral("xmessage"),
+                {QStringLiteral("-geometry"),
+                 QStringLiteral("200x100+%1+%2").arg(box.left() + 20).arg(box.top() + 20),
+                 QStringLiteral("another application")});
+    ASSERT_TRUE(other.waitForStarted(3000));
+    const auto found = runCommand(
+        "timeout 5 xdotool search --sync --onlyvisible --class Xmessage 2>/dev/null | head -1");
+    const unsigned long otherWindow = std::strtoul(found.out.c_str(), nullptr, 10);
+    ASSERT_NE(otherWindow, 0ul);
+    runCommand("xdotool windowraise " + std::to_string(otherWindow));
+    testing::settle(500ms);
+
+    // The backdrop shows where the other window would be.
+    const QImage shot = screenshot();
+    EXPECT_TRUE(near(shot.pixel(box.left() + 30, box.top() + 30), QColor(40, 40, 40)));
+    EXPECT_TRUE(near(shot.pixel(box.left() + 200, box.top() + 110), QColor(40, 40, 40)));
+    other.kill();
+    other.waitForFinished(2000);
 }
 
 TEST_F(DialogWindowTest, EveryDialogOpensAloneInTheWindowBench) {

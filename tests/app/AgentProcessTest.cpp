@@ -200,6 +200,18 @@ TEST_F(AgentProcessTest, WithoutATraySaysHowToReachTheAgent) {
         return errors.contains("no system tray on this desktop");
     })) << errors.toStdString();
     EXPECT_TRUE(errors.contains("eboardctl")) << errors.toStdString();
+    EXPECT_EQ(visibleAgentWindows(), 0);
+
+    // A tray that turns up later gets the icon (Qt docks it by itself).
+    if (!QStandardPaths::findExecutable("trayer").isEmpty()) {
+        QProcess tray;
+        tray.start(QStringLiteral("trayer"), {"--edge", "top", "--align", "right", "--widthtype",
+                                              "request", "--height", "32"});
+        ASSERT_TRUE(tray.waitForStarted(5000));
+        EXPECT_TRUE(waitUntil([] { return visibleAgentWindows() == 1; })) << "the tray icon";
+        tray.kill();
+        tray.waitForFinished(5000);
+    }
     watcher.post("Quit");
     EXPECT_EQ(agent.waitForExit(), 0);
 }

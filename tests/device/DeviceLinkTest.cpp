@@ -243,12 +243,19 @@ TEST_F(DevicePathTest, MissingPathIsSaidOnceAndConnectsWhenItAppears) {
 
 TEST_F(DevicePathTest, FifoIsFollowedWriterAfterWriter) {
     const std::string fifo = (dir / "unit").string();
+    ::testing::internal::CaptureStderr();
+    ASSERT_TRUE(setupHIDManagerForPath(fifo)); // made only afterwards
+    settle();
+    ::testing::internal::GetCapturedStderr();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    ASSERT_TRUE(setupHIDManagerForPath(fifo));
     const FrameBytes touch = rawPointFrame(500, 300);
     for (int round = 1; round <= 3; ++round) {
-        const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-        ASSERT_GE(writer, 0) << "the link must be reading again, round " << round;
+        int writer = -1;
+        ASSERT_TRUE(waitUntil([&] {
+            writer = writer >= 0 ? writer : ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            return writer >= 0;
+        })) << "the link must be reading again, round "
+            << round;
         ASSERT_TRUE(waitUntil([&] { return connects == round; })) << round;
         ASSERT_EQ(::write(writer, touch.data(), touch.size()), 20);
         settle(std::chrono::milliseconds(20));

@@ -66,5 +66,36 @@ TEST(PenRoad, TouchPressesAtTheMappedPointLiftReleasesUnplugAnnounces) {
     EXPECT_EQ(agent.waitForExit(), 0);
 }
 
+// Unplugged while the pen is down: the X server must not be left with button 1 pressed
+// (XTest buttons stay down until their client ends).
+TEST(PenRoad, UnplugMidStrokeReleasesTheButton) {
+    if (std::getenv("DISPLAY") == nullptr) {
+        GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+    }
+    XPointer pointer;
+    ASSERT_TRUE(pointer.open());
+    TempDir home;
+    fs::create_directories(dataDirectory(home.path()));
+    ASSERT_FALSE(writeSettingArchive(archivePath(home.path()),
+                                     SettingData({100, 100, 900, 100, 100, 700, 900, 700})));
+    writeText(thresholdsPath(home.path()), "");
+    BusWatcher watcher;
+    ASSERT_TRUE(watcher.listening());
+    MockUnit unit;
+    MockUnitBed::instance().plug(unit);
+    AgentProcess agent(home.path(), {QStringLiteral("--pointer"), QStringLiteral("xtest")});
+    agent.start();
+    ASSERT_TRUE(watcher.waitFor("HN42Connected")) << agent.errorOutput().toStdString();
+    unit.write(makeFrame(924, 100)); // touches: button 1 goes down and stays down
+    ASSERT_TRUE(waitUntil([&] { return pointer.query().leftPressed; }));
+
+    unit.unplug();
+    ASSERT_TRUE(watcher.waitFor("HN42DisConnected"));
+    EXPECT_TRUE(waitUntil([&] { return !pointer.query().leftPressed; }));
+    EXPECT_TRUE(agent.running());
+    watcher.post("Quit");
+    EXPECT_EQ(agent.waitForExit(), 0);
+}
+
 } // namespace
 } // namespace eboard::testing

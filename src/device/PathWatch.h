@@ -13,8 +13,8 @@ class QSocketNotifier;
 namespace eboard {
 
 // Follows one path with inotify, on the event loop's thread: the name appearing in its
-// folder (or its permissions changing), going, the file being opened or closed after
-// writing. No polling.
+// folder (or a device node's permissions changing), going, the file being opened or
+// closed after writing. No polling.
 class PathWatch {
 public:
     enum class Change { Appeared, Gone, Opened, Written };

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <sys/inotify.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -20,12 +21,16 @@ PathWatch::PathWatch(const std::filesystem::path& path, Handler handler, QObject
     }
     const std::filesystem::path folder =
         path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    constexpr std::uint32_t kEvents = IN_CREATE | IN_MOVED_TO | IN_DELETE | IN_MOVED_FROM |
-                                      IN_OPEN | IN_CLOSE_WRITE | IN_ATTRIB | IN_ONLYDIR;
-    if (::inotify_add_watch(fd_, folder.c_str(), kEvents) < 0) {
+    // The folder tells only of names coming and going, so that a busy folder such as /tmp
+    // does not wake the agent for every file used in it; the path itself tells the rest.
+    folderWatch_ = ::inotify_add_watch(
+        fd_, folder.c_str(), IN_CREATE | IN_MOVED_TO | IN_DELETE | IN_MOVED_FROM | IN_ONLYDIR);
+    if (folderWatch_ < 0) {
         error_ = {errno, std::generic_category()};
         return;
     }
+    path_ = path;
+    watchPath();
     notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read, notifierParent);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { readEvents(); });
 }
@@ -36,6 +41,16 @@ PathWatch::~PathWatch() {
     if (fd_ >= 0) {
         ::close(fd_);
     }
+}
+
+void PathWatch::watchPath() {
+    // Fails while nothing is at the path; its appearing in the folder brings us back.
+    pathWatch_ = ::inotify_add_watch(fd_, path_.c_str(), IN_OPEN | IN_CLOSE_WRITE | IN_ATTRIB);
+}
+
+bool PathWatch::deviceNodeAtPath() const {
+    struct stat status {};
+    return ::stat(path_.c_str(), &status) == 0 && S_ISCHR(status.st_mode);
 }
 
 void PathWatch::discardPending() {
@@ -57,18 +72,25 @@ void PathWatch::readEvents() {
             std::memcpy(&event, buffer.data() + offset, sizeof event);
             const char* name = buffer.data() + offset + sizeof(inotify_event);
             offset += static_cast<ssize_t>(sizeof(inotify_event) + event.len);
-            if (event.len == 0 || name_ != name) {
-                continue;
-            }
-            // A device node is usable only once udev has set its permissions (IN_ATTRIB).
-            if ((event.mask & (IN_CREATE | IN_MOVED_TO | IN_ATTRIB)) != 0) {
-                changes.push_back(Change::Appeared);
-            } else if ((event.mask & (IN_DELETE | IN_MOVED_FROM)) != 0) {
-                changes.push_back(Change::Gone);
-            } else if ((event.mask & IN_OPEN) != 0) {
-                changes.push_back(Change::Opened);
-            } else if ((event.mask & IN_CLOSE_WRITE) != 0) {
-                changes.push_back(Change::Written);
+            if (event.wd == folderWatch_ && event.len > 0 && name_ == name) {
+                if ((event.mask & (IN_CREATE | IN_MOVED_TO)) != 0) {
+                    watchPath(); // a new file or node at the path
+                    changes.push_back(Change::Appeared);
+                } else {
+                    changes.push_back(Change::Gone);
+                }
+            } else if (event.wd == pathWatch_ && pathWatch_ >= 0) {
+                // A device node is usable only once udev has set its permissions. (Removal
+                // changes a file's link count too: that is no appearance.)
+                if ((event.mask & IN_ATTRIB) != 0) {
+                    if (deviceNodeAtPath()) {
+                        changes.push_back(Change::Appeared);
+                    }
+                } else if ((event.mask & IN_OPEN) != 0) {
+                    changes.push_back(Change::Opened);
+                } else if ((event.mask & IN_CLOSE_WRITE) != 0) {
+                    changes.push_back(Change::Written);
+                }
             }
         }
     }

@@ -12,9 +12,9 @@ class QSocketNotifier;
 
 namespace eboard {
 
-// Follows one name in a folder with inotify on the folder, on the event loop's thread:
-// the name appearing (or its permissions changing), going, being opened or closed after
-// writing. No polling.
+// Follows one path with inotify, on the event loop's thread: the name appearing in its
+// folder (or a device node's permissions changing), going, the file being opened or
+// closed after writing. No polling.
 class PathWatch {
 public:
     enum class Change { Appeared, Gone, Opened, Written };
@@ -33,9 +33,14 @@ public:
     std::error_code error() const { return error_; }
 
 private:
+    void watchPath();
+    bool deviceNodeAtPath() const;
     void readEvents();
 
+    std::filesystem::path path_;
     std::string name_;
+    int folderWatch_ = -1;
+    int pathWatch_ = -1; // the file or node now at the path
     Handler handler_;
     int fd_ = -1;
     std::error_code error_;

@@ -31,12 +31,6 @@ int runGrade(Arguments args, std::FILE* out) {
     if (load.readError) {
         throw Failure("cannot read " + thresholdsFile.string() + ": " + load.readError.message());
     }
-    if (load.unreadable) {
-        std::fprintf(stderr,
-                     "eboardctl: warning: %s is no thresholds dictionary; grading with every "
-                     "threshold 0\n",
-                     thresholdsFile.c_str());
-    }
     if (load.writeError) {
         // Grading goes on with the defaults, as the agent does; the user should know.
         std::fprintf(stderr, "eboardctl: warning: cannot create %s: %s\n", thresholdsFile.c_str(),

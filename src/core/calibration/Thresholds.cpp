@@ -2,6 +2,7 @@
 
 #include "core/base/AtomicFile.h"
 #include "core/base/IntegerValue.h"
+#include "core/base/Log.h"
 #include "core/base/Plist.h"
 
 #include <array>
@@ -86,6 +87,11 @@ ThresholdsLoad loadOrCreateThresholds(const std::filesystem::path& path) {
             load.readError ? std::nullopt : parseDictionary(bytes);
         load.thresholds = parsed.value_or(Thresholds{});
         load.unreadable = !parsed;
+        if (load.unreadable && !load.readError) {
+            // Grading goes on, as it always has, but not silently.
+            logWarning(path.string() +
+                       " is no thresholds dictionary; grading with every threshold 0");
+        }
         return load;
     }
     const std::string xml = defaultThresholdsXml();

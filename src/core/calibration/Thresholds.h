@@ -40,7 +40,8 @@ struct ThresholdsLoad {
 // The thresholds in force at grading: read from path when a file exists there;
 // otherwise the defaults, written to path atomically (a failed write is reported
 // in writeError and the defaults are used all the same). A file that cannot be read,
-// or read as a dictionary, gives all thresholds 0 and is left as it is.
+// or read as a dictionary, gives all thresholds 0 and is left as it is; one that is no
+// dictionary is logged as a warning naming it.
 ThresholdsLoad loadOrCreateThresholds(const std::filesystem::path& path);
 
 } // namespace eboard

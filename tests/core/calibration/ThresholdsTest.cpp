@@ -107,6 +107,27 @@ TEST(LoadOrCreateThresholds, NeverChangesAnExistingFile) {
     EXPECT_EQ(testing::readText(path), "garbage");
 }
 
+TEST(LoadOrCreateThresholds, NoDictionaryIsSaidOnceAndAPathThatCannotBeReadIsLeftAlone) {
+    TempDir dir;
+    const auto path = dir / "checkvalue.dat";
+    testing::writeText(path, "garbage");
+    ::testing::internal::CaptureStderr();
+    const ThresholdsLoad garbage = loadOrCreateThresholds(path);
+    const std::string log = ::testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(garbage.unreadable);
+    EXPECT_FALSE(garbage.readError);
+    EXPECT_EQ(log, "eboard: warning: " + path.string() +
+                       " is no thresholds dictionary; grading with every threshold 0\n");
+
+    const auto loop = dir / "loop";
+    std::filesystem::create_symlink(loop, loop);
+    const ThresholdsLoad looped = loadOrCreateThresholds(loop);
+    EXPECT_EQ(looped.readError, std::make_error_code(std::errc::too_many_symbolic_link_levels));
+    EXPECT_FALSE(looped.created);
+    EXPECT_EQ(looped.thresholds, Thresholds{});
+    EXPECT_TRUE(std::filesystem::is_symlink(loop));
+}
+
 TEST(LoadOrCreateThresholds, AFailedWriteStillGradesWithTheDefaults) {
     TempDir dir;
     const ThresholdsLoad load = loadOrCreateThresholds(dir / "no-such-folder/checkvalue.dat");

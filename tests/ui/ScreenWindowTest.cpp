@@ -309,6 +309,26 @@ TEST_F(ScreenWindowTest, ResultButtonsPostTheirNamesOnlyOnceHandedIn) {
               (std::vector<std::string>{"DiagnosisRestart", "DiagnosisClose", "DiagnosisRestart"}));
 }
 
+TEST_F(ScreenWindowTest, PanelsStayBehindTheScreen) {
+    // A red panel along the top-left edge, as a desktop's panel or dock.
+    other.start(QStringLiteral("trayer"),
+                {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
+                 QStringLiteral("left"), QStringLiteral("--widthtype"), QStringLiteral("pixel"),
+                 QStringLiteral("--width"), QStringLiteral("400"), QStringLiteral("--height"),
+                 QStringLiteral("40"), QStringLiteral("--tint"), QStringLiteral("0xff0000"),
+                 QStringLiteral("--transparent"), QStringLiteral("true"), QStringLiteral("--alpha"),
+                 QStringLiteral("0")});
+    ASSERT_TRUE(other.waitForStarted(3000));
+    const auto red = [](QRgb p) { return qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60; };
+    ASSERT_TRUE(waitUntil([&] { return red(screenshot().pixel(200, 20)); }, 5000ms));
+
+    CalibrateWindowController targets;
+    targets.showWindow();
+    ASSERT_TRUE(paintedOnce(targets.calibrate_view(), 0));
+    testing::settle(300ms);
+    EXPECT_FALSE(red(screenshot().pixel(200, 20)));
+}
+
 TEST_F(ScreenWindowTest, TheAgentsOwnWindowMayTakeTheKeyboardAndStandAbove) {
     CalibrateWindowController targets;
     targets.showWindow();

@@ -6,6 +6,7 @@
 #include "core/calibration/SettingArchive.h"
 #include "core/calibration/Thresholds.h"
 #include "core/layout/DialogLayout.h"
+#include "core/layout/ResultLayout.h"
 #include "support/AgentProcess.h"
 #include "support/MockUnitBed.h"
 #include "support/PenPipeline.h"
@@ -15,6 +16,7 @@
 
 #include <QProcess>
 #include <QRect>
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -28,9 +30,14 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
+int windowCount(const std::string& title) {
+    const std::string ids =
+        runCommand("xdotool search --onlyvisible --name '^" + title + "$' 2>/dev/null").out;
+    return static_cast<int>(std::count(ids.begin(), ids.end(), '\n'));
+}
+
 bool windowShown(const std::string& title) {
-    return runCommand("xdotool search --onlyvisible --name '^" + title + "$' 2>/dev/null")
-               .out.size() > 0;
+    return windowCount(title) > 0;
 }
 
 bool waitForWindow(const std::string& title, bool shown = true) {
@@ -275,6 +282,107 @@ TEST_F(CalibrationRoadTest, UnplugDuringTheTargetsThenReplugLeavesTheArchiveAndP
     EXPECT_EQ(storedNow(), stored);
     EXPECT_FALSE(windowShown("EndNormalCalibrateWindow"));
     expectPointerFollowsPen({100, 100}, {screen.width() / 10, screen.height() / 10});
+}
+
+TEST_F(CalibrationRoadTest, DiagnosisResultLeadsToTheCameraAdviceAndBackToThePreview) {
+    startAgent();
+    Follower follower("diagnose", home.path());
+    walkToTargets(true);
+    touchTargets(kSmall);
+    EXPECT_EQ(follower.result(), std::make_pair(std::string("class3"), 0));
+    ASSERT_TRUE(waitForWindow("CalibrateMessageWindowController"));
+    const layout::ResultButtons result =
+        layout::resultButtons(layout::resultAnchor(screen.width(), screen.height()));
+    const QPoint start = fullScreenCentre(screen, result.start);
+    clickAt(start.x(), start.y());
+    ASSERT_TRUE(waitForWindow("CheckCamPositionWindow"));
+    EXPECT_FALSE(windowShown("CalibrateMessageWindowController"));
+    const layout::ButtonPair advice = layout::cameraPositionDialogButtons(
+        layout::pictureDialogAnchor(screen.width(), screen.height()));
+    const QPoint goOn = fullScreenCentre(screen, advice.type1);
+    clickAt(goOn.x(), goOn.y());
+    ASSERT_TRUE(waitForWindow("CalibrationPreViewWindowController"));
+    EXPECT_FALSE(windowShown("CheckCamPositionWindow"));
+    // The run goes on as a diagnosis.
+    Follower again("diagnose", home.path()); // a new request only replaces start dialogs
+    ASSERT_TRUE(waitForWindow("StartDiagnosisWindow"));
+    EXPECT_TRUE(windowShown("CalibrationPreViewWindowController"));
+}
+
+TEST_F(CalibrationRoadTest, ExcellentDiagnosisRetryAsksForANewOne) {
+    startAgent();
+    Follower follower("diagnose", home.path());
+    walkToTargets(true);
+    touchTargets(kWide);
+    EXPECT_EQ(follower.result(), std::make_pair(std::string("excellent"), 0));
+    ASSERT_TRUE(waitForWindow("CalibrateExcellentWindow"));
+    const layout::ButtonPair buttons = layout::excellentDialogButtons(
+        layout::pictureDialogAnchor(screen.width(), screen.height()));
+    const QPoint retry = fullScreenCentre(screen, buttons.type0);
+    clickAt(retry.x(), retry.y());
+    EXPECT_TRUE(waitForWindow("StartDiagnosisWindow"));
+    EXPECT_FALSE(windowShown("CalibrateExcellentWindow"));
+}
+
+TEST_F(CalibrationRoadTest, EscapeOnTheTargetsThenGoOnRestartsAtTheFirstTarget) {
+    startAgent();
+    Follower follower("calibrate", home.path());
+    walkToTargets(false);
+    frame(rawPointFrame(300, 300)); // taken for target 0, then abandoned
+    frame(noPointFrame());
+    pressKey("Escape");
+    ASSERT_TRUE(waitForWindow("AbortWindowController"));
+    const layout::StopDialog stop = layout::stopDialog(screen.width(), screen.height());
+    const QPoint no = fullScreenCentre(screen, stop.noButton);
+    clickAt(no.x(), no.y());
+    ASSERT_TRUE(waitForWindow("CalibrateWindowController"));
+    touchTargets(kWide);
+    EXPECT_EQ(follower.result(), std::make_pair(std::string("normal-end"), 0));
+    EXPECT_EQ(storedNow(), SettingData({150, 120, 880, 110, 160, 650, 890, 640}));
+}
+
+TEST_F(CalibrationRoadTest, EscapeOnTheResultThenStayShowsTheSameResultAgain) {
+    startAgent();
+    Follower follower("diagnose", home.path());
+    walkToTargets(true);
+    touchTargets(kSmall);
+    EXPECT_EQ(follower.result(), std::make_pair(std::string("class3"), 0));
+    ASSERT_TRUE(waitForWindow("CalibrateMessageWindowController"));
+    pressKey("Escape");
+    ASSERT_TRUE(waitForWindow("AbortWindowController"));
+    const layout::StopDialog stop = layout::stopDialog(screen.width(), screen.height());
+    const QPoint no = fullScreenCentre(screen, stop.noButton);
+    clickAt(no.x(), no.y());
+    EXPECT_TRUE(waitForWindow("AbortWindowController", false));
+    EXPECT_TRUE(waitForWindow("CalibrateMessageWindowController"));
+    pressKey("Escape");
+    ASSERT_TRUE(waitForWindow("AbortWindowController"));
+    const QPoint yes = fullScreenCentre(screen, stop.yesButton);
+    clickAt(yes.x(), yes.y());
+    EXPECT_TRUE(waitForWindow("AbortWindowController", false));
+    EXPECT_FALSE(windowShown("CalibrateMessageWindowController"));
+    expectPointerFollowsPen(kSmall[0], {screen.width() / 10, screen.height() / 10});
+}
+
+TEST_F(CalibrationRoadTest, LaterRequestsReplaceAPendingStartDialog) {
+    startAgent();
+    {
+        Follower first("calibrate", home.path());
+        ASSERT_TRUE(waitForWindow("StartNormalCalibrateDlg"));
+        Follower second("calibrate", home.path());
+        settle(std::chrono::milliseconds(500));
+        EXPECT_EQ(windowCount("StartNormalCalibrateDlg"), 1);
+        Follower diagnosis("diagnose", home.path());
+        ASSERT_TRUE(waitForWindow("StartDiagnosisWindow"));
+        EXPECT_TRUE(waitForWindow("StartNormalCalibrateDlg", false));
+    }
+}
+
+TEST_F(CalibrationRoadTest, FirstConnectionWithoutThresholdsStartsACalibration) {
+    fs::remove(thresholdsPath(home.path()));
+    startAgent();
+    EXPECT_TRUE(waitForWindow("StartNormalCalibrateDlg"));
+    EXPECT_EQ(watcher.count("StartCalibrate"), 1);
 }
 
 TEST_F(CalibrationRoadTest, RequestWithoutAUnitShowsOnlyTheNotConnectedDialog) {

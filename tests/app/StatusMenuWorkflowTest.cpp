@@ -30,6 +30,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <optional>
@@ -82,6 +83,8 @@ protected:
         prompt.setCurrentStatus(JUXPrompt::kPointerMode);
         prompt.setCalibrateIndex(0);
         prompt.setICalibrateType(0);
+        prompt.setScreenWidth(1024);
+        prompt.setScreenHeight(768);
         menu.setExitFunction([](int) {});
         menu.awakeFromNib();
         JUXPrompt::getPrompt().setIFirstCalibrate(1);
@@ -415,6 +418,92 @@ TEST_F(StatusMenuWorkflowTest, UnplugDuringTheTargetsClosesEverythingAndReturnsT
     EXPECT_EQ(JUXPrompt::getPrompt().calibrateIndex(), 0);
     EXPECT_EQ(JUXPrompt::getPrompt().currentStatus(), JUXPrompt::kPointerMode);
     EXPECT_EQ(JUXPrompt::getPrompt().settingData(), before);
+}
+
+TEST_F(StatusMenuWorkflowTest, UnplugDuringAnyStageClosesItAndTheNextTouchesPoint) {
+    const std::vector<std::pair<const char*, std::function<void()>>> stages = {
+        {"start dialog", [&] { command("CompleteCalibrate"); }},
+        {"preview",
+         [&] {
+             command("StartCalibrate");
+             press(menu.StartNormalCtl()->btn_YES());
+         }},
+        {"targets",
+         [&] {
+             walkToTargets("StartCalibrate");
+             touch(150, 120);
+         }},
+        {"stop dialog over the targets",
+         [&] {
+             walkToTargets("CompleteCalibrate");
+             menu.calWindowCtl()->keyUp(WindowKey::Escape);
+         }},
+        {"result screen", [&] { grade(1, rectangle(200, 200)); }},
+        {"excellent dialog", [&] { grade(1, rectangle(900, 700)); }},
+        {"poor end dialog", [&] { grade(0, rectangle(200, 200)); }},
+        {"normal end dialog", [&] { grade(0, rectangle(600, 420)); }},
+        {"camera-position dialog", [&] { local().postNotification("ReCalibrate"); }},
+    };
+    for (const auto& [stage, reach] : stages) {
+        SCOPED_TRACE(stage);
+        JUXPrompt::getPrompt().setBInPrograss(true);
+        reach();
+        local().postNotification("hidConnectNG");
+        EXPECT_FALSE(isOpen(menu.calPreviewWindowCtl()));
+        EXPECT_FALSE(isOpen(menu.calWindowCtl()));
+        EXPECT_FALSE(isOpen(menu.finishCalibrationCtl()));
+        EXPECT_FALSE(isOpen(menu.StartNormalCtl()));
+        EXPECT_FALSE(isOpen(menu.abortWindowctl()));
+        EXPECT_FALSE(isOpen(menu.EndNormalCrl()));
+        EXPECT_FALSE(isOpen(menu.EndNormalPoorCtl()));
+        EXPECT_FALSE(isOpen(menu.startDiagnosisCtl()));
+        EXPECT_FALSE(isOpen(menu.calibrateExcellentCtl()));
+        EXPECT_FALSE(isOpen(menu.checkCamPositionCtl()));
+        EXPECT_TRUE(isOpen(menu.deviceNotConnectCtl()));
+        EXPECT_EQ(cursorHideCount(), 0);
+        EXPECT_FALSE(JUXPrompt::getPrompt().bInPrograss());
+        EXPECT_EQ(JUXPrompt::getPrompt().currentStatus(), JUXPrompt::kPointerMode);
+        EXPECT_EQ(JUXPrompt::getPrompt().calibrateIndex(), 0);
+        local().postNotification("hidConnectOK");
+        touch(500, 500);
+        local().postNotification("UpdatePreView");
+        EXPECT_EQ(JUXPrompt::getPrompt().calibrateIndex(), 0);
+        EXPECT_EQ(JUXPrompt::getPrompt().currentStatus(), JUXPrompt::kPointerMode);
+    }
+}
+
+TEST_F(StatusMenuWorkflowTest, ResultScreenHandsTheEdgeFindingsToTheAdvice) {
+    struct Case {
+        const char* what;
+        SettingData points;
+        std::int32_t hint; // 0 long edge, 1 unequal edges, 2 edges fine
+    };
+    SettingData unequal = rectangle(600, 400); // left edge 400 raw, 500 scaled
+    unequal.setRaw1_Y(150);                    // right edge 300 raw: ratio 75
+    unequal.setRaw3_Y(450);
+    SettingData longUnequal = rectangle(600, 500); // left edge 625 scaled, above 500
+    longUnequal.setRaw1_Y(200);
+    longUnequal.setRaw3_Y(500);
+    const Case cases[] = {
+        {"equal short edges", rectangle(200, 200), 2},
+        {"unequal edges", unequal, 1},
+        {"a long edge, unequal", longUnequal, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        JUXPrompt::getPrompt().setItoScreenErrorType(-1);
+        grade(1, c.points);
+        ASSERT_TRUE(isOpen(menu.finishCalibrationCtl()));
+        // The screen records the code as it draws its picture.
+        EXPECT_TRUE(waitUntil([&] {
+            return JUXPrompt::getPrompt().itoScreenErrorType() == c.hint;
+        })) << JUXPrompt::getPrompt().itoScreenErrorType();
+        press(menu.finishCalibrationCtl()->btn_Start());
+        ASSERT_TRUE(isOpen(menu.checkCamPositionCtl()));
+        press(menu.checkCamPositionCtl()->btn_cancel());
+        EXPECT_FALSE(isOpen(menu.checkCamPositionCtl()));
+        EXPECT_EQ(menu.answerPairs().size(), 0u);
+    }
 }
 
 TEST_F(StatusMenuWorkflowTest, UnplugLeavesAnOpenDialogsPairForItsNextAnswer) {

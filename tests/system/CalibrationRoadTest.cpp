@@ -6,7 +6,9 @@
 #include "core/calibration/SettingArchive.h"
 #include "core/calibration/Thresholds.h"
 #include "core/layout/DialogLayout.h"
+#include "core/layout/PreviewLayout.h"
 #include "core/layout/ResultLayout.h"
+#include "core/pen/ProjectiveMapping.h"
 #include "support/AgentProcess.h"
 #include "support/MockUnitBed.h"
 #include "support/PenPipeline.h"
@@ -75,6 +77,27 @@ QPoint fullScreenCentre(QSize screen, const layout::RectD& frame) {
 
 const QRect kStartYes(365, 236, 115, 31);       // normal start dialog's btn_YES
 const QRect kDiagnosisStart(365, 236, 115, 31); // diagnosis start dialog's btn_start
+
+// The colour of one display pixel as ImageMagick writes it ("#RRGGBB").
+std::string pixelAt(QPoint p) {
+    const std::string text = runCommand("import -window root -crop 1x1+" + std::to_string(p.x()) +
+                                        "+" + std::to_string(p.y()) + " txt:- 2>/dev/null")
+                                 .out;
+    const auto hash = text.find('#', text.find('\n'));
+    return hash == std::string::npos ? text : text.substr(hash, 7);
+}
+
+// Where the preview draws the light point for a raw point: its own mapping onto the
+// check area gives the point, which the view keeps as (x, height - y) and draws from its
+// bottom-left, so on the display it lands at the mapped y counted from the top.
+QPoint previewSpot(QSize screen, PointD raw) {
+    PerspectiveTransform mapping;
+    mapping.setPerspective(
+        layout::previewSourceQuad(),
+        layout::previewTargetQuad(layout::previewLayout(screen.width(), screen.height())));
+    const PointF spot = mapping.mapPoint({static_cast<float>(raw.x), static_cast<float>(raw.y)});
+    return {static_cast<int>(spot.x), static_cast<int>(spot.y)};
+}
 
 // eboardctl following the run it requests.
 class Follower {
@@ -147,14 +170,24 @@ protected:
     }
 
     // Start dialog (affirmative), preview, Space: the target screen is up.
-    void walkToTargets(bool diagnosis) {
+    void walkToTargets(bool diagnosis, bool checkPreview = false) {
         const char* dialog = diagnosis ? "StartDiagnosisWindow" : "StartNormalCalibrateDlg";
         ASSERT_TRUE(waitForWindow(dialog));
         const QPoint yes = boxedButtonCentre(screen, diagnosis ? kDiagnosisStart : kStartYes);
         clickAt(yes.x(), yes.y());
         ASSERT_TRUE(waitForWindow("CalibrationPreViewWindowController"));
         EXPECT_FALSE(windowShown(dialog));
-        frame(rawPointFrame(500, 400));
+        if (checkPreview) {
+            // Each frame moves the light point on the check area.
+            for (const PointD raw : {PointD{500, 400}, PointD{300, 200}}) {
+                const QPoint spot = previewSpot(screen, raw);
+                frame(rawPointFrame(static_cast<int>(raw.x), static_cast<int>(raw.y)));
+                EXPECT_TRUE(waitUntil([&] { return pixelAt(spot) == "#FFFFFF"; }, 3s))
+                    << "no light point at " << spot.x() << "," << spot.y() << ": " << pixelAt(spot);
+            }
+        } else {
+            frame(rawPointFrame(500, 400));
+        }
         frame(noPointFrame());
         pressKey("space");
         ASSERT_TRUE(waitForWindow("CalibrateWindowController"));
@@ -200,7 +233,7 @@ const std::array<PointD, 4> kSmall = {{{400, 300}, {400, 500}, {650, 300}, {650,
 TEST_F(CalibrationRoadTest, NormalCalibrationStoresTheTouchedPointsEndsAndThePenPointsAgain) {
     startAgent();
     Follower follower("calibrate", home.path());
-    walkToTargets(false);
+    walkToTargets(false, true);
     touchTargets(kWide);
     EXPECT_EQ(follower.result(), std::make_pair(std::string("normal-end"), 0));
     EXPECT_TRUE(waitForWindow("EndNormalCalibrateWindow"));

@@ -9,6 +9,18 @@
 #include "core/state/JUXPrompt.h"
 #include "ui/AppResources.h"
 #include "ui/about/AboutWindowController.h"
+#include "ui/calibration/CalibrateMessageWindowController.h"
+#include "ui/calibration/CalibrateWindowController.h"
+#include "ui/calibration/CalibrationPreViewWindowController.h"
+#include "ui/common/CursorHiding.h"
+#include "ui/dialogs/AbortWindowController.h"
+#include "ui/dialogs/CalibrateExcellentWindow.h"
+#include "ui/dialogs/CheckCamPositionWindow.h"
+#include "ui/dialogs/DeviceDoNotConnectWindow.h"
+#include "ui/dialogs/EndNormalCalibratePoorWindow.h"
+#include "ui/dialogs/EndNormalCalibrateWindow.h"
+#include "ui/dialogs/StartDiagnosisWindow.h"
+#include "ui/dialogs/StartNormalCalibrateDlg.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -95,7 +107,16 @@ void StatusMenu::awakeFromNib() {
     NotificationCenter& local = NotificationCenter::defaultCenter();
     local.addObserver(this, "hidConnectOK", [this] { connectOK(); });
     local.addObserver(this, "hidConnectNG", [this] { connectNG(); });
+    local.addObserver(this, "CalibrateStart", [this] { OpenCalibrateWindow(); });
+    local.addObserver(this, "CalibrateFinish", [this] { CheckCalibrateResult(); });
+    local.addObserver(this, "ReCalibrate", [this] { ReCalibrate(); });
+    local.addObserver(this, "StopCalibratePreview", [this] { StopCalibratePreview(); });
+    local.addObserver(this, "StopCalibrate", [this] { StopCalibrate(); });
+    local.addObserver(this, "StopResult", [this] { StopResult(); });
+    local.addObserver(this, "StopCheckPosition", [this] { StopCheckPosition(); });
 
+    bus_.addObserver("StartCalibrate", [this](const UserInfo&) { showCalibration(); });
+    bus_.addObserver("CompleteCalibrate", [this](const UserInfo&) { completeCalibrate(); });
     bus_.addObserver("Quit", [this](const UserInfo&) { quit(); });
     bus_.addObserver("Version", [this](const UserInfo&) { VersionNum(); });
     bus_.addObserver("SetSmoothValue",
@@ -119,6 +140,9 @@ void StatusMenu::awakeFromNib() {
 void StatusMenu::connectOK() {
     setStatusImage(QStringLiteral("ok.png"));
     prompt_->setConnectionState(1);
+    if (deviceNotConnectCtl_) {
+        deviceNotConnectCtl_->close();
+    }
     if (prompt_->iFirstCalibrate() == 0) {
         postCommand("StartCalibrate");
     }
@@ -129,6 +153,12 @@ void StatusMenu::connectNG() {
     setStatusImage(QStringLiteral("ng.png"));
     prompt_->setConnectionState(0);
     postCommand("HN42DisConnected");
+    if (prompt_->bInPrograss()) {
+        showCursor();
+        closeWorkflowWindows();
+        openDeviceNotConnected();
+        announceEnd("disconnected");
+    }
     prompt_->setBInPrograss(false);
 }
 

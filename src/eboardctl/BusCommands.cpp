@@ -12,8 +12,10 @@
 #include <QDBusConnectionInterface>
 #include <QDBusError>
 #include <QDBusMessage>
+#include <QTimer>
 #include <cinttypes>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace eboardctl {
@@ -97,13 +99,92 @@ void printValue(std::FILE* out, const eboard::NotificationValue& value) {
 
 } // namespace
 
-int runCalibrate(Arguments args, std::FILE*) {
-    noArguments(args);
+namespace {
+
+// Only "--wait" is taken: the command then follows the run it starts.
+bool waitOption(Arguments args) {
+    if (args.empty()) {
+        return false;
+    }
+    if (args.size() == 1 && args[0] == "--wait") {
+        return true;
+    }
+    throw UsageError("unexpected argument '" + std::string(args[0]) + "'");
+}
+
+bool isCompletedRun(const std::string& result) {
+    return result == "normal-end" || result == "poor" || result == "excellent" ||
+           result == "class1" || result == "class2" || result == "class3";
+}
+
+// Posts the request, then waits for the agent to announce how the run ended. The
+// subscription is in place before the request goes out, so no ending can slip by.
+int postAndFollow(const char* name, std::FILE* out) {
+    BusSession session;
+    requireRunningAgent(session.connection());
+    eboard::DBusDistributedCenter center(session.connection());
+    if (!center.listen()) {
+        throw Failure("cannot listen on the session bus");
+    }
+    std::optional<std::string> result;
+    center.addObserver(eboard::kCalibrateEnded, [&result](const eboard::UserInfo& userInfo) {
+        if (result) {
+            return;
+        }
+        result = "unknown";
+        for (const auto& [key, value] : userInfo) {
+            if (const auto* text = std::get_if<std::string>(&value); key == "result" && text) {
+                result = *text;
+            }
+        }
+        QCoreApplication::quit();
+    });
+    bool agentGone = false;
+    QTimer agentCheck;
+    QObject::connect(&agentCheck, &QTimer::timeout, [&session, &agentGone] {
+        QDBusConnectionInterface* bus = session.connection().interface();
+        if (bus == nullptr ||
+            !bus->isServiceRegistered(QString::fromLatin1(eboard::kAgentBusName)).value()) {
+            agentGone = true;
+            QCoreApplication::quit();
+        }
+    });
+    agentCheck.start(500);
+    bool busGone = false;
+    BusDisconnection disconnection([&busGone] {
+        busGone = true;
+        QCoreApplication::quit();
+    });
+    session.connection().connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"),
+                                 QStringLiteral("org.freedesktop.DBus.Local"),
+                                 QStringLiteral("Disconnected"), &disconnection,
+                                 SLOT(disconnected()));
+    center.postNotification(name, eboard::kCommandObject, {});
+    QCoreApplication::exec();
+    if (!result) {
+        throw Failure(busGone     ? "the session bus went away"
+                      : agentGone ? "the agent ended before the run did"
+                                  : "the run's end was not announced");
+    }
+    printText(out, *result);
+    std::fputc('\n', out);
+    std::fflush(out);
+    return isCompletedRun(*result) ? kSuccess : kFailure;
+}
+
+} // namespace
+
+int runCalibrate(Arguments args, std::FILE* out) {
+    if (waitOption(args)) {
+        return postAndFollow("StartCalibrate", out);
+    }
     return post("StartCalibrate", {});
 }
 
-int runDiagnose(Arguments args, std::FILE*) {
-    noArguments(args);
+int runDiagnose(Arguments args, std::FILE* out) {
+    if (waitOption(args)) {
+        return postAndFollow("CompleteCalibrate", out);
+    }
     return post("CompleteCalibrate", {});
 }
 

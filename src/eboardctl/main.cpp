@@ -62,10 +62,14 @@ constexpr std::array kSubcommands = {
                "A FIFO without a reader is waited for (start eBoardAgent --device PATH).\n"},
 #ifdef EBOARDCTL_BUS_COMMANDS
     Subcommand{"calibrate", eboardctl::runCalibrate,
-               "calibrate                                    ask the running agent to calibrate"},
+               "calibrate [--wait]                           ask the running agent to calibrate",
+               "With --wait, returns when the run ends and prints how: normal-end, poor,\n"
+               "aborted, not-connected or disconnected; the status is 0 for a finished run.\n"},
     Subcommand{
         "diagnose", eboardctl::runDiagnose,
-        "diagnose                                     ask the running agent for a diagnosis"},
+        "diagnose [--wait]                            ask the running agent for a diagnosis",
+        "With --wait, returns when the run ends and prints how: excellent, class1, class2,\n"
+        "class3, aborted, not-connected or disconnected; the status is 0 for a graded run.\n"},
     Subcommand{"quit", eboardctl::runQuit,
                "quit                                         end the running agent"},
     Subcommand{

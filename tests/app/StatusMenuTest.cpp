@@ -115,9 +115,9 @@ TEST_F(StatusMenuTest, DisconnectSwapsThePictureAnnouncesAndEndsTheSequence) {
     EXPECT_EQ(menu.statusImageName(), "ng.png");
     EXPECT_EQ(JUXPrompt::getPrompt().connectionState(), 0);
     EXPECT_FALSE(JUXPrompt::getPrompt().bInPrograss());
-    EXPECT_EQ(JUXPrompt::getPrompt().currentStatus(), JUXPrompt::kTargetCaptureMode)
-        << "the parser mode is left as it was";
-    EXPECT_THAT(bus.postedNames(), ElementsAre("HN42DisConnected"));
+    EXPECT_EQ(JUXPrompt::getPrompt().currentStatus(), JUXPrompt::kPointerMode)
+        << "the pen drives the pointer again once the closed screens are gone";
+    EXPECT_THAT(bus.postedNames(), ElementsAre("HN42DisConnected", "CalibrateEnded"));
     JUXPrompt::getPrompt().setCurrentStatus(JUXPrompt::kPointerMode);
 }
 

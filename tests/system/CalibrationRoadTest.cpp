@@ -1,0 +1,430 @@
+// Calibration and diagnosis runs through the real agent: requests from eboardctl, the
+// windows on the X display answered with clicks and keys through XTest, light points
+// from an emulated camera unit (umockdev), and how each run ends as eboardctl reports it.
+// Runs under umockdev-wrapper, which the agent child inherits.
+#include "core/base/DataPaths.h"
+#include "core/calibration/SettingArchive.h"
+#include "core/calibration/Thresholds.h"
+#include "core/layout/DialogLayout.h"
+#include "core/layout/PreviewLayout.h"
+#include "core/layout/ResultLayout.h"
+#include "core/pen/ProjectiveMapping.h"
+#include "support/AgentProcess.h"
+#include "support/MockUnitBed.h"
+#include "support/PenPipeline.h"
+#include "support/RunCommand.h"
+#include "support/TempDir.h"
+#include "support/XPointer.h"
+
+#include <QProcess>
+#include <QRect>
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <memory>
+#include <sstream>
+#include <thread>
+
+namespace eboard::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+int windowCount(const std::string& title) {
+    const std::string ids =
+        runCommand("xdotool search --onlyvisible --name '^" + title + "$' 2>/dev/null").out;
+    return static_cast<int>(std::count(ids.begin(), ids.end(), '\n'));
+}
+
+bool windowShown(const std::string& title) {
+    return windowCount(title) > 0;
+}
+
+bool waitForWindow(const std::string& title, bool shown = true) {
+    return waitUntil([&] { return windowShown(title) == shown; }, 10s);
+}
+
+void clickAt(int x, int y) {
+    runCommand("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
+}
+
+void pressKey(const char* key) {
+    runCommand(std::string("xdotool key ") + key);
+}
+
+QSize displaySize() {
+    std::istringstream in(runCommand("xdotool getdisplaygeometry").out);
+    int width = 0;
+    int height = 0;
+    in >> width >> height;
+    return {width, height};
+}
+
+// The boxed dialogs are 520 x 300, centred on the screen; a button's frame is given from
+// the dialog's top-left as in its layout resource.
+QPoint boxedButtonCentre(QSize screen, QRect button) {
+    const QPoint origin((screen.width() - 520) / 2, (screen.height() - 300) / 2);
+    return origin + button.center();
+}
+
+// A full-screen dialog's button frame, given from the bottom-left, to its display centre.
+QPoint fullScreenCentre(QSize screen, const layout::RectD& frame) {
+    return {static_cast<int>(frame.x + frame.width / 2),
+            screen.height() - static_cast<int>(frame.y + frame.height / 2)};
+}
+
+const QRect kStartYes(365, 236, 115, 31);       // normal start dialog's btn_YES
+const QRect kDiagnosisStart(365, 236, 115, 31); // diagnosis start dialog's btn_start
+
+// The colour of one display pixel as ImageMagick writes it ("#RRGGBB").
+std::string pixelAt(QPoint p) {
+    const std::string text = runCommand("import -window root -crop 1x1+" + std::to_string(p.x()) +
+                                        "+" + std::to_string(p.y()) + " txt:- 2>/dev/null")
+                                 .out;
+    const auto hash = text.find('#', text.find('\n'));
+    return hash == std::string::npos ? text : text.substr(hash, 7);
+}
+
+// Where the preview draws the light point for a raw point: its own mapping onto the
+// check area gives the point, which the view keeps as (x, height - y) and draws from its
+// bottom-left, so on the display it lands at the mapped y counted from the top.
+QPoint previewSpot(QSize screen, PointD raw) {
+    PerspectiveTransform mapping;
+    mapping.setPerspective(
+        layout::previewSourceQuad(),
+        layout::previewTargetQuad(layout::previewLayout(screen.width(), screen.height())));
+    const PointF spot = mapping.mapPoint({static_cast<float>(raw.x), static_cast<float>(raw.y)});
+    return {static_cast<int>(spot.x), static_cast<int>(spot.y)};
+}
+
+// eboardctl following the run it requests.
+class Follower {
+public:
+    Follower(const char* command, const fs::path& home) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", QString::fromStdString(home.string()));
+        process_.setProcessEnvironment(environment);
+        process_.start(QStringLiteral(EBOARD_BIN_DIR "/eboardctl"),
+                       {QString::fromLatin1(command), QStringLiteral("--wait")});
+        process_.waitForStarted(5000);
+    }
+    ~Follower() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(2000);
+        }
+    }
+    // What it printed and its exit status, once it ends.
+    std::pair<std::string, int> result() {
+        waitUntil([this] { return process_.state() == QProcess::NotRunning; }, 15s);
+        if (process_.state() != QProcess::NotRunning) {
+            return {"(still running)", -1};
+        }
+        return {process_.readAllStandardOutput().trimmed().toStdString(), process_.exitCode()};
+    }
+
+private:
+    QProcess process_;
+};
+
+class CalibrationRoadTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (std::getenv("DISPLAY") == nullptr) {
+            GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+        }
+        ASSERT_TRUE(pointer.open());
+        screen = displaySize();
+        ASSERT_GT(screen.width(), 0);
+        fs::create_directories(dataDirectory(home.path()));
+        ASSERT_FALSE(writeSettingArchive(archivePath(home.path()), stored));
+        writeText(thresholdsPath(home.path()), defaultThresholdsXml());
+        ASSERT_TRUE(watcher.listening());
+    }
+    void TearDown() override {
+        if (agent && agent->running()) {
+            watcher.post("Quit");
+            EXPECT_EQ(agent->waitForExit(), 0);
+        }
+    }
+
+    void startAgent(bool withUnit = true) {
+        if (withUnit) {
+            unit = std::make_unique<MockUnit>();
+            MockUnitBed::instance().plug(*unit);
+        }
+        agent = std::make_unique<AgentProcess>(
+            home.path(), QStringList{QStringLiteral("--pointer"), QStringLiteral("xtest")});
+        agent->start();
+        ASSERT_TRUE(watcher.waitFor("DriverOpened")) << agent->errorOutput().toStdString();
+        if (withUnit) {
+            ASSERT_TRUE(watcher.waitFor("HN42Connected")) << agent->errorOutput().toStdString();
+        }
+    }
+
+    void frame(const FrameBytes& bytes) {
+        unit->write(bytes);
+        std::this_thread::sleep_for(30ms);
+    }
+
+    // Start dialog (affirmative), preview, Space: the target screen is up.
+    void walkToTargets(bool diagnosis, bool checkPreview = false) {
+        const char* dialog = diagnosis ? "StartDiagnosisWindow" : "StartNormalCalibrateDlg";
+        ASSERT_TRUE(waitForWindow(dialog));
+        const QPoint yes = boxedButtonCentre(screen, diagnosis ? kDiagnosisStart : kStartYes);
+        clickAt(yes.x(), yes.y());
+        ASSERT_TRUE(waitForWindow("CalibrationPreViewWindowController"));
+        EXPECT_FALSE(windowShown(dialog));
+        if (checkPreview) {
+            // Each frame moves the light point on the check area.
+            for (const PointD raw : {PointD{500, 400}, PointD{300, 200}}) {
+                const QPoint spot = previewSpot(screen, raw);
+                frame(rawPointFrame(static_cast<int>(raw.x), static_cast<int>(raw.y)));
+                EXPECT_TRUE(waitUntil([&] { return pixelAt(spot) == "#FFFFFF"; }, 3s))
+                    << "no light point at " << spot.x() << "," << spot.y() << ": " << pixelAt(spot);
+            }
+        } else {
+            frame(rawPointFrame(500, 400));
+        }
+        frame(noPointFrame());
+        pressKey("space");
+        ASSERT_TRUE(waitForWindow("CalibrateWindowController"));
+    }
+
+    // The pen on four targets (raw points in target order 0..3), then lifted.
+    void touchTargets(const std::array<PointD, 4>& raw) {
+        for (const PointD& p : raw) {
+            frame(rawPointFrame(static_cast<int>(p.x), static_cast<int>(p.y)));
+        }
+        frame(noPointFrame());
+    }
+
+    SettingData storedNow() const { return readSettingArchive(archivePath(home.path())).data; }
+
+    // A touch on raw point p presses near the display point expected, and a lift releases.
+    void expectPointerFollowsPen(PointD raw, QPoint expected) {
+        frame(rawPointFrame(static_cast<int>(raw.x), static_cast<int>(raw.y)));
+        EXPECT_TRUE(waitUntil([&] {
+            const XPointerState state = pointer.query();
+            return state.leftPressed && std::abs(state.x - expected.x()) <= 2 &&
+                   std::abs(state.y - expected.y()) <= 2;
+        })) << pointer.query().x
+            << "," << pointer.query().y;
+        frame(noPointFrame());
+        EXPECT_TRUE(waitUntil([&] { return !pointer.query().leftPressed; }));
+    }
+
+    XPointer pointer;
+    QSize screen;
+    TempDir home;
+    const SettingData stored{{100, 100, 900, 100, 100, 700, 900, 700}};
+    BusWatcher watcher;
+    std::unique_ptr<MockUnit> unit;
+    std::unique_ptr<AgentProcess> agent;
+};
+
+// Targets 0..3 (upper left, lower left, upper right, lower right) seen wide apart.
+const std::array<PointD, 4> kWide = {{{150, 120}, {160, 650}, {880, 110}, {890, 640}}};
+// The same corners seen small: at most 15 percent of the camera frame.
+const std::array<PointD, 4> kSmall = {{{400, 300}, {400, 500}, {650, 300}, {650, 500}}};
+
+TEST_F(CalibrationRoadTest, NormalCalibrationStoresTheTouchedPointsEndsAndThePenPointsAgain) {
+    startAgent();
+    Follower follower("calibrate", home.path());
+    walkToTargets(false, true);
+    touchTargets(kWide);
+    EXPECT_EQ(follower.result(), std::make_pair(std::string("normal-end"), 0));
+    EXPECT_TRUE(waitForWindow("EndNormalCalibrateWindow"));
+    EXPECT_FALSE(windowShown("CalibrateWindowController"));
+    // Slots: target 0, target 2, target 1, target 3.
+    EXPECT_EQ(storedNow(), SettingData({150, 120, 880, 110, 160, 650, 890, 640}));
+    // Raw target 0 is now the top-left target, a tenth of the screen in.
+    expectPointerFollowsPen(kWide[0], {screen.width() / 10, screen.height() / 10});
+}
+
+TEST_F(CalibrationRoadTest, PoorCalibrationOffersADiagnosis) {
+    startAgent();
+    Follower follower("calibrate", home.path());
+    walkToTargets(false);
+    touchTargets(kSmall);
+    EXPECT_EQ(follower.result(), std::make_pair(std::string("poor"), 0));
+    ASSERT_TRUE(waitForWindow("EndNormalCalibratePoorWindow"));
+    const QPoint startDiagnosis = boxedButtonCentre(screen, QRect(325, 236, 155, 31));
+    clickAt(startDiagnosis.x(), startDiagnosis.y());
+    EXPECT_TRUE(waitForWindow("StartDiagnosisWindow"));
+    EXPECT_FALSE(windowShown("EndNormalCalibratePoorWindow"));
+}
+
+TEST_F(CalibrationRoadTest, DiagnosisEndsWithItsGrade) {
+    startAgent();
+    Follower follower("diagnose", home.path());
+    walkToTargets(true);
+    touchTargets(kSmall);
+    EXPECT_EQ(follower.result(), std::make_pair(std::string("class3"), 0));
+    EXPECT_TRUE(waitForWindow("CalibrateMessageWindowController"));
+}
+
+TEST_F(CalibrationRoadTest, EscapeOnThePreviewThenStopAbandonsTheRun) {
+    startAgent();
+    Follower follower("calibrate", home.path());
+    ASSERT_TRUE(waitForWindow("StartNormalCalibrateDlg"));
+    const QPoint yes = boxedButtonCentre(screen, kStartYes);
+    clickAt(yes.x(), yes.y());
+    ASSERT_TRUE(waitForWindow("CalibrationPreViewWindowController"));
+    pressKey("Escape");
+    ASSERT_TRUE(waitForWindow("AbortWindowController"));
+    const layout::StopDialog stop = layout::stopDialog(screen.width(), screen.height());
+    // No: back to a preview.
+    QPoint no = fullScreenCentre(screen, stop.noButton);
+    clickAt(no.x(), no.y());
+    ASSERT_TRUE(waitForWindow("CalibrationPreViewWindowController"));
+    EXPECT_TRUE(waitForWindow("AbortWindowController", false));
+    pressKey("Escape");
+    ASSERT_TRUE(waitForWindow("AbortWindowController"));
+    const QPoint stopYes = fullScreenCentre(screen, stop.yesButton);
+    clickAt(stopYes.x(), stopYes.y());
+    EXPECT_EQ(follower.result(), std::make_pair(std::string("aborted"), 1));
+    EXPECT_TRUE(waitForWindow("AbortWindowController", false));
+    EXPECT_EQ(storedNow(), stored);
+    expectPointerFollowsPen({100, 100}, {screen.width() / 10, screen.height() / 10});
+}
+
+TEST_F(CalibrationRoadTest, UnplugDuringTheTargetsThenReplugLeavesTheArchiveAndPoints) {
+    startAgent();
+    Follower follower("calibrate", home.path());
+    walkToTargets(false);
+    frame(rawPointFrame(150, 120)); // target 0 taken
+    unit->unplug();
+    EXPECT_EQ(follower.result(), std::make_pair(std::string("disconnected"), 1));
+    ASSERT_TRUE(watcher.waitFor("HN42DisConnected"));
+    EXPECT_TRUE(waitForWindow("DeviceDoNotConnectWindow"));
+    EXPECT_FALSE(windowShown("CalibrateWindowController"));
+
+    unit = std::make_unique<MockUnit>();
+    MockUnitBed::instance().plug(*unit);
+    ASSERT_TRUE(watcher.waitFor("HN42Connected", 2));
+    EXPECT_TRUE(waitForWindow("DeviceDoNotConnectWindow", false));
+    // Four touches after the replug are ordinary pointer events, not captured targets.
+    for (const PointD& p : kWide) {
+        frame(rawPointFrame(static_cast<int>(p.x), static_cast<int>(p.y)));
+        frame(noPointFrame());
+    }
+    settle(300ms);
+    EXPECT_EQ(storedNow(), stored);
+    EXPECT_FALSE(windowShown("EndNormalCalibrateWindow"));
+    expectPointerFollowsPen({100, 100}, {screen.width() / 10, screen.height() / 10});
+}
+
+TEST_F(CalibrationRoadTest, DiagnosisResultLeadsToTheCameraAdviceAndBackToThePreview) {
+    startAgent();
+    Follower follower("diagnose", home.path());
+    walkToTargets(true);
+    touchTargets(kSmall);
+    EXPECT_EQ(follower.result(), std::make_pair(std::string("class3"), 0));
+    ASSERT_TRUE(waitForWindow("CalibrateMessageWindowController"));
+    const layout::ResultButtons result =
+        layout::resultButtons(layout::resultAnchor(screen.width(), screen.height()));
+    const QPoint start = fullScreenCentre(screen, result.start);
+    clickAt(start.x(), start.y());
+    ASSERT_TRUE(waitForWindow("CheckCamPositionWindow"));
+    EXPECT_FALSE(windowShown("CalibrateMessageWindowController"));
+    const layout::ButtonPair advice = layout::cameraPositionDialogButtons(
+        layout::pictureDialogAnchor(screen.width(), screen.height()));
+    const QPoint goOn = fullScreenCentre(screen, advice.type1);
+    clickAt(goOn.x(), goOn.y());
+    ASSERT_TRUE(waitForWindow("CalibrationPreViewWindowController"));
+    EXPECT_FALSE(windowShown("CheckCamPositionWindow"));
+    // The run goes on as a diagnosis.
+    Follower again("diagnose", home.path()); // a new request only replaces start dialogs
+    ASSERT_TRUE(waitForWindow("StartDiagnosisWindow"));
+    EXPECT_TRUE(windowShown("CalibrationPreViewWindowController"));
+}
+
+TEST_F(CalibrationRoadTest, ExcellentDiagnosisRetryAsksForANewOne) {
+    startAgent();
+    Follower follower("diagnose", home.path());
+    walkToTargets(true);
+    touchTargets(kWide);
+    EXPECT_EQ(follower.result(), std::make_pair(std::string("excellent"), 0));
+    ASSERT_TRUE(waitForWindow("CalibrateExcellentWindow"));
+    const layout::ButtonPair buttons = layout::excellentDialogButtons(
+        layout::pictureDialogAnchor(screen.width(), screen.height()));
+    const QPoint retry = fullScreenCentre(screen, buttons.type0);
+    clickAt(retry.x(), retry.y());
+    EXPECT_TRUE(waitForWindow("StartDiagnosisWindow"));
+    EXPECT_FALSE(windowShown("CalibrateExcellentWindow"));
+}
+
+TEST_F(CalibrationRoadTest, EscapeOnTheTargetsThenGoOnRestartsAtTheFirstTarget) {
+    startAgent();
+    Follower follower("calibrate", home.path());
+    walkToTargets(false);
+    frame(rawPointFrame(300, 300)); // taken for target 0, then abandoned
+    frame(noPointFrame());
+    pressKey("Escape");
+    ASSERT_TRUE(waitForWindow("AbortWindowController"));
+    const layout::StopDialog stop = layout::stopDialog(screen.width(), screen.height());
+    const QPoint no = fullScreenCentre(screen, stop.noButton);
+    clickAt(no.x(), no.y());
+    ASSERT_TRUE(waitForWindow("CalibrateWindowController"));
+    touchTargets(kWide);
+    EXPECT_EQ(follower.result(), std::make_pair(std::string("normal-end"), 0));
+    EXPECT_EQ(storedNow(), SettingData({150, 120, 880, 110, 160, 650, 890, 640}));
+}
+
+TEST_F(CalibrationRoadTest, EscapeOnTheResultThenStayShowsTheSameResultAgain) {
+    startAgent();
+    Follower follower("diagnose", home.path());
+    walkToTargets(true);
+    touchTargets(kSmall);
+    EXPECT_EQ(follower.result(), std::make_pair(std::string("class3"), 0));
+    ASSERT_TRUE(waitForWindow("CalibrateMessageWindowController"));
+    pressKey("Escape");
+    ASSERT_TRUE(waitForWindow("AbortWindowController"));
+    const layout::StopDialog stop = layout::stopDialog(screen.width(), screen.height());
+    const QPoint no = fullScreenCentre(screen, stop.noButton);
+    clickAt(no.x(), no.y());
+    EXPECT_TRUE(waitForWindow("AbortWindowController", false));
+    EXPECT_TRUE(waitForWindow("CalibrateMessageWindowController"));
+    pressKey("Escape");
+    ASSERT_TRUE(waitForWindow("AbortWindowController"));
+    const QPoint yes = fullScreenCentre(screen, stop.yesButton);
+    clickAt(yes.x(), yes.y());
+    EXPECT_TRUE(waitForWindow("AbortWindowController", false));
+    EXPECT_FALSE(windowShown("CalibrateMessageWindowController"));
+    expectPointerFollowsPen(kSmall[0], {screen.width() / 10, screen.height() / 10});
+}
+
+TEST_F(CalibrationRoadTest, LaterRequestsReplaceAPendingStartDialog) {
+    startAgent();
+    {
+        Follower first("calibrate", home.path());
+        ASSERT_TRUE(waitForWindow("StartNormalCalibrateDlg"));
+        Follower second("calibrate", home.path());
+        settle(std::chrono::milliseconds(500));
+        EXPECT_EQ(windowCount("StartNormalCalibrateDlg"), 1);
+        Follower diagnosis("diagnose", home.path());
+        ASSERT_TRUE(waitForWindow("StartDiagnosisWindow"));
+        EXPECT_TRUE(waitForWindow("StartNormalCalibrateDlg", false));
+    }
+}
+
+TEST_F(CalibrationRoadTest, FirstConnectionWithoutThresholdsStartsACalibration) {
+    fs::remove(thresholdsPath(home.path()));
+    startAgent();
+    EXPECT_TRUE(waitForWindow("StartNormalCalibrateDlg"));
+    EXPECT_EQ(watcher.count("StartCalibrate"), 1);
+}
+
+TEST_F(CalibrationRoadTest, RequestWithoutAUnitShowsOnlyTheNotConnectedDialog) {
+    startAgent(false);
+    Follower follower("calibrate", home.path());
+    EXPECT_EQ(follower.result(), std::make_pair(std::string("not-connected"), 1));
+    EXPECT_TRUE(waitForWindow("DeviceDoNotConnectWindow"));
+    EXPECT_FALSE(windowShown("StartNormalCalibrateDlg"));
+}
+
+} // namespace
+} // namespace eboard::testing

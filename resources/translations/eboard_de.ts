@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>completeCalibrateStart</source>
-        <translation>Eine Prüfung führt eine Kalibrierung durch und bewertet dann, wie gut die Kamera den Bildschirm sieht, mit Hinweisen zu ihrer Aufstellung. Drücken Sie in der Vorschau die Leertaste und berühren Sie die vier Fadenkreuze mit dem Stift. Mit Esc können Sie jederzeit abbrechen.</translation>
+        <translation>Eine Diagnose führt eine Kalibrierung durch und bewertet dann, wie gut die Kamera den Bildschirm sieht, mit Hinweisen zu ihrer Aufstellung. Drücken Sie in der Vorschau die Leertaste und berühren Sie die vier Fadenkreuze mit dem Stift. Mit Esc können Sie jederzeit abbrechen.</translation>
     </message>
     <message>
         <source>ExitCalTitle</source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>ExitDiaTitle</source>
-        <translation>Prüfung abbrechen?</translation>
+        <translation>Diagnose abbrechen?</translation>
     </message>
     <message>
         <source>ExitDia</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>normalCalibrateFinishContent2</source>
-        <translation>Folgt der Zeiger dem Stift nicht gut, starten Sie eine Prüfung aus dem Menü.</translation>
+        <translation>Folgt der Zeiger dem Stift nicht gut, starten Sie eine Diagnose aus dem Menü.</translation>
     </message>
     <message>
         <source>normalCalibrateFinishPoorContent1</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>normalCalibrateFinishPoorContent2</source>
-        <translation>Starten Sie eine Prüfung für Hinweise zur Aufstellung der Kamera, oder beenden Sie und behalten diese Kalibrierung.</translation>
+        <translation>Starten Sie eine Diagnose, um Hinweise zur Aufstellung der Kamera zu erhalten, oder beenden Sie und behalten Sie diese Kalibrierung.</translation>
     </message>
     <message>
         <source>DeviceDidNotConnect</source>
@@ -314,7 +314,7 @@
     </message>
     <message>
         <source>picture_excellent_again</source>
-        <translation>Erneut prüfen</translation>
+        <translation>Neue Diagnose</translation>
     </message>
     <message>
         <source>picture_excellent_finish</source>

@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>previewString</source>
-        <translation>Déplacez le stylet sur tout le tableau. Le carré blanc montre où la caméra voit le stylet ; il doit atteindre chaque bord de la zone encadrée. Lorsque la caméra voit tout le tableau, appuyez sur Espace pour commencer l'étalonnage.</translation>
+        <translation>Déplacez le stylet sur tout le tableau. Le carré blanc montre où la caméra voit le stylet ; il doit atteindre chaque bord de la zone encadrée. Lorsque la caméra voit tout le tableau, appuyez sur Espace pour commencer le calibrage.</translation>
     </message>
     <message>
         <source>previewStringExit</source>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>calibrateStringTitle</source>
-        <translation>Étalonnage</translation>
+        <translation>Calibrage</translation>
     </message>
     <message>
         <source>calibrateString</source>

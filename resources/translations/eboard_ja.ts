@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>previewString</source>
-        <translation>ペンをボード全体で動かしてください。白い四角はカメラがペンを捉えている位置を示し、枠内のすべての端に届く必要があります。カメラがボード全体を捉えたら、スペースキーを押して調整を開始してください。</translation>
+        <translation>ペンをボード全体で動かしてください。白い四角はカメラがペンを捉えている位置を示し、枠内のすべての端に届く必要があります。カメラがボード全体を捉えたら、Space キーを押してキャリブレーションを開始してください。</translation>
     </message>
     <message>
         <source>previewStringExit</source>
@@ -282,7 +282,7 @@
     </message>
     <message>
         <source>picture_finding_covered</source>
-        <translation>カメラは画面の四辺をすべてとらえています。評価は、カメラの視野に画面が占める広さで決まります。</translation>
+        <translation>カメラは画面の四辺をすべて捉えています。評価は、カメラの視野に画面が占める広さで決まります。</translation>
     </message>
     <message>
         <source>picture_finding_oneSide</source>
@@ -310,7 +310,7 @@
     </message>
     <message>
         <source>picture_excellent</source>
-        <translation>カメラが画面全体を正面から大きくとらえています。ペンはこのまま使えます。</translation>
+        <translation>カメラが画面全体を正面から大きく捉えています。ペンはこのまま使えます。</translation>
     </message>
     <message>
         <source>picture_excellent_again</source>

@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>normalCalibrateFinishPoorContent1</source>
-        <translation>摄像头只能看到部分屏幕，或者视角过斜：电子笔可能无法到达所有角落。</translation>
+        <translation>摄像头只能看到部分屏幕，或者视角过斜，电子笔可能无法触及所有角落。</translation>
     </message>
     <message>
         <source>normalCalibrateFinishPoorContent2</source>
@@ -286,11 +286,11 @@
     </message>
     <message>
         <source>picture_finding_oneSide</source>
-        <translation>屏幕左右两边的长度相差很大：摄像头离白板的一侧太近。</translation>
+        <translation>屏幕左右两边的长度相差很大，说明摄像头离白板的一侧太近。</translation>
     </message>
     <message>
         <source>picture_finding_fromSide</source>
-        <translation>屏幕左右两边的长度不同：摄像头是从侧面斜对着白板的。</translation>
+        <translation>屏幕左右两边的长度不同，说明摄像头是从侧面斜对着白板的。</translation>
     </message>
     <message>
         <source>picture_result_next</source>

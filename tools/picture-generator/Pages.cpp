@@ -7,6 +7,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 #include <QtMath>
 
 namespace eboard::pictures {
@@ -173,6 +174,12 @@ void drawAdviceScene(QPainter& painter, const QRectF& box, std::int32_t code,
         drawCamera(painter, after, 0, false);
     } else if (code == 1) {
         const QPointF place(middle, near);
+        // Where the turned camera looks: past the board's edge.
+        QTransform turned;
+        turned.translate(place.x(), place.y()).rotate(40).translate(-place.x(), -place.y());
+        painter.setPen(QPen(QColor(90, 100, 118), 2, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolygon(QPolygonF{place, turned.map(left), turned.map(right)});
         drawView(painter, place, left, right);
         drawCamera(painter, place, 40, true);
         drawCamera(painter, place, 0, false);
@@ -359,7 +366,7 @@ QImage advicePage(const StringTable& strings, std::int32_t code) {
     const FittedText headline(text(strings, adviceKey(code, true)),
                               languageFont(language, 36, true), QRectF(56, 68, 708, 110),
                               Qt::AlignLeft | Qt::AlignBottom, language);
-    const double headlineTop = 178 - headline.height();
+    const double headlineTop = 170 - headline.height();
     drawText(painter, text(strings, "picture_advice_caption"),
              QRectF(56, headlineTop - 36, 708, 32), 22, false, accent(), language);
     headline.draw(painter, kWhite);

@@ -155,6 +155,7 @@ void drawAdviceScene(QPainter& painter, const QRectF& box, std::int32_t code,
                      const StringTable& strings) {
     const QString language = strings.language();
     painter.save();
+    painter.setClipRect(box);
     painter.fillRect(box, QColor(24, 30, 42));
     const QRectF board(box.left() + 40, box.top() + 44, box.width() - 80, 12);
     drawText(painter, strings.text(QStringLiteral("picture_board")),
@@ -179,7 +180,8 @@ void drawAdviceScene(QPainter& painter, const QRectF& box, std::int32_t code,
         turned.translate(place.x(), place.y()).rotate(40).translate(-place.x(), -place.y());
         painter.setPen(QPen(QColor(90, 100, 118), 2, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
-        painter.drawPolygon(QPolygonF{place, turned.map(left), turned.map(right)});
+        painter.drawPolygon(QPolygonF{place, turned.map(place + (left - place) * 0.8),
+                                      turned.map(place + (right - place) * 0.8)});
         drawView(painter, place, left, right);
         drawCamera(painter, place, 40, true);
         drawCamera(painter, place, 0, false);

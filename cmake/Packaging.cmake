@@ -21,7 +21,9 @@ if(TARGET eBoardAgent)
     endforeach()
     install(FILES ${EBOARD_QM_FILES} DESTINATION ${EBOARD_SHARE_DIR}/translations
         COMPONENT eboard)
-    install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/pictures/
+    # The build's picture folder: the copied resources and the pictures drawn for every
+    # language (one subfolder per translated language).
+    install(DIRECTORY ${CMAKE_BINARY_DIR}/share/eboard/pictures/
         DESTINATION ${EBOARD_SHARE_DIR}/pictures COMPONENT eboard FILES_MATCHING PATTERN "*.png")
     install(FILES ${PROJECT_SOURCE_DIR}/resources/eBoardAgent.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT eboard)
@@ -105,7 +107,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_LIBRARY_OUTPUT_DIRECTORY
 
 set(CPACK_DEBIAN_EBOARD_PACKAGE_NAME eboard)
 set(CPACK_DEBIAN_EBOARD_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_EBOARD_PACKAGE_RECOMMENDS "libglib2.0-bin")
+# The dialogs set their live texts in these fonts (the pictures are drawn at build time).
+set(CPACK_DEBIAN_EBOARD_PACKAGE_RECOMMENDS
+    "libglib2.0-bin, fonts-noto-cjk, fonts-liberation | fonts-dejavu-core")
 set(CPACK_COMPONENT_EBOARD_DESCRIPTION
 "pen driver for the HN-42 camera unit
 eBoardAgent turns an HN-42 USB camera unit that watches a projected screen

@@ -19,6 +19,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick trayer openbox
   dbus dbus-x11 libglib2.0-bin
   python3
+  # fonts: Latin (en, fr, de) and Chinese/Japanese, for the windows and the picture generator
   fonts-liberation fonts-dejavu-core fonts-noto-cjk
 )
 

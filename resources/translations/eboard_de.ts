@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>completeCalibrateStart</source>
-        <translation>Eine Prüfung führt eine Kalibrierung durch und bewertet dann, wie gut die Kamera den Bildschirm sieht, mit Hinweisen zu ihrer Aufstellung. Drücken Sie in der Vorschau die Leertaste und berühren Sie die vier Fadenkreuze mit dem Stift. Mit Esc können Sie jederzeit abbrechen.</translation>
+        <translation>Eine Diagnose führt eine Kalibrierung durch und bewertet dann, wie gut die Kamera den Bildschirm sieht, mit Hinweisen zu ihrer Aufstellung. Drücken Sie in der Vorschau die Leertaste und berühren Sie die vier Fadenkreuze mit dem Stift. Mit Esc können Sie jederzeit abbrechen.</translation>
     </message>
     <message>
         <source>ExitCalTitle</source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>ExitDiaTitle</source>
-        <translation>Prüfung abbrechen?</translation>
+        <translation>Diagnose abbrechen?</translation>
     </message>
     <message>
         <source>ExitDia</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>normalCalibrateFinishContent2</source>
-        <translation>Folgt der Zeiger dem Stift nicht gut, starten Sie eine Prüfung aus dem Menü.</translation>
+        <translation>Folgt der Zeiger dem Stift nicht gut, starten Sie eine Diagnose aus dem Menü.</translation>
     </message>
     <message>
         <source>normalCalibrateFinishPoorContent1</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>normalCalibrateFinishPoorContent2</source>
-        <translation>Starten Sie eine Prüfung für Hinweise zur Aufstellung der Kamera, oder beenden Sie und behalten diese Kalibrierung.</translation>
+        <translation>Starten Sie eine Diagnose, um Hinweise zur Aufstellung der Kamera zu erhalten, oder beenden Sie und behalten Sie diese Kalibrierung.</translation>
     </message>
     <message>
         <source>DeviceDidNotConnect</source>
@@ -100,47 +100,47 @@
     </message>
     <message>
         <source>CP_1-btn-no.png</source>
-        <translation>CP_1-btn-no.png</translation>
+        <translation>de/CP_1-btn-no.png</translation>
     </message>
     <message>
         <source>CP_1-btn-yes.png</source>
-        <translation>CP_1-btn-yes.png</translation>
+        <translation>de/CP_1-btn-yes.png</translation>
     </message>
     <message>
         <source>CP_4.2-btn-fc.png</source>
-        <translation>CP_4.2-btn-fc.png</translation>
+        <translation>de/CP_4.2-btn-fc.png</translation>
     </message>
     <message>
         <source>CP_4.2-btn-sd.png</source>
-        <translation>CP_4.2-btn-sd.png</translation>
+        <translation>de/CP_4.2-btn-sd.png</translation>
     </message>
     <message>
         <source>SCPD_1-btn-c.png</source>
-        <translation>SCPD_1-btn-c.png</translation>
+        <translation>de/SCPD_1-btn-c.png</translation>
     </message>
     <message>
         <source>SCPD_1-btn-s.png</source>
-        <translation>SCPD_1-btn-s.png</translation>
+        <translation>de/SCPD_1-btn-s.png</translation>
     </message>
     <message>
         <source>CP_4.1-btn-ok.png</source>
-        <translation>CP_4.1-btn-ok.png</translation>
+        <translation>de/CP_4.1-btn-ok.png</translation>
     </message>
     <message>
         <source>SCPD_2.png</source>
-        <translation>SCPD_2.png</translation>
+        <translation>de/SCPD_2.png</translation>
     </message>
     <message>
         <source>SCPD_6-2t.png</source>
-        <translation>SCPD_6-2t.png</translation>
+        <translation>de/SCPD_6-2t.png</translation>
     </message>
     <message>
         <source>SCPD_6-3ct.png</source>
-        <translation>SCPD_6-3ct.png</translation>
+        <translation>de/SCPD_6-3ct.png</translation>
     </message>
     <message>
         <source>SCPD_6-1c.png</source>
-        <translation>SCPD_6-1c.png</translation>
+        <translation>de/SCPD_6-1c.png</translation>
     </message>
 </context>
 <context>
@@ -178,51 +178,191 @@
     </message>
     <message>
         <source>SCPD_3-1c.png</source>
-        <translation>SCPD_3-1c.png</translation>
+        <translation>de/SCPD_3-1c.png</translation>
     </message>
     <message>
         <source>SCPD_3-2t.png</source>
-        <translation>SCPD_3-2t.png</translation>
+        <translation>de/SCPD_3-2t.png</translation>
     </message>
     <message>
         <source>SCPD_3-3ct.png</source>
-        <translation>SCPD_3-3ct.png</translation>
+        <translation>de/SCPD_3-3ct.png</translation>
     </message>
     <message>
         <source>SCPD_4-1c.png</source>
-        <translation>SCPD_4-1c.png</translation>
+        <translation>de/SCPD_4-1c.png</translation>
     </message>
     <message>
         <source>SCPD_4-2t.png</source>
-        <translation>SCPD_4-2t.png</translation>
+        <translation>de/SCPD_4-2t.png</translation>
     </message>
     <message>
         <source>SCPD_4-3ct.png</source>
-        <translation>SCPD_4-3ct.png</translation>
+        <translation>de/SCPD_4-3ct.png</translation>
     </message>
     <message>
         <source>SCPD_5-1c.png</source>
-        <translation>SCPD_5-1c.png</translation>
+        <translation>de/SCPD_5-1c.png</translation>
     </message>
     <message>
         <source>SCPD_5-2t.png</source>
-        <translation>SCPD_5-2t.png</translation>
+        <translation>de/SCPD_5-2t.png</translation>
     </message>
     <message>
         <source>SCPD_5-3ct.png</source>
-        <translation>SCPD_5-3ct.png</translation>
+        <translation>de/SCPD_5-3ct.png</translation>
     </message>
     <message>
         <source>SCPD_3-c.png</source>
-        <translation>SCPD_3-c.png</translation>
+        <translation>de/SCPD_3-c.png</translation>
     </message>
     <message>
         <source>SCPD_3-t.png</source>
-        <translation>SCPD_3-t.png</translation>
+        <translation>de/SCPD_3-t.png</translation>
     </message>
     <message>
         <source>SCPD_3-ct.png</source>
-        <translation>SCPD_3-ct.png</translation>
+        <translation>de/SCPD_3-ct.png</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <!-- words drawn into the calibration pictures at build time -->
+    <message>
+        <source>picture_button_no</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>picture_button_yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>picture_button_finish</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>picture_button_diagnose</source>
+        <translation>Diagnose</translation>
+    </message>
+    <message>
+        <source>picture_button_cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>picture_button_start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>picture_button_ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>picture_result_caption</source>
+        <translation>Diagnoseergebnis</translation>
+    </message>
+    <message>
+        <source>picture_grade_good</source>
+        <translation>Gute Kameraposition</translation>
+    </message>
+    <message>
+        <source>picture_grade_acceptable</source>
+        <translation>Akzeptable Kameraposition</translation>
+    </message>
+    <message>
+        <source>picture_grade_poor</source>
+        <translation>Ungünstige Kameraposition</translation>
+    </message>
+    <message>
+        <source>picture_grade_none</source>
+        <translation>Diagnose abgeschlossen</translation>
+    </message>
+    <message>
+        <source>picture_result_seen</source>
+        <translation>So sieht die Kamera das Bild</translation>
+    </message>
+    <message>
+        <source>picture_finding_covered</source>
+        <translation>Die Kamera erfasst alle vier Ränder des Bildes. Die Bewertung hängt davon ab, wie viel ihres Blickfelds das Bild ausfüllt.</translation>
+    </message>
+    <message>
+        <source>picture_finding_oneSide</source>
+        <translation>Ein Seitenrand des Bildes wirkt viel länger als der andere: Die Kamera steht zu nah an einer Seite der Tafel.</translation>
+    </message>
+    <message>
+        <source>picture_finding_fromSide</source>
+        <translation>Linker und rechter Rand des Bildes sind unterschiedlich lang: Die Kamera blickt schräg von der Seite auf die Tafel.</translation>
+    </message>
+    <message>
+        <source>picture_result_next</source>
+        <translation>Wählen Sie „Kamera einstellen“ für Tipps zur Aufstellung oder „Schließen“, um diese Kalibrierung zu behalten.</translation>
+    </message>
+    <message>
+        <source>picture_result_close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>picture_result_adjust</source>
+        <translation>Kamera einstellen</translation>
+    </message>
+    <message>
+        <source>picture_excellent_title</source>
+        <translation>Ausgezeichnet</translation>
+    </message>
+    <message>
+        <source>picture_excellent</source>
+        <translation>Die Kamera erfasst das ganze Bild groß und von vorn. Der Stift ist einsatzbereit.</translation>
+    </message>
+    <message>
+        <source>picture_excellent_again</source>
+        <translation>Neue Diagnose</translation>
+    </message>
+    <message>
+        <source>picture_excellent_finish</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>picture_advice_caption</source>
+        <translation>Kameraposition</translation>
+    </message>
+    <message>
+        <source>picture_advice_covered_title</source>
+        <translation>Kamera näher an die Tafel stellen</translation>
+    </message>
+    <message>
+        <source>picture_advice_covered</source>
+        <translation>Das Bild füllt nur einen kleinen Teil des Sichtfelds. Rücken Sie die Kamera gerade auf die Tafel zu, bis das Bild das Sichtfeld fast ausfüllt und ringsum ein schmaler Rand bleibt.</translation>
+    </message>
+    <message>
+        <source>picture_advice_oneSide_title</source>
+        <translation>Kamera mittig vor die Tafel stellen</translation>
+    </message>
+    <message>
+        <source>picture_advice_oneSide</source>
+        <translation>Die Kamera steht zu nah an einer Seite der Tafel. Verschieben Sie sie seitlich, bis sie mittig vor der Tafel steht, und kalibrieren Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>picture_advice_fromSide_title</source>
+        <translation>Kamera gerade auf die Tafel richten</translation>
+    </message>
+    <message>
+        <source>picture_advice_fromSide</source>
+        <translation>Die Kamera blickt schräg auf die Tafel. Drehen Sie sie so, dass sie genau auf die Bildmitte zeigt, und kalibrieren Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>picture_advice_cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>picture_advice_start</source>
+        <translation>Kalibrierung starten</translation>
+    </message>
+    <message>
+        <source>picture_board</source>
+        <translation>Tafel</translation>
+    </message>
+    <message>
+        <source>picture_camera</source>
+        <translation>Kamera</translation>
     </message>
 </context>
 </TS>

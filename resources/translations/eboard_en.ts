@@ -225,4 +225,144 @@
         <translation>SCPD_3-ct.png</translation>
     </message>
 </context>
+<context>
+    <name>Pictures</name>
+    <!-- words drawn into the calibration pictures at build time -->
+    <message>
+        <source>picture_button_no</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>picture_button_yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>picture_button_finish</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>picture_button_diagnose</source>
+        <translation>Diagnose</translation>
+    </message>
+    <message>
+        <source>picture_button_cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>picture_button_start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>picture_button_ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>picture_result_caption</source>
+        <translation>Diagnosis result</translation>
+    </message>
+    <message>
+        <source>picture_grade_good</source>
+        <translation>Good camera position</translation>
+    </message>
+    <message>
+        <source>picture_grade_acceptable</source>
+        <translation>Camera position acceptable</translation>
+    </message>
+    <message>
+        <source>picture_grade_poor</source>
+        <translation>Poor camera position</translation>
+    </message>
+    <message>
+        <source>picture_grade_none</source>
+        <translation>Diagnosis complete</translation>
+    </message>
+    <message>
+        <source>picture_result_seen</source>
+        <translation>How the camera sees the screen</translation>
+    </message>
+    <message>
+        <source>picture_finding_covered</source>
+        <translation>The camera sees all four edges of the screen. The grade depends on how much of the camera's view the screen fills.</translation>
+    </message>
+    <message>
+        <source>picture_finding_oneSide</source>
+        <translation>One side edge of the screen looks far longer than the other: the camera is too close to one side of the board.</translation>
+    </message>
+    <message>
+        <source>picture_finding_fromSide</source>
+        <translation>The left and right edges of the screen differ in length: the camera looks at the board from the side.</translation>
+    </message>
+    <message>
+        <source>picture_result_next</source>
+        <translation>Choose Adjust camera for advice on where to place it, or Close to keep this calibration.</translation>
+    </message>
+    <message>
+        <source>picture_result_close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>picture_result_adjust</source>
+        <translation>Adjust camera</translation>
+    </message>
+    <message>
+        <source>picture_excellent_title</source>
+        <translation>Excellent</translation>
+    </message>
+    <message>
+        <source>picture_excellent</source>
+        <translation>The camera sees the whole screen, straight on and large. The pen is ready to use.</translation>
+    </message>
+    <message>
+        <source>picture_excellent_again</source>
+        <translation>Diagnose again</translation>
+    </message>
+    <message>
+        <source>picture_excellent_finish</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>picture_advice_caption</source>
+        <translation>Camera position</translation>
+    </message>
+    <message>
+        <source>picture_advice_covered_title</source>
+        <translation>Bring the camera closer</translation>
+    </message>
+    <message>
+        <source>picture_advice_covered</source>
+        <translation>The screen fills only a small part of the camera's view. Move the camera straight towards the board until the screen nearly fills the view, with a small margin on every side.</translation>
+    </message>
+    <message>
+        <source>picture_advice_oneSide_title</source>
+        <translation>Move the camera to the middle</translation>
+    </message>
+    <message>
+        <source>picture_advice_oneSide</source>
+        <translation>The camera stands too close to one side of the board. Move it sideways until it is in front of the middle of the board, then run the calibration again.</translation>
+    </message>
+    <message>
+        <source>picture_advice_fromSide_title</source>
+        <translation>Turn the camera to face the board</translation>
+    </message>
+    <message>
+        <source>picture_advice_fromSide</source>
+        <translation>The camera looks at the board at an angle. Turn it so that it points straight at the centre of the screen, then run the calibration again.</translation>
+    </message>
+    <message>
+        <source>picture_advice_cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>picture_advice_start</source>
+        <translation>Start calibration</translation>
+    </message>
+    <message>
+        <source>picture_board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>picture_camera</source>
+        <translation>Camera</translation>
+    </message>
+</context>
 </TS>

@@ -100,47 +100,47 @@
     </message>
     <message>
         <source>CP_1-btn-no.png</source>
-        <translation>CP_1-btn-no.png</translation>
+        <translation>fr/CP_1-btn-no.png</translation>
     </message>
     <message>
         <source>CP_1-btn-yes.png</source>
-        <translation>CP_1-btn-yes.png</translation>
+        <translation>fr/CP_1-btn-yes.png</translation>
     </message>
     <message>
         <source>CP_4.2-btn-fc.png</source>
-        <translation>CP_4.2-btn-fc.png</translation>
+        <translation>fr/CP_4.2-btn-fc.png</translation>
     </message>
     <message>
         <source>CP_4.2-btn-sd.png</source>
-        <translation>CP_4.2-btn-sd.png</translation>
+        <translation>fr/CP_4.2-btn-sd.png</translation>
     </message>
     <message>
         <source>SCPD_1-btn-c.png</source>
-        <translation>SCPD_1-btn-c.png</translation>
+        <translation>fr/SCPD_1-btn-c.png</translation>
     </message>
     <message>
         <source>SCPD_1-btn-s.png</source>
-        <translation>SCPD_1-btn-s.png</translation>
+        <translation>fr/SCPD_1-btn-s.png</translation>
     </message>
     <message>
         <source>CP_4.1-btn-ok.png</source>
-        <translation>CP_4.1-btn-ok.png</translation>
+        <translation>fr/CP_4.1-btn-ok.png</translation>
     </message>
     <message>
         <source>SCPD_2.png</source>
-        <translation>SCPD_2.png</translation>
+        <translation>fr/SCPD_2.png</translation>
     </message>
     <message>
         <source>SCPD_6-2t.png</source>
-        <translation>SCPD_6-2t.png</translation>
+        <translation>fr/SCPD_6-2t.png</translation>
     </message>
     <message>
         <source>SCPD_6-3ct.png</source>
-        <translation>SCPD_6-3ct.png</translation>
+        <translation>fr/SCPD_6-3ct.png</translation>
     </message>
     <message>
         <source>SCPD_6-1c.png</source>
-        <translation>SCPD_6-1c.png</translation>
+        <translation>fr/SCPD_6-1c.png</translation>
     </message>
 </context>
 <context>
@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>previewString</source>
-        <translation>Déplacez le stylet sur tout le tableau. Le carré blanc montre où la caméra voit le stylet ; il doit atteindre chaque bord de la zone encadrée. Lorsque la caméra voit tout le tableau, appuyez sur Espace pour commencer l'étalonnage.</translation>
+        <translation>Déplacez le stylet sur tout le tableau. Le carré blanc montre où la caméra voit le stylet ; il doit atteindre chaque bord de la zone encadrée. Lorsque la caméra voit tout le tableau, appuyez sur Espace pour commencer le calibrage.</translation>
     </message>
     <message>
         <source>previewStringExit</source>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>calibrateStringTitle</source>
-        <translation>Étalonnage</translation>
+        <translation>Calibrage</translation>
     </message>
     <message>
         <source>calibrateString</source>
@@ -178,51 +178,191 @@
     </message>
     <message>
         <source>SCPD_3-1c.png</source>
-        <translation>SCPD_3-1c.png</translation>
+        <translation>fr/SCPD_3-1c.png</translation>
     </message>
     <message>
         <source>SCPD_3-2t.png</source>
-        <translation>SCPD_3-2t.png</translation>
+        <translation>fr/SCPD_3-2t.png</translation>
     </message>
     <message>
         <source>SCPD_3-3ct.png</source>
-        <translation>SCPD_3-3ct.png</translation>
+        <translation>fr/SCPD_3-3ct.png</translation>
     </message>
     <message>
         <source>SCPD_4-1c.png</source>
-        <translation>SCPD_4-1c.png</translation>
+        <translation>fr/SCPD_4-1c.png</translation>
     </message>
     <message>
         <source>SCPD_4-2t.png</source>
-        <translation>SCPD_4-2t.png</translation>
+        <translation>fr/SCPD_4-2t.png</translation>
     </message>
     <message>
         <source>SCPD_4-3ct.png</source>
-        <translation>SCPD_4-3ct.png</translation>
+        <translation>fr/SCPD_4-3ct.png</translation>
     </message>
     <message>
         <source>SCPD_5-1c.png</source>
-        <translation>SCPD_5-1c.png</translation>
+        <translation>fr/SCPD_5-1c.png</translation>
     </message>
     <message>
         <source>SCPD_5-2t.png</source>
-        <translation>SCPD_5-2t.png</translation>
+        <translation>fr/SCPD_5-2t.png</translation>
     </message>
     <message>
         <source>SCPD_5-3ct.png</source>
-        <translation>SCPD_5-3ct.png</translation>
+        <translation>fr/SCPD_5-3ct.png</translation>
     </message>
     <message>
         <source>SCPD_3-c.png</source>
-        <translation>SCPD_3-c.png</translation>
+        <translation>fr/SCPD_3-c.png</translation>
     </message>
     <message>
         <source>SCPD_3-t.png</source>
-        <translation>SCPD_3-t.png</translation>
+        <translation>fr/SCPD_3-t.png</translation>
     </message>
     <message>
         <source>SCPD_3-ct.png</source>
-        <translation>SCPD_3-ct.png</translation>
+        <translation>fr/SCPD_3-ct.png</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <!-- words drawn into the calibration pictures at build time -->
+    <message>
+        <source>picture_button_no</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>picture_button_yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>picture_button_finish</source>
+        <translation>Terminer</translation>
+    </message>
+    <message>
+        <source>picture_button_diagnose</source>
+        <translation>Diagnostic</translation>
+    </message>
+    <message>
+        <source>picture_button_cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>picture_button_start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>picture_button_ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>picture_result_caption</source>
+        <translation>Résultat du diagnostic</translation>
+    </message>
+    <message>
+        <source>picture_grade_good</source>
+        <translation>Caméra bien placée</translation>
+    </message>
+    <message>
+        <source>picture_grade_acceptable</source>
+        <translation>Placement acceptable</translation>
+    </message>
+    <message>
+        <source>picture_grade_poor</source>
+        <translation>Caméra mal placée</translation>
+    </message>
+    <message>
+        <source>picture_grade_none</source>
+        <translation>Diagnostic terminé</translation>
+    </message>
+    <message>
+        <source>picture_result_seen</source>
+        <translation>L'écran vu par la caméra</translation>
+    </message>
+    <message>
+        <source>picture_finding_covered</source>
+        <translation>La caméra voit les quatre bords de l'écran. La note dépend de la part du champ de la caméra qu'occupe l'écran.</translation>
+    </message>
+    <message>
+        <source>picture_finding_oneSide</source>
+        <translation>Un bord latéral de l'écran paraît bien plus long que l'autre : la caméra est trop près d'un côté du tableau.</translation>
+    </message>
+    <message>
+        <source>picture_finding_fromSide</source>
+        <translation>Les bords gauche et droit de l'écran n'ont pas la même longueur : la caméra voit le tableau de biais.</translation>
+    </message>
+    <message>
+        <source>picture_result_next</source>
+        <translation>Choisissez « Régler la caméra » pour savoir où la placer, ou « Fermer » pour garder ce calibrage.</translation>
+    </message>
+    <message>
+        <source>picture_result_close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>picture_result_adjust</source>
+        <translation>Régler la caméra</translation>
+    </message>
+    <message>
+        <source>picture_excellent_title</source>
+        <translation>Excellent</translation>
+    </message>
+    <message>
+        <source>picture_excellent</source>
+        <translation>La caméra voit tout l'écran, de face et en grand. Le stylet est prêt à l'emploi.</translation>
+    </message>
+    <message>
+        <source>picture_excellent_again</source>
+        <translation>Nouveau diagnostic</translation>
+    </message>
+    <message>
+        <source>picture_excellent_finish</source>
+        <translation>Terminer</translation>
+    </message>
+    <message>
+        <source>picture_advice_caption</source>
+        <translation>Position de la caméra</translation>
+    </message>
+    <message>
+        <source>picture_advice_covered_title</source>
+        <translation>Rapprochez la caméra</translation>
+    </message>
+    <message>
+        <source>picture_advice_covered</source>
+        <translation>L'écran n'occupe qu'une petite partie du champ de la caméra. Avancez la caméra droit vers le tableau jusqu'à ce que l'écran remplisse presque tout le champ, avec une petite marge de chaque côté.</translation>
+    </message>
+    <message>
+        <source>picture_advice_oneSide_title</source>
+        <translation>Placez la caméra au centre</translation>
+    </message>
+    <message>
+        <source>picture_advice_oneSide</source>
+        <translation>La caméra est trop près d'un côté du tableau. Déplacez-la latéralement jusqu'à ce qu'elle soit face au milieu du tableau, puis refaites le calibrage.</translation>
+    </message>
+    <message>
+        <source>picture_advice_fromSide_title</source>
+        <translation>Orientez la caméra face au tableau</translation>
+    </message>
+    <message>
+        <source>picture_advice_fromSide</source>
+        <translation>La caméra voit le tableau de biais. Tournez-la pour qu'elle vise droit le centre de l'écran, puis refaites le calibrage.</translation>
+    </message>
+    <message>
+        <source>picture_advice_cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>picture_advice_start</source>
+        <translation>Lancer le calibrage</translation>
+    </message>
+    <message>
+        <source>picture_board</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>picture_camera</source>
+        <translation>Caméra</translation>
     </message>
 </context>
 </TS>

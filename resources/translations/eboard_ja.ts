@@ -100,47 +100,47 @@
     </message>
     <message>
         <source>CP_1-btn-no.png</source>
-        <translation>CP_1-btn-no.png</translation>
+        <translation>ja/CP_1-btn-no.png</translation>
     </message>
     <message>
         <source>CP_1-btn-yes.png</source>
-        <translation>CP_1-btn-yes.png</translation>
+        <translation>ja/CP_1-btn-yes.png</translation>
     </message>
     <message>
         <source>CP_4.2-btn-fc.png</source>
-        <translation>CP_4.2-btn-fc.png</translation>
+        <translation>ja/CP_4.2-btn-fc.png</translation>
     </message>
     <message>
         <source>CP_4.2-btn-sd.png</source>
-        <translation>CP_4.2-btn-sd.png</translation>
+        <translation>ja/CP_4.2-btn-sd.png</translation>
     </message>
     <message>
         <source>SCPD_1-btn-c.png</source>
-        <translation>SCPD_1-btn-c.png</translation>
+        <translation>ja/SCPD_1-btn-c.png</translation>
     </message>
     <message>
         <source>SCPD_1-btn-s.png</source>
-        <translation>SCPD_1-btn-s.png</translation>
+        <translation>ja/SCPD_1-btn-s.png</translation>
     </message>
     <message>
         <source>CP_4.1-btn-ok.png</source>
-        <translation>CP_4.1-btn-ok.png</translation>
+        <translation>ja/CP_4.1-btn-ok.png</translation>
     </message>
     <message>
         <source>SCPD_2.png</source>
-        <translation>SCPD_2.png</translation>
+        <translation>ja/SCPD_2.png</translation>
     </message>
     <message>
         <source>SCPD_6-2t.png</source>
-        <translation>SCPD_6-2t.png</translation>
+        <translation>ja/SCPD_6-2t.png</translation>
     </message>
     <message>
         <source>SCPD_6-3ct.png</source>
-        <translation>SCPD_6-3ct.png</translation>
+        <translation>ja/SCPD_6-3ct.png</translation>
     </message>
     <message>
         <source>SCPD_6-1c.png</source>
-        <translation>SCPD_6-1c.png</translation>
+        <translation>ja/SCPD_6-1c.png</translation>
     </message>
 </context>
 <context>
@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>previewString</source>
-        <translation>ペンをボード全体で動かしてください。白い四角はカメラがペンを捉えている位置を示し、枠内のすべての端に届く必要があります。カメラがボード全体を捉えたら、スペースキーを押して調整を開始してください。</translation>
+        <translation>ペンをボード全体で動かしてください。白い四角はカメラがペンを捉えている位置を示し、枠内のすべての端に届く必要があります。カメラがボード全体を捉えたら、Space キーを押してキャリブレーションを開始してください。</translation>
     </message>
     <message>
         <source>previewStringExit</source>
@@ -178,51 +178,191 @@
     </message>
     <message>
         <source>SCPD_3-1c.png</source>
-        <translation>SCPD_3-1c.png</translation>
+        <translation>ja/SCPD_3-1c.png</translation>
     </message>
     <message>
         <source>SCPD_3-2t.png</source>
-        <translation>SCPD_3-2t.png</translation>
+        <translation>ja/SCPD_3-2t.png</translation>
     </message>
     <message>
         <source>SCPD_3-3ct.png</source>
-        <translation>SCPD_3-3ct.png</translation>
+        <translation>ja/SCPD_3-3ct.png</translation>
     </message>
     <message>
         <source>SCPD_4-1c.png</source>
-        <translation>SCPD_4-1c.png</translation>
+        <translation>ja/SCPD_4-1c.png</translation>
     </message>
     <message>
         <source>SCPD_4-2t.png</source>
-        <translation>SCPD_4-2t.png</translation>
+        <translation>ja/SCPD_4-2t.png</translation>
     </message>
     <message>
         <source>SCPD_4-3ct.png</source>
-        <translation>SCPD_4-3ct.png</translation>
+        <translation>ja/SCPD_4-3ct.png</translation>
     </message>
     <message>
         <source>SCPD_5-1c.png</source>
-        <translation>SCPD_5-1c.png</translation>
+        <translation>ja/SCPD_5-1c.png</translation>
     </message>
     <message>
         <source>SCPD_5-2t.png</source>
-        <translation>SCPD_5-2t.png</translation>
+        <translation>ja/SCPD_5-2t.png</translation>
     </message>
     <message>
         <source>SCPD_5-3ct.png</source>
-        <translation>SCPD_5-3ct.png</translation>
+        <translation>ja/SCPD_5-3ct.png</translation>
     </message>
     <message>
         <source>SCPD_3-c.png</source>
-        <translation>SCPD_3-c.png</translation>
+        <translation>ja/SCPD_3-c.png</translation>
     </message>
     <message>
         <source>SCPD_3-t.png</source>
-        <translation>SCPD_3-t.png</translation>
+        <translation>ja/SCPD_3-t.png</translation>
     </message>
     <message>
         <source>SCPD_3-ct.png</source>
-        <translation>SCPD_3-ct.png</translation>
+        <translation>ja/SCPD_3-ct.png</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <!-- words drawn into the calibration pictures at build time -->
+    <message>
+        <source>picture_button_no</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>picture_button_yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>picture_button_finish</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>picture_button_diagnose</source>
+        <translation>診断する</translation>
+    </message>
+    <message>
+        <source>picture_button_cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>picture_button_start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>picture_button_ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>picture_result_caption</source>
+        <translation>診断結果</translation>
+    </message>
+    <message>
+        <source>picture_grade_good</source>
+        <translation>カメラ位置：良好</translation>
+    </message>
+    <message>
+        <source>picture_grade_acceptable</source>
+        <translation>カメラ位置：許容範囲</translation>
+    </message>
+    <message>
+        <source>picture_grade_poor</source>
+        <translation>カメラ位置：不良</translation>
+    </message>
+    <message>
+        <source>picture_grade_none</source>
+        <translation>診断完了</translation>
+    </message>
+    <message>
+        <source>picture_result_seen</source>
+        <translation>カメラから見た画面の形</translation>
+    </message>
+    <message>
+        <source>picture_finding_covered</source>
+        <translation>カメラは画面の四辺をすべて捉えています。評価は、カメラの視野に画面が占める広さで決まります。</translation>
+    </message>
+    <message>
+        <source>picture_finding_oneSide</source>
+        <translation>画面の左右の辺の長さが大きく異なります。カメラがボードの片側に寄りすぎています。</translation>
+    </message>
+    <message>
+        <source>picture_finding_fromSide</source>
+        <translation>画面の左右の辺の長さがそろっていません。カメラがボードを斜めから見ています。</translation>
+    </message>
+    <message>
+        <source>picture_result_next</source>
+        <translation>「カメラを調整」を選ぶと置き方のアドバイスが表示されます。「閉じる」を選ぶと今回のキャリブレーションをそのまま使います。</translation>
+    </message>
+    <message>
+        <source>picture_result_close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>picture_result_adjust</source>
+        <translation>カメラを調整</translation>
+    </message>
+    <message>
+        <source>picture_excellent_title</source>
+        <translation>非常に良好です</translation>
+    </message>
+    <message>
+        <source>picture_excellent</source>
+        <translation>カメラが画面全体を正面から大きく捉えています。ペンはこのまま使えます。</translation>
+    </message>
+    <message>
+        <source>picture_excellent_again</source>
+        <translation>もう一度診断</translation>
+    </message>
+    <message>
+        <source>picture_excellent_finish</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>picture_advice_caption</source>
+        <translation>カメラの位置</translation>
+    </message>
+    <message>
+        <source>picture_advice_covered_title</source>
+        <translation>カメラをボードに近づけてください</translation>
+    </message>
+    <message>
+        <source>picture_advice_covered</source>
+        <translation>画面がカメラの視野のごく一部にしか映っていません。カメラをボードの正面からまっすぐ近づけ、四方に少し余白が残る程度まで画面を大きく映してください。</translation>
+    </message>
+    <message>
+        <source>picture_advice_oneSide_title</source>
+        <translation>カメラをボードの中央に移してください</translation>
+    </message>
+    <message>
+        <source>picture_advice_oneSide</source>
+        <translation>カメラがボードの片側に寄りすぎています。ボード中央の正面に来るまで横に動かしてから、もう一度キャリブレーションを行ってください。</translation>
+    </message>
+    <message>
+        <source>picture_advice_fromSide_title</source>
+        <translation>カメラをボードの正面に向けてください</translation>
+    </message>
+    <message>
+        <source>picture_advice_fromSide</source>
+        <translation>カメラがボードを斜めから見ています。画面の中心をまっすぐ向くようにカメラの向きを変えてから、もう一度キャリブレーションを行ってください。</translation>
+    </message>
+    <message>
+        <source>picture_advice_cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>picture_advice_start</source>
+        <translation>キャリブレーション開始</translation>
+    </message>
+    <message>
+        <source>picture_board</source>
+        <translation>ボード</translation>
+    </message>
+    <message>
+        <source>picture_camera</source>
+        <translation>カメラ</translation>
     </message>
 </context>
 </TS>

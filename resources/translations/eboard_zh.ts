@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>normalCalibrateFinishPoorContent1</source>
-        <translation>摄像头只能看到部分屏幕，或者视角过斜：电子笔可能无法到达所有角落。</translation>
+        <translation>摄像头只能看到部分屏幕，或者视角过斜，电子笔可能无法触及所有角落。</translation>
     </message>
     <message>
         <source>normalCalibrateFinishPoorContent2</source>
@@ -100,47 +100,47 @@
     </message>
     <message>
         <source>CP_1-btn-no.png</source>
-        <translation>CP_1-btn-no.png</translation>
+        <translation>zh/CP_1-btn-no.png</translation>
     </message>
     <message>
         <source>CP_1-btn-yes.png</source>
-        <translation>CP_1-btn-yes.png</translation>
+        <translation>zh/CP_1-btn-yes.png</translation>
     </message>
     <message>
         <source>CP_4.2-btn-fc.png</source>
-        <translation>CP_4.2-btn-fc.png</translation>
+        <translation>zh/CP_4.2-btn-fc.png</translation>
     </message>
     <message>
         <source>CP_4.2-btn-sd.png</source>
-        <translation>CP_4.2-btn-sd.png</translation>
+        <translation>zh/CP_4.2-btn-sd.png</translation>
     </message>
     <message>
         <source>SCPD_1-btn-c.png</source>
-        <translation>SCPD_1-btn-c.png</translation>
+        <translation>zh/SCPD_1-btn-c.png</translation>
     </message>
     <message>
         <source>SCPD_1-btn-s.png</source>
-        <translation>SCPD_1-btn-s.png</translation>
+        <translation>zh/SCPD_1-btn-s.png</translation>
     </message>
     <message>
         <source>CP_4.1-btn-ok.png</source>
-        <translation>CP_4.1-btn-ok.png</translation>
+        <translation>zh/CP_4.1-btn-ok.png</translation>
     </message>
     <message>
         <source>SCPD_2.png</source>
-        <translation>SCPD_2.png</translation>
+        <translation>zh/SCPD_2.png</translation>
     </message>
     <message>
         <source>SCPD_6-2t.png</source>
-        <translation>SCPD_6-2t.png</translation>
+        <translation>zh/SCPD_6-2t.png</translation>
     </message>
     <message>
         <source>SCPD_6-3ct.png</source>
-        <translation>SCPD_6-3ct.png</translation>
+        <translation>zh/SCPD_6-3ct.png</translation>
     </message>
     <message>
         <source>SCPD_6-1c.png</source>
-        <translation>SCPD_6-1c.png</translation>
+        <translation>zh/SCPD_6-1c.png</translation>
     </message>
 </context>
 <context>
@@ -178,51 +178,191 @@
     </message>
     <message>
         <source>SCPD_3-1c.png</source>
-        <translation>SCPD_3-1c.png</translation>
+        <translation>zh/SCPD_3-1c.png</translation>
     </message>
     <message>
         <source>SCPD_3-2t.png</source>
-        <translation>SCPD_3-2t.png</translation>
+        <translation>zh/SCPD_3-2t.png</translation>
     </message>
     <message>
         <source>SCPD_3-3ct.png</source>
-        <translation>SCPD_3-3ct.png</translation>
+        <translation>zh/SCPD_3-3ct.png</translation>
     </message>
     <message>
         <source>SCPD_4-1c.png</source>
-        <translation>SCPD_4-1c.png</translation>
+        <translation>zh/SCPD_4-1c.png</translation>
     </message>
     <message>
         <source>SCPD_4-2t.png</source>
-        <translation>SCPD_4-2t.png</translation>
+        <translation>zh/SCPD_4-2t.png</translation>
     </message>
     <message>
         <source>SCPD_4-3ct.png</source>
-        <translation>SCPD_4-3ct.png</translation>
+        <translation>zh/SCPD_4-3ct.png</translation>
     </message>
     <message>
         <source>SCPD_5-1c.png</source>
-        <translation>SCPD_5-1c.png</translation>
+        <translation>zh/SCPD_5-1c.png</translation>
     </message>
     <message>
         <source>SCPD_5-2t.png</source>
-        <translation>SCPD_5-2t.png</translation>
+        <translation>zh/SCPD_5-2t.png</translation>
     </message>
     <message>
         <source>SCPD_5-3ct.png</source>
-        <translation>SCPD_5-3ct.png</translation>
+        <translation>zh/SCPD_5-3ct.png</translation>
     </message>
     <message>
         <source>SCPD_3-c.png</source>
-        <translation>SCPD_3-c.png</translation>
+        <translation>zh/SCPD_3-c.png</translation>
     </message>
     <message>
         <source>SCPD_3-t.png</source>
-        <translation>SCPD_3-t.png</translation>
+        <translation>zh/SCPD_3-t.png</translation>
     </message>
     <message>
         <source>SCPD_3-ct.png</source>
-        <translation>SCPD_3-ct.png</translation>
+        <translation>zh/SCPD_3-ct.png</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <!-- words drawn into the calibration pictures at build time -->
+    <message>
+        <source>picture_button_no</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>picture_button_yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>picture_button_finish</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>picture_button_diagnose</source>
+        <translation>开始诊断</translation>
+    </message>
+    <message>
+        <source>picture_button_cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>picture_button_start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>picture_button_ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>picture_result_caption</source>
+        <translation>诊断结果</translation>
+    </message>
+    <message>
+        <source>picture_grade_good</source>
+        <translation>摄像头位置良好</translation>
+    </message>
+    <message>
+        <source>picture_grade_acceptable</source>
+        <translation>摄像头位置尚可</translation>
+    </message>
+    <message>
+        <source>picture_grade_poor</source>
+        <translation>摄像头位置不佳</translation>
+    </message>
+    <message>
+        <source>picture_grade_none</source>
+        <translation>诊断完成</translation>
+    </message>
+    <message>
+        <source>picture_result_seen</source>
+        <translation>摄像头看到的屏幕形状</translation>
+    </message>
+    <message>
+        <source>picture_finding_covered</source>
+        <translation>摄像头能看到屏幕的四条边。评级取决于屏幕在摄像头画面中所占的面积。</translation>
+    </message>
+    <message>
+        <source>picture_finding_oneSide</source>
+        <translation>屏幕左右两边的长度相差很大，说明摄像头离白板的一侧太近。</translation>
+    </message>
+    <message>
+        <source>picture_finding_fromSide</source>
+        <translation>屏幕左右两边的长度不同，说明摄像头是从侧面斜对着白板的。</translation>
+    </message>
+    <message>
+        <source>picture_result_next</source>
+        <translation>选择“调整摄像头”查看摆放建议，或选择“关闭”保留本次校准。</translation>
+    </message>
+    <message>
+        <source>picture_result_close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>picture_result_adjust</source>
+        <translation>调整摄像头</translation>
+    </message>
+    <message>
+        <source>picture_excellent_title</source>
+        <translation>非常好</translation>
+    </message>
+    <message>
+        <source>picture_excellent</source>
+        <translation>摄像头正对屏幕，能完整清晰地看到整个画面。电子笔可以使用了。</translation>
+    </message>
+    <message>
+        <source>picture_excellent_again</source>
+        <translation>重新诊断</translation>
+    </message>
+    <message>
+        <source>picture_excellent_finish</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>picture_advice_caption</source>
+        <translation>摄像头位置</translation>
+    </message>
+    <message>
+        <source>picture_advice_covered_title</source>
+        <translation>把摄像头移近白板</translation>
+    </message>
+    <message>
+        <source>picture_advice_covered</source>
+        <translation>屏幕只占摄像头画面的一小部分。请将摄像头正对白板向前移动，直到屏幕几乎占满画面，四周留出少许空隙。</translation>
+    </message>
+    <message>
+        <source>picture_advice_oneSide_title</source>
+        <translation>把摄像头移到白板正前方</translation>
+    </message>
+    <message>
+        <source>picture_advice_oneSide</source>
+        <translation>摄像头离白板的一侧太近。请将它横向移动到白板正中的前方，然后重新校准。</translation>
+    </message>
+    <message>
+        <source>picture_advice_fromSide_title</source>
+        <translation>让摄像头正对白板</translation>
+    </message>
+    <message>
+        <source>picture_advice_fromSide</source>
+        <translation>摄像头斜对着白板。请转动摄像头，使其正对屏幕中心，然后重新校准。</translation>
+    </message>
+    <message>
+        <source>picture_advice_cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>picture_advice_start</source>
+        <translation>开始校准</translation>
+    </message>
+    <message>
+        <source>picture_board</source>
+        <translation>白板</translation>
+    </message>
+    <message>
+        <source>picture_camera</source>
+        <translation>摄像头</translation>
     </message>
 </context>
 </TS>

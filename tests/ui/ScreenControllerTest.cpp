@@ -323,6 +323,7 @@ TEST_F(ResultScreenTest, OtherLanguagesRaiseThePictureByTen) {
 
 TEST_F(ResultScreenTest, MissingPictureDrawsNothingAndEscapePostsStopResult) {
     PostRecorder posts{"StopResult"};
+    hidePicture(QStringLiteral("SCPD_5-3ct.png"));
     CalibrateMessageWindowController controller;
     controller.showWindow();
     settleAt(controller.window(), 1920, 1080);

@@ -9,12 +9,29 @@
 #include "ui/common/CursorHiding.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QImage>
+#include <QSet>
 #include <QString>
+#include <QTranslator>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace eboard::testing {
+
+// Names a file that exists nowhere for each hidden picture key, so a test can see a
+// missing picture although the build's own pictures are installed beside the tests.
+class PictureHider : public QTranslator {
+public:
+    QSet<QString> hidden;
+
+    QString translate(const char* /*context*/, const char* source, const char* /*disambiguation*/,
+                      int /*n*/) const override {
+        const QString key = QString::fromUtf8(source);
+        return hidden.contains(key) ? QStringLiteral("absent-in-tests/") + key : QString();
+    }
+    bool isEmpty() const override { return hidden.isEmpty(); }
+};
 
 class ScreenFixture : public ::testing::Test {
 protected:
@@ -32,6 +49,13 @@ protected:
         ASSERT_TRUE(image.save(QString::fromStdString((pictures / name.toStdString()).string())));
     }
 
+    // The picture of that key is found nowhere, neither among the test's pictures nor among
+    // the built ones.
+    void hidePicture(const QString& key) {
+        hider.hidden.insert(key);
+        QCoreApplication::installTranslator(&hider);
+    }
+
     void SetUp() override {
         ::setenv("EBOARD_PICTURE_DIR", pictures.path().c_str(), 1);
         JUXPrompt& prompt = JUXPrompt::getPrompt();
@@ -43,6 +67,7 @@ protected:
     }
 
     void TearDown() override {
+        QCoreApplication::removeTranslator(&hider);
         ::unsetenv("EBOARD_PICTURE_DIR");
         while (cursorHideCount() > 0) {
             showCursor();
@@ -52,6 +77,7 @@ protected:
     }
 
     TempDir pictures;
+    PictureHider hider;
 };
 
 } // namespace eboard::testing

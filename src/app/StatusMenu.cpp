@@ -154,10 +154,14 @@ void StatusMenu::connectNG() {
     prompt_->setConnectionState(0);
     postCommand("HN42DisConnected");
     if (prompt_->bInPrograss()) {
+        // Only a run the removal cuts short ends here; a finished one was announced.
+        const bool interrupted = workflowWindowOpen();
         showCursor();
         closeWorkflowWindows();
         openDeviceNotConnected();
-        announceEnd("disconnected");
+        if (interrupted) {
+            announceEnd("disconnected");
+        }
     }
     prompt_->setBInPrograss(false);
 }

@@ -143,6 +143,7 @@ private:
     void openPreview();
     void openDeviceNotConnected();
     void closeWorkflowWindows();
+    bool workflowWindowOpen() const;
     void announceEnd(std::string_view result);
 
     CommandBus& bus_;

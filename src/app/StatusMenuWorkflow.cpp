@@ -7,6 +7,7 @@
 #include "ui/calibration/CalibrateMessageWindowController.h"
 #include "ui/calibration/CalibrateWindowController.h"
 #include "ui/calibration/CalibrationPreViewWindowController.h"
+#include "ui/common/AgentWindow.h"
 #include "ui/common/BoardScreen.h"
 #include "ui/common/CursorHiding.h"
 #include "ui/dialogs/AbortWindowController.h"
@@ -237,6 +238,21 @@ void StatusMenu::openPreview() {
 
 void StatusMenu::openDeviceNotConnected() {
     openNew(deviceNotConnectCtl_);
+}
+
+namespace {
+
+template <typename Controller> bool isOpen(const std::unique_ptr<Controller>& field) {
+    return field && field->window() != nullptr && field->window()->isVisible();
+}
+
+} // namespace
+
+bool StatusMenu::workflowWindowOpen() const {
+    return isOpen(calPreviewWindowCtl_) || isOpen(calWindowCtl_) || isOpen(finishCalibrationCtl_) ||
+           isOpen(StartNormalCtl_) || isOpen(abortWindowctl_) || isOpen(EndNormalCrl_) ||
+           isOpen(EndNormalPoorCtl_) || isOpen(startDiagnosisCtl_) ||
+           isOpen(calibrateExcellentCtl_) || isOpen(checkCamPositionCtl_);
 }
 
 void StatusMenu::closeWorkflowWindows() {

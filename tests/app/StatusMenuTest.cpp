@@ -117,7 +117,7 @@ TEST_F(StatusMenuTest, DisconnectSwapsThePictureAnnouncesAndEndsTheSequence) {
     EXPECT_FALSE(JUXPrompt::getPrompt().bInPrograss());
     EXPECT_EQ(JUXPrompt::getPrompt().currentStatus(), JUXPrompt::kPointerMode)
         << "the pen drives the pointer again once the closed screens are gone";
-    EXPECT_THAT(bus.postedNames(), ElementsAre("HN42DisConnected", "CalibrateEnded"));
+    EXPECT_THAT(bus.postedNames(), ElementsAre("HN42DisConnected"));
     JUXPrompt::getPrompt().setCurrentStatus(JUXPrompt::kPointerMode);
 }
 

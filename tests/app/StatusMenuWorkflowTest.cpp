@@ -231,6 +231,13 @@ TEST_F(StatusMenuWorkflowTest, NormalCalibrationStoresTheTouchedPointsAndEnds) {
     EXPECT_EQ(JUXPrompt::getPrompt().currentStatus(), JUXPrompt::kPointerMode);
     EXPECT_THAT(endings(), ElementsAre("normal-end"));
     EXPECT_TRUE(JUXPrompt::getPrompt().bInPrograss()) << "a finished run leaves it set";
+
+    // A later unplug still shows the not-connected dialog, but ends no run.
+    press(menu.EndNormalCrl()->btn_EndNormalCal_OK());
+    bus.posted.clear();
+    local().postNotification("hidConnectNG");
+    EXPECT_TRUE(isOpen(menu.deviceNotConnectCtl()));
+    EXPECT_TRUE(endings().empty());
 }
 
 TEST_F(StatusMenuWorkflowTest, GradingOpensOneWindowPerResult) {

@@ -1,13 +1,17 @@
 // eboardctl's commands to the agent and its watch of the bus, on the session bus with no
 // agent running.
 #include "bus/DBusDistributedCenter.h"
+#include "bus/SingleInstance.h"
 #include "support/EventLoop.h"
 #include "support/TempDir.h"
 
 #include <QDBusConnection>
 #include <QProcess>
+#include <algorithm>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace eboard::testing {
 namespace {
@@ -28,8 +32,9 @@ protected:
 
 TEST_F(EboardctlBus, CommandsWithoutAnAgentSaySoAndFail) {
     for (const QStringList& command :
-         {QStringList{"calibrate"}, QStringList{"diagnose"}, QStringList{"quit"},
-          QStringList{"version"}, QStringList{"smooth", "5"}}) {
+         {QStringList{"calibrate"}, QStringList{"diagnose"}, QStringList{"calibrate", "--wait"},
+          QStringList{"diagnose", "--wait"}, QStringList{"quit"}, QStringList{"version"},
+          QStringList{"smooth", "5"}}) {
         QProcess run;
         run.start(kEboardctl, command);
         ASSERT_TRUE(run.waitForFinished(10000));
@@ -38,6 +43,54 @@ TEST_F(EboardctlBus, CommandsWithoutAnAgentSaySoAndFail) {
         EXPECT_EQ(errors, "eboardctl: no agent is running (nobody owns com.jux.eBoardAgent on the "
                           "session bus); start eBoardAgent first\n");
     }
+}
+
+// The test plays the agent: it owns the agent's name, sees the request and announces
+// how the run ended.
+TEST_F(EboardctlBus, WaitReturnsWithTheAnnouncedEndOfTheRun) {
+    ASSERT_TRUE(peer.registerService(QString::fromLatin1(kAgentBusName)));
+    DBusDistributedCenter center(peer);
+    ASSERT_TRUE(center.listen());
+    std::vector<std::string> requests;
+    center.addMonitor([&](const std::string& name, const UserInfo&) { requests.push_back(name); });
+    struct Case {
+        const char* command;
+        const char* request;
+        const char* result;
+        int status;
+    };
+    const Case cases[] = {
+        {"calibrate", "StartCalibrate", "poor", 0},
+        {"diagnose", "CompleteCalibrate", "class2", 0},
+        {"calibrate", "StartCalibrate", "aborted", 1},
+        {"diagnose", "CompleteCalibrate", "disconnected", 1},
+    };
+    for (const Case& c : cases) {
+        requests.clear();
+        QProcess run;
+        run.start(kEboardctl, {c.command, "--wait"});
+        ASSERT_TRUE(waitUntil([&] {
+            return std::find(requests.begin(), requests.end(), c.request) != requests.end();
+        })) << c.command;
+        EXPECT_EQ(run.state(), QProcess::Running) << "it waits for the end";
+        DBusDistributedCenter::post(peer, "CalibrateEnded", "com.jux.command",
+                                    {{"result", QString::fromLatin1(c.result)}});
+        ASSERT_TRUE(run.waitForFinished(10000));
+        EXPECT_EQ(run.readAllStandardOutput().toStdString(), std::string(c.result) + "\n");
+        EXPECT_EQ(run.exitCode(), c.status) << c.result;
+    }
+
+    // An agent that goes away ends the wait as a failure.
+    QProcess orphan;
+    requests.clear();
+    orphan.start(kEboardctl, {"calibrate", "--wait"});
+    ASSERT_TRUE(waitUntil([&] {
+        return std::find(requests.begin(), requests.end(), "StartCalibrate") != requests.end();
+    }));
+    peer.unregisterService(QString::fromLatin1(kAgentBusName));
+    ASSERT_TRUE(orphan.waitForFinished(10000));
+    EXPECT_EQ(orphan.exitCode(), 1);
+    EXPECT_THAT(orphan.readAllStandardError().toStdString(), HasSubstr("agent ended"));
 }
 
 TEST_F(EboardctlBus, WatchEscapesWhatCouldForgeALineOrSteerTheTerminal) {

@@ -418,6 +418,54 @@ TEST_F(CalibrationRoadTest, FirstConnectionWithoutThresholdsStartsACalibration) 
     EXPECT_EQ(watcher.count("StartCalibrate"), 1);
 }
 
+TEST_F(CalibrationRoadTest, EscapeOnTheCameraAdviceThenStayShowsItAgain) {
+    startAgent();
+    Follower follower("diagnose", home.path());
+    walkToTargets(true);
+    touchTargets(kSmall);
+    EXPECT_EQ(follower.result(), std::make_pair(std::string("class3"), 0));
+    ASSERT_TRUE(waitForWindow("CalibrateMessageWindowController"));
+    const QPoint start = fullScreenCentre(
+        screen, layout::resultButtons(layout::resultAnchor(screen.width(), screen.height())).start);
+    clickAt(start.x(), start.y());
+    ASSERT_TRUE(waitForWindow("CheckCamPositionWindow"));
+    const layout::StopDialog stop = layout::stopDialog(screen.width(), screen.height());
+    pressKey("Escape");
+    ASSERT_TRUE(waitForWindow("AbortWindowController"));
+    EXPECT_FALSE(windowShown("CheckCamPositionWindow"));
+    const QPoint no = fullScreenCentre(screen, stop.noButton);
+    clickAt(no.x(), no.y());
+    EXPECT_TRUE(waitForWindow("CheckCamPositionWindow"));
+    EXPECT_TRUE(waitForWindow("AbortWindowController", false));
+    pressKey("Escape");
+    ASSERT_TRUE(waitForWindow("AbortWindowController"));
+    const QPoint yes = fullScreenCentre(screen, stop.yesButton);
+    clickAt(yes.x(), yes.y());
+    EXPECT_TRUE(waitForWindow("AbortWindowController", false));
+    EXPECT_FALSE(windowShown("CheckCamPositionWindow"));
+    expectPointerFollowsPen(kSmall[0], {screen.width() / 10, screen.height() / 10});
+}
+
+TEST_F(CalibrationRoadTest, UnplugDuringThePreviewThenReplugPoints) {
+    startAgent();
+    Follower follower("calibrate", home.path());
+    ASSERT_TRUE(waitForWindow("StartNormalCalibrateDlg"));
+    const QPoint yes = boxedButtonCentre(screen, kStartYes);
+    clickAt(yes.x(), yes.y());
+    ASSERT_TRUE(waitForWindow("CalibrationPreViewWindowController"));
+    frame(rawPointFrame(500, 400));
+    unit->unplug();
+    EXPECT_EQ(follower.result(), std::make_pair(std::string("disconnected"), 1));
+    EXPECT_TRUE(waitForWindow("DeviceDoNotConnectWindow"));
+    EXPECT_TRUE(waitForWindow("CalibrationPreViewWindowController", false));
+
+    unit = std::make_unique<MockUnit>();
+    MockUnitBed::instance().plug(*unit);
+    ASSERT_TRUE(watcher.waitFor("HN42Connected", 2));
+    expectPointerFollowsPen({100, 100}, {screen.width() / 10, screen.height() / 10});
+    EXPECT_FALSE(windowShown("CalibrationPreViewWindowController"));
+}
+
 TEST_F(CalibrationRoadTest, RequestWithoutAUnitShowsOnlyTheNotConnectedDialog) {
     startAgent(false);
     Follower follower("calibrate", home.path());

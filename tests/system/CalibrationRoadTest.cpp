@@ -257,13 +257,30 @@ TEST_F(CalibrationRoadTest, PoorCalibrationOffersADiagnosis) {
     EXPECT_FALSE(windowShown("EndNormalCalibratePoorWindow"));
 }
 
-TEST_F(CalibrationRoadTest, DiagnosisEndsWithItsGrade) {
+TEST_F(CalibrationRoadTest, DiagnosesEndWithTheirGradesAndTheResultScreenCloses) {
     startAgent();
-    Follower follower("diagnose", home.path());
-    walkToTargets(true);
-    touchTargets(kSmall);
-    EXPECT_EQ(follower.result(), std::make_pair(std::string("class3"), 0));
-    EXPECT_TRUE(waitForWindow("CalibrateMessageWindowController"));
+    struct Case {
+        std::array<PointD, 4> raw;
+        const char* grade;
+    };
+    const Case cases[] = {
+        {{{{200, 200}, {200, 620}, {800, 200}, {800, 620}}}, "class1"}, // about 50 percent
+        {{{{300, 300}, {300, 550}, {700, 300}, {700, 550}}}, "class2"}, // about 19 percent
+        {kSmall, "class3"},
+    };
+    const QPoint close = fullScreenCentre(
+        screen, layout::resultButtons(layout::resultAnchor(screen.width(), screen.height())).close);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.grade);
+        Follower follower("diagnose", home.path());
+        walkToTargets(true);
+        touchTargets(c.raw);
+        EXPECT_EQ(follower.result(), std::make_pair(std::string(c.grade), 0));
+        ASSERT_TRUE(waitForWindow("CalibrateMessageWindowController"));
+        clickAt(close.x(), close.y());
+        EXPECT_TRUE(waitForWindow("CalibrateMessageWindowController", false));
+    }
+    expectPointerFollowsPen(kSmall[0], {screen.width() / 10, screen.height() / 10});
 }
 
 TEST_F(CalibrationRoadTest, EscapeOnThePreviewThenStopAbandonsTheRun) {

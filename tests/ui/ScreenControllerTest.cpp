@@ -42,7 +42,7 @@ void release(QWidget* window, Qt::Key key, bool autoRepeat = false) {
     testing::settle(std::chrono::milliseconds(80));
 }
 
-// Whether the spec-coordinate rectangle (y up) is filled with colour on a top-down image.
+// Whether the view-coordinate rectangle (y up) is filled with colour on a top-down image.
 bool filled(const QImage& image, int x, int yUp, int w, int h, QRgb colour) {
     const int top = image.height() - yUp - h;
     for (int y = top; y < top + h; ++y) {

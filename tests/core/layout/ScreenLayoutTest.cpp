@@ -41,7 +41,7 @@ TEST(PreviewLayout, MappingScalesTheCameraFieldOntoTheCheckArea) {
     const PointF centre = mapping.mapPoint({512.0f, 384.0f});
     EXPECT_FLOAT_EQ(centre.x, 960.0f);
     EXPECT_FLOAT_EQ(centre.y, 540.0f);
-    // Drawn with y flipped about the screen height: the square of the spec's example.
+    // Drawn with y flipped about the screen height: the square a centred raw point gives.
     EXPECT_EQ(lightPointSquare({centre.x, 1080.0 - centre.y}), (RectD{955, 535, 10, 10}));
     const PointF origin = mapping.mapPoint({0.0f, 0.0f});
     EXPECT_FLOAT_EQ(origin.x, 384.0f);

@@ -17,6 +17,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   umockdev libumockdev-dev
   xvfb xauth xdotool x11-utils imagemagick trayer openbox
+  # a Wayland session for the session test: weston (headless back end) with XWayland
+  weston xwayland
   dbus dbus-x11 libglib2.0-bin
   python3
   fonts-liberation fonts-dejavu-core fonts-noto-cjk

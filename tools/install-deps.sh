@@ -19,6 +19,8 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick trayer openbox
   # a Wayland session for the session test: weston (headless back end) with XWayland
   weston xwayland
+  # outputs that change at run time: Xorg with the dummy video driver, and xrandr
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   dbus dbus-x11 libglib2.0-bin
   python3
   fonts-liberation fonts-dejavu-core fonts-noto-cjk

@@ -17,6 +17,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   umockdev libumockdev-dev
   xvfb xauth xdotool x11-utils imagemagick trayer openbox
+  # a Wayland session for the session test: weston (headless back end) with XWayland
+  weston xwayland
+  # outputs that change at run time: Xorg with the dummy video driver, and xrandr
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   dbus dbus-x11 libglib2.0-bin
   python3
   # fonts: Latin (en, fr, de) and Chinese/Japanese, for the windows and the picture generator

@@ -53,6 +53,14 @@ AgentOptionsResult parseAgentOptions(std::span<const std::string_view> args) {
                                    "' (auto, uinput, xtest or log)";
                 }
             }
+        } else if (startsWithOption(arg, "--output")) {
+            if (takeValue(args, i, "--output", value, result.error)) {
+                if (value.empty()) {
+                    result.error = "--output needs an output name or 'primary'";
+                } else {
+                    result.options.output = std::string(value);
+                }
+            }
         } else {
             result.error = "unknown argument '" + std::string(arg) + "' (try --help)";
         }
@@ -69,6 +77,9 @@ std::string agentUsage() {
            "                    unit instead of finding it through udev\n"
            "  --pointer KIND    how pointer events are posted: auto (uinput, else XTest),\n"
            "                    uinput, xtest, or log (print them instead: a dry run)\n"
+           "  --output NAME     the output the projector shows (the board), e.g. HDMI-1, or\n"
+           "                    primary; default: the choice remembered by 'eboardctl output',\n"
+           "                    else the primary output\n"
            "  --version         show the version\n"
            "  --help            show this help\n";
 }

@@ -14,6 +14,7 @@ namespace eboard {
 struct AgentOptions {
     std::optional<std::filesystem::path> devicePath; // use this node instead of discovery
     PointerBackend pointer = PointerBackend::Automatic;
+    std::optional<std::string> output; // the board output: a name or "primary"
     bool showHelp = false;
     bool showVersion = false;
 };
@@ -23,7 +24,8 @@ struct AgentOptionsResult {
     std::string error; // empty when the command line is good
 };
 
-// Accepts "--device PATH", "--pointer auto|uinput|xtest|log" (also as --name=value),
+// Accepts "--device PATH", "--pointer auto|uinput|xtest|log", "--output NAME|primary"
+// (also as --name=value),
 // "--help"/"-h" and "--version"; anything else is an error naming the culprit.
 AgentOptionsResult parseAgentOptions(std::span<const std::string_view> args);
 

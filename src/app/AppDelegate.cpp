@@ -1,7 +1,9 @@
 #include "app/AppDelegate.h"
 
 #include "app/Autostart.h"
+#include "app/ScreenFollower.h"
 #include "app/SessionIntegration.h"
+#include "core/base/AgentConfig.h"
 #include "core/base/DataPaths.h"
 #include "core/base/Log.h"
 #include "core/calibration/CalibrationData.h"
@@ -12,15 +14,18 @@
 #include "core/pen/StrokeInterpretation.h"
 #include "core/state/JUXPrompt.h"
 #include "device/HID_Communication.h"
+#include "ui/common/AgentWindow.h"
+#include "ui/common/BoardScreen.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QThread>
+#include <algorithm>
 
 namespace eboard {
 
-AppDelegate::AppDelegate(DistributedCenter& bus, AgentOptions options)
+AppDelegate::AppDelegate(CommandBus& bus, AgentOptions options)
     : bus_(bus)
     , options_(std::move(options)) {}
 
@@ -54,15 +59,16 @@ void AppDelegate::applicationDidFinishLaunching() {
 
     showScrollBarsAlways();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect frame = screen->geometry();
-        prompt_->setScreenWidth(frame.width());
-        prompt_->setScreenHeight(frame.height());
-    } else {
-        prompt_->setScreenWidth(0);
-        prompt_->setScreenHeight(0);
-    }
+    // The command line wins over the remembered choice; the primary output is the default.
+    setBoardOutputChoice(options_.output
+                             ? *options_.output
+                             : readBoardOutputChoice(agentConfigPath()).value_or("primary"));
+    const QRect board = boardScreenGeometry();
+    prompt_->setScreenWidth(board.width());
+    prompt_->setScreenHeight(board.height());
     installPointerSink();
+    screenFollower_ = std::make_unique<ScreenFollower>([this] { followScreens(); });
+    observeScreenCommands();
 
     initCalibrateData();
     if (stored.outcome == SettingArchiveLoad::Outcome::Loaded && !penToScreenMapping().isUsable()) {
@@ -87,10 +93,59 @@ void AppDelegate::addToLoginItem() {
     addToAutostart(QCoreApplication::applicationFilePath().toStdString());
 }
 
+void AppDelegate::followScreens() {
+    JUXPrompt& prompt = JUXPrompt::getPrompt();
+    const QRect board = boardScreenGeometry();
+    prompt.setScreenWidth(board.width());
+    prompt.setScreenHeight(board.height());
+    initCalibrateData();
+    const layout::BoardGeometry geometry = boardPointerGeometry();
+    if (geometry != followedGeometry_) {
+        // A stroke cannot go on across the change: its next point would jump.
+        releaseHeldButtons();
+        followedGeometry_ = geometry;
+    }
+    // The sink the pen posts through, whoever installed it.
+    if (PointerSink* sink = pointerSink()) {
+        sink->setBoardGeometry(geometry);
+    }
+    followBoardScreen();
+}
+
+void AppDelegate::setBoardOutput(const std::string& choice) {
+    setBoardOutputChoice(choice);
+    const QScreen* screen = boardScreen();
+    logInfo("the board output is now " +
+            (screen != nullptr ? "\"" + screen->name().toStdString() + "\"" : "none") +
+            " (chosen: " + boardOutputChoice() + ")");
+    followScreens();
+}
+
+void AppDelegate::announceOutputs() {
+    const std::vector<layout::OutputGeometry> outputs = desktopOutputs();
+    const auto board = layout::chooseBoardOutput(outputs, boardOutputChoice(), nullptr);
+    std::string lines;
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        lines += layout::describeOutput(outputs[i], board == i) + "\n";
+    }
+    bus_.postNotification("Outputs", kCommandObject, {{"outputs", lines}});
+}
+
+void AppDelegate::observeScreenCommands() {
+    bus_.addObserver("SetBoardOutput", [this](const UserInfo& userInfo) {
+        const auto found = std::find_if(userInfo.begin(), userInfo.end(),
+                                        [](const auto& entry) { return entry.first == "output"; });
+        const std::string* name =
+            found != userInfo.end() ? std::get_if<std::string>(&found->second) : nullptr;
+        setBoardOutput(name != nullptr ? *name : std::string("primary"));
+    });
+    bus_.addObserver("ListOutputs", [this](const UserInfo&) { announceOutputs(); });
+}
+
 void AppDelegate::installPointerSink() {
     std::string error;
-    pointerSink_ = makePointerSink(
-        options_.pointer, ScreenGeometry{prompt_->screenWidth(), prompt_->screenHeight()}, &error);
+    followedGeometry_ = boardPointerGeometry();
+    pointerSink_ = makeBoardPointerSink(options_.pointer, followedGeometry_, &error);
     if (!pointerSink_) {
         // The tray and calibration still work; only the pen cannot move the pointer.
         logWarning("the pen cannot move the pointer: " + error);

@@ -1,19 +1,22 @@
 #pragma once
 
 #include "app/AgentOptions.h"
-#include "core/notify/DistributedCenter.h"
+#include "core/layout/BoardGeometry.h"
+#include "core/notify/CommandBus.h"
 
 #include <memory>
+#include <string>
 
 namespace eboard {
 
 class JUXPrompt;
 class PointerSink;
+class ScreenFollower;
 
 // Launch and termination of the agent, after the status menu has woken up.
 class AppDelegate {
 public:
-    AppDelegate(DistributedCenter& bus, AgentOptions options);
+    AppDelegate(CommandBus& bus, AgentOptions options);
     ~AppDelegate();
     AppDelegate(const AppDelegate&) = delete;
     AppDelegate& operator=(const AppDelegate&) = delete;
@@ -28,13 +31,25 @@ public:
 
     PointerSink* pointerSinkInUse() const { return pointerSink_.get(); }
 
+    // The screens or the board output changed: the board's size, the targets and the
+    // mapping (from the stored raw points, as after a restart), the pointer's geometry and
+    // the open windows follow the board output.
+    void followScreens();
+    // Makes another output the board ("primary" or a name) and follows it.
+    void setBoardOutput(const std::string& choice);
+    // Announces "Outputs": every output, its device geometry and scale, primary and board.
+    void announceOutputs();
+
 private:
     void installPointerSink();
+    void observeScreenCommands();
 
-    DistributedCenter& bus_;
+    CommandBus& bus_;
     AgentOptions options_;
     JUXPrompt* prompt_ = nullptr;
     std::unique_ptr<PointerSink> pointerSink_;
+    std::unique_ptr<ScreenFollower> screenFollower_;
+    layout::BoardGeometry followedGeometry_;
 };
 
 } // namespace eboard

@@ -21,6 +21,13 @@ bool platformChoiceIsXcb() {
 }
 } // namespace
 
+bool preferXWayland() {
+    if (isSet("QT_QPA_PLATFORM") || !isSet("WAYLAND_DISPLAY") || !isSet("DISPLAY")) {
+        return false;
+    }
+    return ::setenv("QT_QPA_PLATFORM", "xcb", 1) == 0;
+}
+
 std::optional<std::string> displayProblem() {
     if (isSet("QT_QPA_PLATFORM") ? !platformChoiceIsXcb() : isSet("WAYLAND_DISPLAY")) {
         return std::nullopt;

@@ -10,4 +10,9 @@ namespace eboard {
 // session or another explicit platform is left to Qt.
 std::optional<std::string> displayProblem();
 
+// In a Wayland session with XWayland (DISPLAY and WAYLAND_DISPLAY set) and no platform chosen
+// by the user, picks Qt's xcb platform: only there can the full-screen screens be placed on
+// the board output and kept above. True when it chose.
+bool preferXWayland();
+
 } // namespace eboard

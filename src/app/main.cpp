@@ -36,6 +36,7 @@ int runAgent(int argc, char** argv) {
         std::printf("eBoardAgent %s\n", EBOARD_VERSION);
         return 0;
     }
+    eboard::preferXWayland();
     if (const auto problem = eboard::displayProblem()) {
         std::fprintf(stderr, "eBoardAgent: %s\n", problem->c_str());
         return 1;

@@ -43,6 +43,9 @@ int runQuit(Arguments args, std::FILE* out);
 int runVersionCommand(Arguments args, std::FILE* out);
 int runSmooth(Arguments args, std::FILE* out);
 int runWatch(Arguments args, std::FILE* out);
+// The board output: remembered and told to a running agent; the agent's outputs.
+int runOutput(Arguments args, std::FILE* out);
+int runOutputs(Arguments args, std::FILE* out);
 #endif
 
 } // namespace eboardctl

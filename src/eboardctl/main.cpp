@@ -83,6 +83,15 @@ constexpr std::array kSubcommands = {
     Subcommand{"watch", eboardctl::runWatch,
                "watch                                        print the agent's notifications until "
                "interrupted"},
+    Subcommand{"output", eboardctl::runOutput,
+               "output NAME|primary                          choose the output the projector "
+               "shows (the board)",
+               "Remembered in $XDG_CONFIG_HOME/eboard/agent.conf for the next start, and told to\n"
+               "a running agent at once. An output that is not connected leaves the agent on\n"
+               "the primary output until it is.\n"},
+    Subcommand{"outputs", eboardctl::runOutputs,
+               "outputs                                      list the running agent's outputs: "
+               "device geometry, scale, primary, board"},
 #endif
 };
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <unistd.h>
 #include <utility>
@@ -43,24 +44,32 @@ constexpr std::string_view x11Advice =
     "To use XTest, run inside an X11 session (DISPLAY set to a display with the XTEST "
     "extension).";
 
-std::unique_ptr<PointerSink> makeUinput(ScreenGeometry screen, std::string* reason,
+std::unique_ptr<PointerSink> makeUinput(const layout::BoardGeometry& geometry, std::string* reason,
                                         const PointerEnvironment& environment) {
     if (::access(environment.uinputPath.c_str(), W_OK) != 0) {
         setError(reason,
                  environment.uinputPath + " is not writable (" + std::strerror(errno) + ")");
         return nullptr;
     }
-    return UinputPointerSink::create(screen, reason, environment.uinputPath);
+    return UinputPointerSink::createOnDesktop(geometry, reason, environment.uinputPath);
 }
 
-std::unique_ptr<PointerSink> makeAutomatic(ScreenGeometry screen, std::string* error,
+std::unique_ptr<PointerSink> makeAutomatic(const layout::BoardGeometry& geometry,
+                                           std::string* error,
                                            const PointerEnvironment& environment) {
     std::string uinputReason;
-    if (auto sink = makeUinput(screen, &uinputReason, environment)) {
+    if (auto sink = makeUinput(geometry, &uinputReason, environment)) {
         return sink;
     }
+    if (environment.waylandSession) {
+        setError(error,
+                 "no way to post pointer events in this Wayland session: uinput: " + uinputReason +
+                     " (XTest would reach only XWayland's windows, not the desktop). " +
+                     uinputAdvice(environment.uinputPath));
+        return nullptr;
+    }
     std::string x11Reason;
-    if (auto sink = XTestPointerSink::open(environment.displayName, &x11Reason)) {
+    if (auto sink = XTestPointerSink::open(environment.displayName, &x11Reason, &geometry)) {
         return sink;
     }
     setError(error, "no way to post pointer events: uinput: " + uinputReason +
@@ -70,6 +79,13 @@ std::unique_ptr<PointerSink> makeAutomatic(ScreenGeometry screen, std::string* e
 }
 
 } // namespace
+
+bool isWaylandSession() {
+    const char* display = std::getenv("WAYLAND_DISPLAY");
+    const char* type = std::getenv("XDG_SESSION_TYPE");
+    return (display != nullptr && *display != '\0') ||
+           (type != nullptr && std::string_view(type) == "wayland");
+}
 
 std::optional<PointerBackend> parsePointerBackend(std::string_view name) {
     for (const auto& entry : backendNames) {
@@ -91,18 +107,25 @@ std::string_view pointerBackendName(PointerBackend backend) {
 
 std::unique_ptr<PointerSink> makePointerSink(PointerBackend backend, ScreenGeometry screen,
                                              std::string* error) {
-    return makePointerSink(backend, screen, error, PointerEnvironment{});
+    return makeBoardPointerSink(backend, boardGeometryOf(screen), error, PointerEnvironment{});
 }
 
 std::unique_ptr<PointerSink> makePointerSink(PointerBackend backend, ScreenGeometry screen,
                                              std::string* error,
                                              const PointerEnvironment& environment) {
+    return makeBoardPointerSink(backend, boardGeometryOf(screen), error, environment);
+}
+
+std::unique_ptr<PointerSink> makeBoardPointerSink(PointerBackend backend,
+                                                  const layout::BoardGeometry& geometry,
+                                                  std::string* error,
+                                                  const PointerEnvironment& environment) {
     switch (backend) {
     case PointerBackend::Automatic:
-        return makeAutomatic(screen, error, environment);
+        return makeAutomatic(geometry, error, environment);
     case PointerBackend::Uinput: {
         std::string reason;
-        auto sink = makeUinput(screen, &reason, environment);
+        auto sink = makeUinput(geometry, &reason, environment);
         if (!sink) {
             setError(error, "uinput: " + reason + ". " + uinputAdvice(environment.uinputPath));
         }
@@ -110,7 +133,7 @@ std::unique_ptr<PointerSink> makePointerSink(PointerBackend backend, ScreenGeome
     }
     case PointerBackend::XTest: {
         std::string reason;
-        auto sink = XTestPointerSink::open(environment.displayName, &reason);
+        auto sink = XTestPointerSink::open(environment.displayName, &reason, &geometry);
         if (!sink) {
             setError(error, "XTest: " + reason + ". " + std::string(x11Advice));
         }

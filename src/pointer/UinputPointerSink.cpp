@@ -1,6 +1,6 @@
 #include "pointer/UinputPointerSink.h"
 
-#include "pointer/PixelIndex.h"
+#include "core/base/Log.h"
 
 #include <cerrno>
 #include <cstring>
@@ -8,6 +8,7 @@
 #include <libevdev/libevdev-uinput.h>
 #include <libevdev/libevdev.h>
 #include <linux/input.h>
+#include <optional>
 #include <unistd.h>
 #include <utility>
 
@@ -44,15 +45,15 @@ input_absinfo axisSpanning(std::int32_t extent) {
 
 // A plain absolute mouse (ABS_X/ABS_Y plus mouse buttons, no pen or touch bits) is what udev
 // classifies as ID_INPUT_MOUSE and libinput drives as an absolute pointer.
-std::unique_ptr<libevdev, EvdevDeleter> describeDevice(ScreenGeometry screen) {
+std::unique_ptr<libevdev, EvdevDeleter> describeDevice(const layout::PixelRect& desktop) {
     std::unique_ptr<libevdev, EvdevDeleter> device{libevdev_new()};
     if (!device) {
         return nullptr;
     }
     libevdev_set_name(device.get(), UinputPointerSink::deviceName);
     libevdev_set_id_bustype(device.get(), BUS_VIRTUAL);
-    const input_absinfo xAxis = axisSpanning(screen.width);
-    const input_absinfo yAxis = axisSpanning(screen.height);
+    const input_absinfo xAxis = axisSpanning(desktop.width);
+    const input_absinfo yAxis = axisSpanning(desktop.height);
     const bool described =
         libevdev_enable_event_code(device.get(), EV_SYN, SYN_REPORT, nullptr) == 0 &&
         libevdev_enable_event_code(device.get(), EV_KEY, BTN_LEFT, nullptr) == 0 &&
@@ -62,41 +63,81 @@ std::unique_ptr<libevdev, EvdevDeleter> describeDevice(ScreenGeometry screen) {
     return described ? std::move(device) : nullptr;
 }
 
+struct MadeDevice {
+    int fd = -1;
+    libevdev_uinput* device = nullptr;
+};
+
+std::optional<MadeDevice> makeDevice(const layout::PixelRect& desktop, const std::string& path,
+                                     std::string* error) {
+    if (desktop.isEmpty()) {
+        setError(error, "the desktop has no usable size (" + std::to_string(desktop.width) + "x" +
+                            std::to_string(desktop.height) + ")");
+        return std::nullopt;
+    }
+    const auto description = describeDevice(desktop);
+    if (!description) {
+        setError(error, "cannot describe the virtual pointer device");
+        return std::nullopt;
+    }
+    FdCloser fd{::open(path.c_str(), O_RDWR | O_CLOEXEC)};
+    if (fd.fd < 0) {
+        setError(error, "cannot open " + path + ": " + std::strerror(errno));
+        return std::nullopt;
+    }
+    libevdev_uinput* device = nullptr;
+    const int result = libevdev_uinput_create_from_device(description.get(), fd.fd, &device);
+    if (result != 0) {
+        setError(error, "cannot create the virtual pointer device through " + path + ": " +
+                            std::strerror(-result));
+        return std::nullopt;
+    }
+    return MadeDevice{fd.release(), device};
+}
+
 } // namespace
 
 std::unique_ptr<UinputPointerSink> UinputPointerSink::create(ScreenGeometry screen,
                                                              std::string* error,
                                                              const std::string& uinputPath) {
-    if (screen.width <= 0 || screen.height <= 0) {
-        setError(error, "the main display has no usable size (" + std::to_string(screen.width) +
-                            "x" + std::to_string(screen.height) + ")");
+    return createOnDesktop(boardGeometryOf(screen), error, uinputPath);
+}
+
+std::unique_ptr<UinputPointerSink>
+UinputPointerSink::createOnDesktop(const layout::BoardGeometry& geometry, std::string* error,
+                                   const std::string& uinputPath) {
+    const auto made = makeDevice(geometry.desktop, uinputPath, error);
+    if (!made) {
         return nullptr;
     }
-    const auto description = describeDevice(screen);
-    if (!description) {
-        setError(error, "cannot describe the virtual pointer device");
-        return nullptr;
-    }
-    FdCloser fd{::open(uinputPath.c_str(), O_RDWR | O_CLOEXEC)};
-    if (fd.fd < 0) {
-        setError(error, "cannot open " + uinputPath + ": " + std::strerror(errno));
-        return nullptr;
-    }
-    libevdev_uinput* device = nullptr;
-    const int result = libevdev_uinput_create_from_device(description.get(), fd.fd, &device);
-    if (result != 0) {
-        setError(error, "cannot create the virtual pointer device through " + uinputPath + ": " +
-                            std::strerror(-result));
-        return nullptr;
-    }
-    return std::make_unique<UinputPointerSink>(PassKey{}, fd.release(), device, screen);
+    return std::make_unique<UinputPointerSink>(PassKey{}, made->fd, made->device, geometry,
+                                               uinputPath);
 }
 
 UinputPointerSink::UinputPointerSink(PassKey, int fd, libevdev_uinput* device,
-                                     ScreenGeometry screen)
+                                     layout::BoardGeometry geometry, std::string uinputPath)
     : fd_(fd)
     , device_(device)
-    , screen_(screen) {}
+    , geometry_(geometry)
+    , uinputPath_(std::move(uinputPath)) {}
+
+void UinputPointerSink::setBoardGeometry(const layout::BoardGeometry& geometry) {
+    const bool sameAxes = geometry.desktop.width == geometry_.desktop.width &&
+                          geometry.desktop.height == geometry_.desktop.height;
+    if (!sameAxes) {
+        std::string error;
+        const auto made = makeDevice(geometry.desktop, uinputPath_, &error);
+        if (!made) {
+            logWarning("the virtual pointer keeps its old axes: " + error);
+            return;
+        }
+        libevdev_uinput_destroy(device_);
+        ::close(fd_);
+        fd_ = made->fd;
+        device_ = made->device;
+    }
+    geometry_ = geometry;
+}
 
 UinputPointerSink::~UinputPointerSink() {
     // Destroys the input device; the descriptor is ours to close afterwards.
@@ -107,13 +148,12 @@ UinputPointerSink::~UinputPointerSink() {
 // Write failures are dropped like every other posting failure of the agent: a lost event
 // cannot be repaired later, and the next frame posts again.
 void UinputPointerSink::writeAxes(PointD position) {
-    const auto x = pixelIndex(position.x, screen_.width);
-    const auto y = pixelIndex(position.y, screen_.height);
-    if (!x || !y) {
+    const auto axes = layout::boardToAxes(geometry_, position);
+    if (!axes) {
         return;
     }
-    libevdev_uinput_write_event(device_, EV_ABS, ABS_X, *x);
-    libevdev_uinput_write_event(device_, EV_ABS, ABS_Y, *y);
+    libevdev_uinput_write_event(device_, EV_ABS, ABS_X, axes->x);
+    libevdev_uinput_write_event(device_, EV_ABS, ABS_Y, axes->y);
 }
 
 void UinputPointerSink::writeButton(unsigned int code, int value) {

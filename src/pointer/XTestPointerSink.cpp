@@ -1,7 +1,5 @@
 #include "pointer/XTestPointerSink.h"
 
-#include "pointer/PixelIndex.h"
-
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <cstdlib>
@@ -30,7 +28,8 @@ bool hasXTest(Display* display) {
 } // namespace
 
 std::unique_ptr<XTestPointerSink> XTestPointerSink::open(const char* displayName,
-                                                         std::string* error) {
+                                                         std::string* error,
+                                                         const layout::BoardGeometry* geometry) {
     const char* shownName = displayName != nullptr ? displayName : std::getenv("DISPLAY");
     if (shownName == nullptr || *shownName == '\0') {
         setError(error, "DISPLAY is not set");
@@ -46,10 +45,15 @@ std::unique_ptr<XTestPointerSink> XTestPointerSink::open(const char* displayName
         setError(error, std::string("X display \"") + shownName + "\" has no XTEST extension");
         return nullptr;
     }
-    return std::make_unique<XTestPointerSink>(PassKey{}, display, true);
+    auto sink = std::make_unique<XTestPointerSink>(PassKey{}, display, true);
+    if (geometry != nullptr) {
+        sink->setBoardGeometry(*geometry);
+    }
+    return sink;
 }
 
-std::unique_ptr<XTestPointerSink> XTestPointerSink::attach(_XDisplay* display, std::string* error) {
+std::unique_ptr<XTestPointerSink> XTestPointerSink::attach(_XDisplay* display, std::string* error,
+                                                           const layout::BoardGeometry* geometry) {
     if (display == nullptr) {
         setError(error, "no X display connection");
         return nullptr;
@@ -58,15 +62,19 @@ std::unique_ptr<XTestPointerSink> XTestPointerSink::attach(_XDisplay* display, s
         setError(error, "the X display has no XTEST extension");
         return nullptr;
     }
-    return std::make_unique<XTestPointerSink>(PassKey{}, display, false);
+    auto sink = std::make_unique<XTestPointerSink>(PassKey{}, display, false);
+    if (geometry != nullptr) {
+        sink->setBoardGeometry(*geometry);
+    }
+    return sink;
 }
 
 XTestPointerSink::XTestPointerSink(PassKey, _XDisplay* display, bool ownsDisplay)
     : display_(display)
     , ownsDisplay_(ownsDisplay)
     , screen_(XDefaultScreen(display))
-    , width_(XDisplayWidth(display, screen_))
-    , height_(XDisplayHeight(display, screen_)) {}
+    , geometry_(layout::singleOutputGeometry(XDisplayWidth(display, screen_),
+                                             XDisplayHeight(display, screen_))) {}
 
 XTestPointerSink::~XTestPointerSink() {
     if (ownsDisplay_) {
@@ -76,10 +84,8 @@ XTestPointerSink::~XTestPointerSink() {
 
 // A non-finite position leaves the pointer where it is; the button still goes out there.
 void XTestPointerSink::motion(PointD position) {
-    const auto x = pixelIndex(position.x, width_);
-    const auto y = pixelIndex(position.y, height_);
-    if (x && y) {
-        XTestFakeMotionEvent(display_, screen_, *x, *y, CurrentTime);
+    if (const auto pixel = layout::boardToDevice(geometry_, position)) {
+        XTestFakeMotionEvent(display_, screen_, pixel->x, pixel->y, CurrentTime);
     }
 }
 

@@ -11,19 +11,26 @@ struct _XDisplay;
 namespace eboard {
 
 // Posts through the XTEST extension of an X11 display: the server moves its core pointer
-// and presses its buttons as if a real mouse did (button 1 left, 3 right). Positions land on
-// the default screen. A double click is two press/release pairs.
+// and presses its buttons as if a real mouse did (button 1 left, 3 right). Positions are the
+// board output's logical pixels; they land in root-window pixels through the board geometry
+// (without one: the whole default screen at scale 1). A double click is two press/release
+// pairs.
 class XTestPointerSink final : public PointerSink {
 public:
     // Opens an own connection to displayName (nullptr: $DISPLAY) and closes it at the end.
-    static std::unique_ptr<XTestPointerSink> open(const char* displayName, std::string* error);
+    static std::unique_ptr<XTestPointerSink> open(const char* displayName, std::string* error,
+                                                  const layout::BoardGeometry* geometry = nullptr);
     // Uses a connection owned by someone else (such as the toolkit's), which must outlive
     // the sink.
-    static std::unique_ptr<XTestPointerSink> attach(_XDisplay* display, std::string* error);
+    static std::unique_ptr<XTestPointerSink>
+    attach(_XDisplay* display, std::string* error, const layout::BoardGeometry* geometry = nullptr);
 
     ~XTestPointerSink() override;
     XTestPointerSink(const XTestPointerSink&) = delete;
     XTestPointerSink& operator=(const XTestPointerSink&) = delete;
+
+    void setBoardGeometry(const layout::BoardGeometry& geometry) override { geometry_ = geometry; }
+    const layout::BoardGeometry& boardGeometry() const { return geometry_; }
 
     void moveTo(PointD position) override;
     void leftDown(PointD position, std::uint32_t eventNumber) override;
@@ -47,8 +54,7 @@ private:
     _XDisplay* display_;
     bool ownsDisplay_;
     int screen_;
-    int width_;
-    int height_;
+    layout::BoardGeometry geometry_;
 };
 
 } // namespace eboard

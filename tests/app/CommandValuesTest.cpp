@@ -128,6 +128,15 @@ TEST(AgentOptions, AcceptsTheDocumentedOptionsOnly) {
     }
 }
 
+TEST(AgentOptions, OutputNamesTheBoardOutput) {
+    using Args = std::vector<std::string_view>;
+    EXPECT_FALSE(parseAgentOptions(Args{}).options.output);
+    EXPECT_EQ(parseAgentOptions(Args{"--output", "HDMI-1"}).options.output, "HDMI-1");
+    EXPECT_EQ(parseAgentOptions(Args{"--output=primary"}).options.output, "primary");
+    EXPECT_FALSE(parseAgentOptions(Args{"--output"}).error.empty());
+    EXPECT_FALSE(parseAgentOptions(Args{"--output="}).error.empty());
+}
+
 TEST(AgentOptions, HelpAndVersionAreFlags) {
     const std::vector<std::string_view> help{"-h"};
     const std::vector<std::string_view> version{"--version"};

@@ -94,6 +94,7 @@ private:
 PointerEnvironment withoutUinput() {
     PointerEnvironment environment;
     environment.uinputPath = "/nonexistent/eboard/uinput";
+    environment.waylandSession = false;
     return environment;
 }
 
@@ -122,6 +123,19 @@ TEST(MakePointerSink, ExplicitUinputReportsTheMissingNodeWithTheUdevAdvice) {
     EXPECT_TRUE(contains(error, "/nonexistent/eboard/uinput")) << error;
     EXPECT_TRUE(contains(error, "uaccess")) << error;
     EXPECT_FALSE(contains(error, "XTest")) << error;
+}
+
+TEST(MakePointerSink, AutomaticChoiceInAWaylandSessionNeverFallsBackToXTest) {
+    PointerEnvironment environment = withoutUinput();
+    environment.waylandSession = true;
+    std::string error;
+    // Even with an X display at hand (XWayland), XTest would not move the desktop's pointer.
+    EXPECT_EQ(makePointerSink(PointerBackend::Automatic, {1920, 1080}, &error, environment),
+              nullptr);
+    EXPECT_TRUE(contains(error, "Wayland session")) << error;
+    EXPECT_TRUE(contains(error, "/nonexistent/eboard/uinput is not writable")) << error;
+    EXPECT_TRUE(contains(error, "XWayland")) << error;
+    EXPECT_EQ(error.find('\n'), std::string::npos) << error;
 }
 
 TEST(MakePointerSink, ExplicitXTestWithoutDisplayFails) {

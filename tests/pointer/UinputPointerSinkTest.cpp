@@ -191,6 +191,75 @@ TEST_F(UinputPointerSinkTest, MissingDeviceNodeIsReported) {
     EXPECT_NE(error.find("/nonexistent/uinput"), std::string::npos) << error;
 }
 
+// A laptop at scale 2 (2880x1800 device pixels) with the board projector on its right at
+// scale 1: the axes span both, and the board's points land on the projector's part.
+std::vector<layout::OutputGeometry> laptopAndProjector() {
+    return {{"eDP-1", {0, 0, 1440, 900}, 2.0, true}, {"HDMI-1", {2880, 0, 1920, 1080}, 1.0}};
+}
+
+TEST_F(UinputPointerSinkTest, TwoOutputDesktopAxesSpanTheBoundingBox) {
+    const auto outputs = laptopAndProjector();
+    std::string error;
+    auto sink = UinputPointerSink::createOnDesktop(layout::boardGeometry(outputs, 1), &error);
+    ASSERT_NE(sink, nullptr) << error;
+    const UinputRecord record = UinputEmulator::instance().take();
+    ASSERT_EQ(record.axes.size(), 2u);
+    for (const auto& axisSetup : record.axes) {
+        EXPECT_EQ(axisSetup.absinfo.minimum, 0);
+        EXPECT_EQ(axisSetup.absinfo.maximum, axisSetup.code == ABS_X ? 4799 : 1799);
+    }
+
+    sink->leftDown({0.0, 0.0}, 1025);
+    sink->leftUp({1919.5, 1079.5}, 1025);
+    sink->moveTo({-50.0, 5000.0}); // off the board: stays on the projector's edge
+    const std::vector<Event> expected{
+        axis(ABS_X, 2880), axis(ABS_Y, 0),    key(BTN_LEFT, 1), report,
+        axis(ABS_X, 4799), axis(ABS_Y, 1079), key(BTN_LEFT, 0), report,
+        axis(ABS_X, 2880), axis(ABS_Y, 1079), report,
+    };
+    EXPECT_EQ(writtenEvents(), expected);
+}
+
+TEST_F(UinputPointerSinkTest, BoardOnTheHiDpiLaptopScalesByItsRatio) {
+    const auto outputs = laptopAndProjector();
+    auto sink = UinputPointerSink::createOnDesktop(layout::boardGeometry(outputs, 0), nullptr);
+    ASSERT_NE(sink, nullptr);
+    UinputEmulator::instance().clear();
+    sink->moveTo({75.3, 118.2});
+    const std::vector<Event> expected{axis(ABS_X, 150), axis(ABS_Y, 236), report};
+    EXPECT_EQ(writtenEvents(), expected);
+}
+
+TEST_F(UinputPointerSinkTest, DeviceIsMadeAgainOnlyWhenTheDesktopBoxChanges) {
+    auto outputs = laptopAndProjector();
+    auto sink = UinputPointerSink::createOnDesktop(layout::boardGeometry(outputs, 1), nullptr);
+    ASSERT_NE(sink, nullptr);
+    UinputEmulator::instance().clear();
+
+    // The outputs swap places: the box keeps its size, the device stays.
+    outputs[1].logical.x = 0;
+    outputs[0].logical.x = 1920;
+    sink->setBoardGeometry(layout::boardGeometry(outputs, 1));
+    UinputRecord record = UinputEmulator::instance().take();
+    EXPECT_FALSE(record.destroyed);
+    EXPECT_FALSE(record.created);
+    sink->moveTo({10.0, 10.0});
+    EXPECT_EQ(writtenEvents(), (std::vector<Event>{axis(ABS_X, 10), axis(ABS_Y, 10), report}));
+
+    // The laptop is unplugged: new axes over the projector alone.
+    outputs.erase(outputs.begin());
+    sink->setBoardGeometry(layout::boardGeometry(outputs, 0));
+    record = UinputEmulator::instance().take();
+    EXPECT_TRUE(record.destroyed);
+    EXPECT_TRUE(record.created);
+    ASSERT_EQ(record.axes.size(), 2u);
+    for (const auto& axisSetup : record.axes) {
+        EXPECT_EQ(axisSetup.absinfo.maximum, axisSetup.code == ABS_X ? 1919 : 1079);
+    }
+    sink->moveTo({1919.0, 1079.0});
+    EXPECT_EQ(writtenEvents(), (std::vector<Event>{axis(ABS_X, 1919), axis(ABS_Y, 1079), report}));
+}
+
 TEST_F(UinputPointerSinkTest, AutomaticChoiceTakesAWritableUinput) {
     std::string error;
     PointerEnvironment environment;

@@ -91,6 +91,23 @@ TEST_F(PreviewScreenTest, RawCentreIsDrawnOnceAsTheSquareAt955x535) {
     EXPECT_TRUE(filled(redrawn, 955, 535, 10, 10, kBlack));
 }
 
+TEST_F(PreviewScreenTest, AnOpenPreviewFollowsTheBoardScreensNewSize) {
+    CalibrationPreViewWindowController controller;
+    controller.showWindow();
+    settleAt(controller.window(), 1920, 1080);
+    JUXPrompt& prompt = JUXPrompt::getPrompt();
+    prompt.setLightPointRaw({512, 384});
+    NotificationCenter::defaultCenter().postNotification("UpdatePreView");
+    ASSERT_EQ(controller.myPreView()->DrawAreaPoint(), (PointD{960, 540}));
+
+    // The projector changes resolution while the preview is open.
+    prompt.setScreenWidth(1280);
+    prompt.setScreenHeight(720);
+    settleAt(controller.window(), 1280, 720);
+    NotificationCenter::defaultCenter().postNotification("UpdatePreView");
+    EXPECT_EQ(controller.myPreView()->DrawAreaPoint(), (PointD{640, 360}));
+}
+
 TEST_F(PreviewScreenTest, RawOriginIsDrawnAtTheCheckAreasTopLeft) {
     CalibrationPreViewWindowController controller;
     controller.showWindow();

@@ -1,16 +1,22 @@
 #pragma once
 
 #include "core/base/Point.h"
+#include "core/layout/BoardGeometry.h"
 
 #include <cstdint>
 
 namespace eboard {
 
 // Where MouseSimulator's events go: a virtual uinput pointer, XTest, a log, a recorder.
-// Positions are display coordinates (origin top-left of the main display, y down).
+// Positions are the board output's logical pixels (origin at its top-left, y down); a sink
+// that reaches a desktop converts them to device pixels with its board geometry.
 class PointerSink {
 public:
     virtual ~PointerSink() = default;
+
+    // The outputs changed: where the board output now lies on the desktop. Sinks that post
+    // logical positions unchanged ignore it.
+    virtual void setBoardGeometry(const layout::BoardGeometry& /*geometry*/) {}
 
     // Moves the cursor without any button event.
     virtual void moveTo(PointD position) = 0;

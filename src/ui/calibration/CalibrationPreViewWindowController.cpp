@@ -38,9 +38,7 @@ void CalibrationPreViewWindowController::windowDidLoad() {
     window_->present();
     observers_.observe("UpdatePreView", [this] { UpdatePreView(); });
     observers_.observe("CleanPreView", [this] { CleanPreView(); });
-    const layout::PreviewLayout l =
-        layout::previewLayout(prompt_.screenWidth(), prompt_.screenHeight());
-    previewMapping_.setPerspective(layout::previewSourceQuad(), layout::previewTargetQuad(l));
+    followScreenSize();
     ui_->myPreView->initVariable();
     prompt_.setCurrentStatus(JUXPrompt::kPreviewMode);
     hideCursor();
@@ -54,7 +52,19 @@ void CalibrationPreViewWindowController::close() {
     }
 }
 
+// The check area follows the board screen when its size changes while the preview is open.
+void CalibrationPreViewWindowController::followScreenSize() {
+    const std::pair size{prompt_.screenWidth(), prompt_.screenHeight()};
+    if (size == previewSize_) {
+        return;
+    }
+    previewSize_ = size;
+    const layout::PreviewLayout l = layout::previewLayout(size.first, size.second);
+    previewMapping_.setPerspective(layout::previewSourceQuad(), layout::previewTargetQuad(l));
+}
+
 void CalibrationPreViewWindowController::UpdatePreView() {
+    followScreenSize();
     const PointD raw = prompt_.LightPointRaw();
     const PointF mapped =
         previewMapping_.mapPoint({static_cast<float>(raw.x), static_cast<float>(raw.y)});

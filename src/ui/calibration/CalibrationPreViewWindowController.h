@@ -4,7 +4,9 @@
 #include "core/pen/ProjectiveMapping.h"
 #include "ui/common/AgentWindow.h"
 
+#include <cstdint>
 #include <memory>
+#include <utility>
 
 namespace Ui {
 class CalibrationPreViewWindowController;
@@ -42,12 +44,14 @@ public:
     const PerspectiveTransform& previewMapping() const { return previewMapping_; }
 
 private:
+    void followScreenSize();
     void windowDidLoad();
 
     JUXPrompt& prompt_;
     AgentWindowPtr window_;
     std::unique_ptr<Ui::CalibrationPreViewWindowController> ui_;
     PerspectiveTransform previewMapping_;
+    std::pair<std::int32_t, std::int32_t> previewSize_{-1, -1};
     ObserverSet observers_;
 };
 

@@ -5,6 +5,7 @@
 #include "ui/common/WindowKeeper.h"
 #include "ui/common/X11Windows.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <utility>
@@ -40,6 +41,12 @@ void AgentWindow::setBackdrop(const QString& pictureName) {
 }
 
 void AgentWindow::present() {
+    placeOnBoardScreen();
+    show();
+    reclaimFocus();
+}
+
+void AgentWindow::placeOnBoardScreen() {
     const QRect board = boardScreenGeometry();
     if (kind_ == Kind::FullScreen) {
         // Placed explicitly: without a window manager a full-screen request leaves the
@@ -49,8 +56,16 @@ void AgentWindow::present() {
         move(board.x() + (board.width() - width()) / 2,
              board.y() + (board.height() - height()) / 2);
     }
-    show();
-    reclaimFocus();
+}
+
+void followBoardScreen() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* window = qobject_cast<AgentWindow*>(widget);
+        if (window != nullptr && window->isVisible()) {
+            window->placeOnBoardScreen();
+            window->update();
+        }
+    }
 }
 
 void AgentWindow::reclaimFocus() {

@@ -43,6 +43,8 @@ public:
     // Places the window on the board screen (all of it, or centred), shows it in front of
     // everything and gives it the keyboard.
     void present();
+    // Places the window on the board screen's current geometry without showing it.
+    void placeOnBoardScreen();
 
     // Raises the window and gives it the keyboard again.
     void reclaimFocus();
@@ -66,6 +68,9 @@ private:
     std::optional<WindowKey> pendingKey_;
     QTimer pendingTimer_;
 };
+
+// Puts every open agent window back on the board screen: the screens have changed.
+void followBoardScreen();
 
 // Holds a controller's window. A controller may be replaced from inside one of its own
 // window's event handlers (a key that posts, an observer that opens the next window),

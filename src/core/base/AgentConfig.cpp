@@ -1,0 +1,118 @@
+#include "core/base/AgentConfig.h"
+
+#include "core/base/AtomicFile.h"
+#include "core/base/DataPaths.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <span>
+#include <sstream>
+
+namespace eboard {
+
+namespace {
+
+constexpr std::string_view kOutputKey = "output";
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
+
+// The key of a "key=value" line; nothing for comments and other lines.
+std::optional<std::string_view> lineKey(std::string_view line) {
+    const std::string_view content = trimmed(line);
+    const auto equals = content.find('=');
+    if (content.empty() || content.front() == '#' || equals == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return trimmed(content.substr(0, equals));
+}
+
+template <typename Visit> void forEachLine(std::string_view text, Visit visit) {
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        visit(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+    }
+}
+
+} // namespace
+
+std::filesystem::path agentConfigPath() {
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    const std::filesystem::path base = configHome != nullptr && configHome[0] == '/'
+                                           ? std::filesystem::path(configHome)
+                                           : homeDirectory() / ".config";
+    return base / "eboard" / "agent.conf";
+}
+
+std::optional<std::string> configValue(std::string_view text, std::string_view key) {
+    std::optional<std::string> value;
+    forEachLine(text, [&](std::string_view line) {
+        if (lineKey(line) == key) {
+            value = std::string(trimmed(line.substr(line.find('=') + 1)));
+        }
+    });
+    return value;
+}
+
+std::string withConfigValue(std::string_view text, std::string_view key, std::string_view value) {
+    const std::string newLine = std::string(key) + "=" + std::string(value);
+    std::string result;
+    bool replaced = false;
+    forEachLine(text, [&](std::string_view line) {
+        if (lineKey(line) == key) {
+            if (replaced) {
+                return; // one line per key from now on
+            }
+            result += newLine;
+            replaced = true;
+        } else {
+            result += line;
+        }
+        result += '\n';
+    });
+    if (!replaced) {
+        result += newLine + "\n";
+    }
+    return result;
+}
+
+std::optional<std::string> readBoardOutputChoice(const std::filesystem::path& path) {
+    std::ifstream file(path);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::ostringstream text;
+    text << file.rdbuf();
+    auto value = configValue(text.str(), kOutputKey);
+    if (value && value->empty()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::error_code writeBoardOutputChoice(const std::filesystem::path& path, std::string_view choice) {
+    std::error_code error;
+    std::filesystem::create_directories(path.parent_path(), error);
+    if (error) {
+        return error;
+    }
+    std::string old;
+    if (std::ifstream file(path); file) {
+        std::ostringstream text;
+        text << file.rdbuf();
+        old = text.str();
+    }
+    const std::string text = withConfigValue(old, kOutputKey, choice);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    return writeFileAtomically(path, std::span<const std::uint8_t>(bytes, text.size()));
+}
+
+} // namespace eboard

@@ -1,0 +1,28 @@
+#pragma once
+// The agent's remembered settings, "$XDG_CONFIG_HOME/eboard/agent.conf": lines of
+// "key=value"; "#" starts a comment. Today it holds the board output ("output").
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace eboard {
+
+// $XDG_CONFIG_HOME/eboard/agent.conf (an absolute XDG_CONFIG_HOME only), else
+// ~/.config/eboard/agent.conf.
+std::filesystem::path agentConfigPath();
+
+// The value of key in the file's text; the last line wins. Nothing when absent.
+std::optional<std::string> configValue(std::string_view text, std::string_view key);
+// The text with key set to value: its line replaced (others kept as they are), else added.
+std::string withConfigValue(std::string_view text, std::string_view key, std::string_view value);
+
+// The remembered board output ("primary" or an output name); nothing when the file or the
+// key is missing or unreadable.
+std::optional<std::string> readBoardOutputChoice(const std::filesystem::path& path);
+// Remembers the board output, keeping the file's other lines; creates the folder.
+std::error_code writeBoardOutputChoice(const std::filesystem::path& path, std::string_view choice);
+
+} // namespace eboard

@@ -1,0 +1,122 @@
+// The agent on a real X display: the pen lands on the same device pixel whatever Qt's scale
+// factor, and the board output can be listed and chosen from eboardctl.
+#include "core/calibration/SettingArchive.h"
+#include "support/AgentProcess.h"
+#include "support/TempDir.h"
+#include "support/XPointer.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace eboard::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+QString eboardctl() {
+    return QStringLiteral(EBOARD_BIN_DIR "/eboardctl");
+}
+
+class AgentScreensTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (std::getenv("DISPLAY") == nullptr) {
+            GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+        }
+        ASSERT_TRUE(watcher.listening()) << "needs a session bus (run under dbus-run-session)";
+        fs::create_directories(home / "Library/HN-42_driver");
+        // The golden replays' calibration: on 1920x1080, raw (50, 250) of tap.rec lands at
+        // (150, 236.25) in device pixels.
+        ASSERT_FALSE(writeSettingArchive(home / "Library/HN-42_driver/eBoardSetting.archive",
+                                         SettingData({64, 288, 576, 288, 64, 32, 576, 32})));
+        ASSERT_EQ(::mkfifo(fifo().c_str(), 0600), 0);
+    }
+
+    fs::path fifo() const { return home / "unit"; }
+
+    TempDir home;
+    BusWatcher watcher;
+};
+
+TEST_F(AgentScreensTest, TapLandsOnTheSameDevicePixelAtEveryScale) {
+    XPointer pointer;
+    ASSERT_TRUE(pointer.open());
+    for (const char* scale : {"1", "1.5", "2"}) {
+        SCOPED_TRACE(std::string("QT_SCALE_FACTOR=") + scale);
+        AgentProcess agent(home.path(), {"--pointer", "xtest", "--device",
+                                         QString::fromStdString(fifo().string())});
+        agent.environment.insert("QT_SCALE_FACTOR", QString::fromLatin1(scale));
+        const int opened = watcher.count("DriverOpened");
+        agent.start();
+        ASSERT_TRUE(watcher.waitFor("DriverOpened", opened + 1))
+            << agent.errorOutput().toStdString();
+        pointer.moveTo(1000, 900);
+
+        QProcess play;
+        play.start(eboardctl(), {"play", QStringLiteral(EBOARD_TEST_DATA_DIR "/replay/tap.rec"),
+                                 "--to", QString::fromStdString(fifo().string())});
+        ASSERT_TRUE(play.waitForFinished(10000));
+        EXPECT_EQ(play.exitCode(), 0) << play.readAllStandardError().toStdString();
+
+        // The lift puts the pointer back on the touch, released.
+        XPointerState state;
+        const auto before = std::chrono::steady_clock::now();
+        bool landed = false;
+        while (!landed && std::chrono::steady_clock::now() - before < std::chrono::seconds(5)) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            state = pointer.query();
+            landed = state.x == 150 && state.y == 236 && !state.leftPressed;
+        }
+        EXPECT_TRUE(landed) << "pointer at " << state.x << ", " << state.y
+                            << (state.leftPressed ? " pressed\n" : "\n") << "after "
+                            << std::chrono::duration_cast<std::chrono::milliseconds>(
+                                   std::chrono::steady_clock::now() - before)
+                                   .count()
+                            << " ms\n"
+                            << agent.errorOutput().toStdString();
+
+        watcher.post("Quit");
+        EXPECT_EQ(agent.waitForExit(), 0);
+    }
+}
+
+TEST_F(AgentScreensTest, OutputsAreListedAndTheBoardChoiceIsRememberedAndFollowed) {
+    AgentProcess agent(home.path(), {"--pointer", "log", "--output", "DP-9"});
+    agent.environment.insert("QT_SCALE_FACTOR", "2");
+    agent.start();
+    ASSERT_TRUE(watcher.waitFor("DriverOpened")) << agent.errorOutput().toStdString();
+
+    // Xvfb has one output; the absent DP-9 falls back to it.
+    QProcess outputs;
+    outputs.start(eboardctl(), {"outputs"});
+    ASSERT_TRUE(outputs.waitForFinished(10000));
+    ASSERT_EQ(outputs.exitCode(), 0) << outputs.readAllStandardError().toStdString();
+    const QStringList lines =
+        QString::fromLocal8Bit(outputs.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 1) << lines.join('|').toStdString();
+    EXPECT_TRUE(lines[0].endsWith(" 1920x1080+0+0 scale 2 primary board"))
+        << lines[0].toStdString();
+
+    const QString configHome = QString::fromStdString((home / "config").string());
+    QProcess choose;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", configHome);
+    choose.setProcessEnvironment(environment);
+    const int lists = watcher.count("SetBoardOutput");
+    choose.start(eboardctl(), {"output", "primary"});
+    ASSERT_TRUE(choose.waitForFinished(10000));
+    EXPECT_EQ(choose.exitCode(), 0) << choose.readAllStandardError().toStdString();
+    EXPECT_EQ(readText(home / "config/eboard/agent.conf"), "output=primary\n");
+    EXPECT_TRUE(watcher.waitFor("SetBoardOutput", lists + 1));
+
+    watcher.post("Quit");
+    EXPECT_EQ(agent.waitForExit(), 0);
+    const QString errors = agent.errorOutput();
+    // The fallback is said once, however often the board screen was asked for.
+    EXPECT_EQ(errors.count("\"DP-9\" is not connected"), 1) << errors.toStdString();
+    EXPECT_TRUE(errors.contains("the board output is now")) << errors.toStdString();
+}
+
+} // namespace
+} // namespace eboard::testing

@@ -55,6 +55,12 @@ MockUnitBed::MockUnitBed()
     std::filesystem::create_directories(root_ + "/dev");
 }
 
+// The testbed lives until the process ends; its folder must not outlive it.
+MockUnitBed::~MockUnitBed() {
+    std::error_code ignored;
+    std::filesystem::remove_all(root_, ignored);
+}
+
 void MockUnitBed::plug(MockUnit& unit, const UnitTraits& traits) {
     const unsigned index = nextIndex_++;
     char hidName[64];

@@ -62,6 +62,10 @@ public:
     // Adds the hid device and its hidraw node, which sends the "add" uevent.
     void plug(MockUnit& unit, const UnitTraits& traits = {});
 
+    MockUnitBed(const MockUnitBed&) = delete;
+    MockUnitBed& operator=(const MockUnitBed&) = delete;
+    ~MockUnitBed();
+
 private:
     MockUnitBed();
     UMockdevTestbed* bed_;

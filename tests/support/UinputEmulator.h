@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <linux/input.h>
 #include <linux/uinput.h>
@@ -56,6 +57,17 @@ public:
     }
     void clear() { take(); }
     bool mocked() const { return mocked_; }
+
+    UinputEmulator(const UinputEmulator&) = delete;
+    UinputEmulator& operator=(const UinputEmulator&) = delete;
+    // The testbed lives until the process ends; its folder must not outlive it.
+    ~UinputEmulator() {
+        if (gchar* root = umockdev_testbed_get_root_dir(testbed_)) {
+            std::error_code ignored;
+            std::filesystem::remove_all(root, ignored);
+            g_free(root);
+        }
+    }
 
 private:
     UinputEmulator()

@@ -136,6 +136,7 @@ int main(int argc, char** argv) {
     std::vector<double> toResult;
     std::vector<double> wholeRun;
     long rssFirst = 0;
+    long rssPreview = 0;
     for (int run = 0; run < runs; ++run) {
         const auto start = SteadyClock::now();
         watcher.post("StartCalibrate");
@@ -147,6 +148,10 @@ int main(int argc, char** argv) {
         if (!waitForWindow(display, "CalibrationPreViewWindowController")) {
             std::fprintf(stderr, "run %d: no preview\n", run + 1);
             return 1;
+        }
+        if (run == 0) {
+            rssPreview = rssKilobytes(agent.process.processId());
+            std::printf("agent RSS with the first preview open: %ld kB\n", rssPreview);
         }
         runCommand("xdotool key space");
         if (!waitForWindow(display, "CalibrateWindowController")) {

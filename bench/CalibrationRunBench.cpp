@@ -6,6 +6,7 @@
 // Needs a session bus, an X display and umockdev's preload; bench/calibration-run-bench.sh
 // provides all three:
 //   bench/calibration-run-bench.sh build [RUNS]
+#include "BenchFigures.h"
 #include "core/base/DataPaths.h"
 #include "core/calibration/SettingArchive.h"
 #include "core/calibration/Thresholds.h"
@@ -79,21 +80,6 @@ void clickAt(int x, int y) {
     runCommand("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
 }
 
-long rssKilobytes(qint64 pid) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::strtol(line.c_str() + 6, nullptr, 10);
-        }
-    }
-    return -1;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -150,7 +136,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         if (run == 0) {
-            rssPreview = rssKilobytes(agent.process.processId());
+            rssPreview = bench::residentKiB(std::to_string(agent.process.processId()));
             std::printf("agent RSS with the first preview open: %ld kB\n", rssPreview);
         }
         runCommand("xdotool key space");
@@ -173,14 +159,15 @@ int main(int argc, char** argv) {
         clickAt(boxX + 365 + 57, boxY + 236 + 15); // its OK button
         waitForWindow(display, "EndNormalCalibrateWindow", false);
         if (run == 0) {
-            rssFirst = rssKilobytes(agent.process.processId());
+            rssFirst = bench::residentKiB(std::to_string(agent.process.processId()));
         }
     }
-    const long rssLast = rssKilobytes(agent.process.processId());
+    const long rssLast = bench::residentKiB(std::to_string(agent.process.processId()));
     std::printf("runs: %d (screen %dx%d)\n", runs, width, height);
     std::printf("fourth target's lift to end dialog on screen: median %.1f ms, max %.1f ms\n",
-                median(toResult), *std::max_element(toResult.begin(), toResult.end()));
-    std::printf("whole scripted run, request to end dialog: median %.0f ms\n", median(wholeRun));
+                bench::median(toResult), *std::max_element(toResult.begin(), toResult.end()));
+    std::printf("whole scripted run, request to end dialog: median %.0f ms\n",
+                bench::median(wholeRun));
     std::printf("agent RSS: after run 1 %ld kB, after run %d %ld kB (growth %ld kB)\n", rssFirst,
                 runs, rssLast, rssLast - rssFirst);
     watcher.post("Quit");

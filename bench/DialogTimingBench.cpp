@@ -1,6 +1,8 @@
 // Times of the dialog windows on the X display it runs on (run it under Xvfb at
 // 1920x1080): showWindow() to the first paint event of each dialog, and a click's release to
 // the post of its name.
+#include "BenchFigures.h"
+#include "WindowBench.h"
 #include "core/notify/NotificationCenter.h"
 #include "core/state/JUXPrompt.h"
 #include "ui/AppResources.h"
@@ -26,11 +28,8 @@
 namespace {
 
 using namespace eboard;
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
+using bench::drain;
+using bench::median;
 
 // Counts the paint events delivered to a window or any of its children.
 class PaintCounter : public QObject {
@@ -65,13 +64,6 @@ bool waitForPaint(const PaintCounter& counter, qint64 timeoutMs = 5000) {
     return true;
 }
 
-void drain() {
-    for (int i = 0; i < 20; ++i) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-}
-
 template <typename Controller> bool timeFirstPaint(const char* name) {
     constexpr int kOpenings = 20;
     std::vector<double> times;
@@ -99,18 +91,9 @@ template <typename Controller> bool timeFirstPaint(const char* name) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    if (boardScreen() == nullptr) {
-        std::fprintf(stderr, "dialog_timing_bench: no screen\n");
+    if (!bench::prepareBoardScreen(app, "dialog_timing_bench")) {
         return 1;
     }
-    installTranslations(app);
-    JUXPrompt& prompt = JUXPrompt::getPrompt();
-    const QRect board = boardScreenGeometry();
-    prompt.setScreenWidth(board.width());
-    prompt.setScreenHeight(board.height());
-    std::printf("screen %dx%d, platform %s\n", board.width(), board.height(),
-                qPrintable(QGuiApplication::platformName()));
     drain();
 
     std::printf("showWindow() to the first paint event:\n");

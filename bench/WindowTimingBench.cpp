@@ -1,6 +1,8 @@
 // Times of the full-screen calibration screens on the X display it runs on (run it under
 // Xvfb at 1920x1080): showWindow() to the first paint, a posted "UpdatePreView" to the
 // paint that shows the new point, and the process's resident memory with the preview open.
+#include "BenchFigures.h"
+#include "WindowBench.h"
 #include "core/calibration/CalibrationData.h"
 #include "core/notify/NotificationCenter.h"
 #include "core/state/JUXPrompt.h"
@@ -21,11 +23,9 @@
 namespace {
 
 using namespace eboard;
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
+using bench::drain;
+using bench::median;
+using bench::residentKiB;
 
 // Runs the event loop until the view has painted more than `count` times.
 bool waitForPaint(const DrawnView& view, int count, qint64 timeoutMs = 5000) {
@@ -40,42 +40,14 @@ bool waitForPaint(const DrawnView& view, int count, qint64 timeoutMs = 5000) {
     return true;
 }
 
-long residentKiB() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::stol(line.substr(6));
-        }
-    }
-    return -1;
-}
-
-// Lets queued work run, including the deletion of closed windows that the main loop
-// would do.
-void drain() {
-    for (int i = 0; i < 20; ++i) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    if (boardScreen() == nullptr) {
-        std::fprintf(stderr, "window_timing_bench: no screen\n");
+    if (!bench::prepareBoardScreen(app, "window_timing_bench")) {
         return 1;
     }
-    installTranslations(app);
-    JUXPrompt& prompt = JUXPrompt::getPrompt();
-    const QRect board = boardScreenGeometry();
-    prompt.setScreenWidth(board.width());
-    prompt.setScreenHeight(board.height());
     initCalibrateData();
-    std::printf("screen %dx%d, platform %s\n", board.width(), board.height(),
-                qPrintable(QGuiApplication::platformName()));
 
     drain();
     const long idleKiB = residentKiB();
@@ -109,7 +81,8 @@ int main(int argc, char** argv) {
     constexpr int kUpdates = 300;
     std::vector<double> updateToPaint;
     for (int i = 0; i < kUpdates; ++i) {
-        prompt.setLightPointRaw({double(100 + (i * 37) % 800), double(100 + (i * 53) % 560)});
+        JUXPrompt::getPrompt().setLightPointRaw(
+            {double(100 + (i * 37) % 800), double(100 + (i * 53) % 560)});
         const int before = preview.myPreView()->paintCount();
         QElapsedTimer timer;
         timer.start();

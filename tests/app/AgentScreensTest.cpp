@@ -2,6 +2,7 @@
 // factor, and the board output can be listed and chosen from eboardctl.
 #include "core/calibration/SettingArchive.h"
 #include "support/AgentProcess.h"
+#include "support/PointerRest.h"
 #include "support/TempDir.h"
 #include "support/XPointer.h"
 
@@ -60,21 +61,7 @@ TEST_F(AgentScreensTest, TapLandsOnTheSameDevicePixelAtEveryScale) {
         EXPECT_EQ(play.exitCode(), 0) << play.readAllStandardError().toStdString();
 
         // The lift puts the pointer back on the touch, released.
-        XPointerState state;
-        const auto before = std::chrono::steady_clock::now();
-        bool landed = false;
-        while (!landed && std::chrono::steady_clock::now() - before < std::chrono::seconds(5)) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-            state = pointer.query();
-            landed = state.x == 150 && state.y == 236 && !state.leftPressed;
-        }
-        EXPECT_TRUE(landed) << "pointer at " << state.x << ", " << state.y
-                            << (state.leftPressed ? " pressed\n" : "\n") << "after "
-                            << std::chrono::duration_cast<std::chrono::milliseconds>(
-                                   std::chrono::steady_clock::now() - before)
-                                   .count()
-                            << " ms\n"
-                            << agent.errorOutput().toStdString();
+        EXPECT_TRUE(pointerRestsAt(pointer, 150, 236)) << agent.errorOutput().toStdString();
 
         watcher.post("Quit");
         EXPECT_EQ(agent.waitForExit(), 0);

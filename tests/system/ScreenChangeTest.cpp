@@ -9,6 +9,7 @@
 #include "core/pen/ProjectiveMapping.h"
 #include "core/state/JUXPrompt.h"
 #include "support/AgentProcess.h"
+#include "support/PointerRest.h"
 #include "support/TempDir.h"
 #include "support/XPointer.h"
 
@@ -132,18 +133,7 @@ protected:
                    {"play", QStringLiteral(EBOARD_TEST_DATA_DIR "/replay/tap.rec"), "--to",
                     QString::fromStdString(fifo().string())});
         play.waitForFinished(10000);
-        XPointerState state;
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-        while (std::chrono::steady_clock::now() < deadline) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-            state = pointer.query();
-            if (state.x == expected.first && state.y == expected.second && !state.leftPressed) {
-                return ::testing::AssertionSuccess();
-            }
-        }
-        return ::testing::AssertionFailure()
-               << "pointer at " << state.x << ", " << state.y << (state.leftPressed ? " held" : "")
-               << ", expected " << expected.first << ", " << expected.second;
+        return pointerRestsAt(pointer, expected.first, expected.second);
     }
     bool outputsShow(const QString& line) {
         return waitUntil([&] { return eboardctl({"outputs"}).contains(line); },

@@ -6,6 +6,7 @@
 #include "core/pen/Clock.h"
 #include "support/PenPipeline.h"
 #include "support/RecordingPointerSink.h"
+#include "support/TempDir.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -225,10 +226,7 @@ protected:
         CommandParserTest::SetUp();
         const char* oldHome = std::getenv("HOME");
         savedHome = oldHome != nullptr ? oldHome : "";
-        home = std::filesystem::temp_directory_path() /
-               ("eboard-parser-test-" +
-                std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-        std::filesystem::remove_all(home);
+        home = scratch.path();
         std::filesystem::create_directories(dataDirectory(home));
         ::setenv("HOME", home.c_str(), 1);
 
@@ -241,9 +239,10 @@ protected:
     }
     void TearDown() override {
         ::setenv("HOME", savedHome.c_str(), 1);
-        std::filesystem::remove_all(home);
         CommandParserTest::TearDown();
     }
+    // Its own folder per process: tests of this fixture run side by side under ctest.
+    eboard::testing::TempDir scratch;
     std::string savedHome;
     std::filesystem::path home;
 };

@@ -25,4 +25,21 @@ inline long residentKiB(const std::string& pid = "self") {
     return -1;
 }
 
+// The anonymous, file-backed and shared parts of a process's resident memory, as one line.
+inline std::string residentParts(const std::string& pid = "self") {
+    std::ifstream status("/proc/" + pid + "/status");
+    std::string parts;
+    for (std::string line; std::getline(status, line);) {
+        for (const char* key : {"RssAnon:", "RssFile:", "RssShmem:"}) {
+            if (line.rfind(key, 0) == 0) {
+                const std::string name(key, std::char_traits<char>::length(key) - 1);
+                parts += (parts.empty() ? "" : ", ") + name + " " +
+                         std::to_string(std::strtol(line.c_str() + name.size() + 1, nullptr, 10)) +
+                         " kB";
+            }
+        }
+    }
+    return parts;
+}
+
 } // namespace eboard::bench

@@ -137,7 +137,8 @@ int main(int argc, char** argv) {
         }
         if (run == 0) {
             rssPreview = bench::residentKiB(std::to_string(agent.process.processId()));
-            std::printf("agent RSS with the first preview open: %ld kB\n", rssPreview);
+            std::printf("agent RSS with the first preview open: %ld kB (%s)\n", rssPreview,
+                        bench::residentParts(std::to_string(agent.process.processId())).c_str());
         }
         runCommand("xdotool key space");
         if (!waitForWindow(display, "CalibrateWindowController")) {

@@ -227,7 +227,7 @@ void StatusMenu::followTrayAvailability() {
 void StatusMenu::setStatusImage(const QString& fileName) {
     statusImageName_ = fileName;
     if (statusItem_ != nullptr) {
-        statusItem_->setIcon(QIcon(picturePath(fileName)));
+        statusItem_->setIcon(QIcon(loadPicture(fileName)));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QPixmapCache>
 #include <QTranslator>
 #include <memory>
@@ -35,7 +36,15 @@ QString picturePathOf(const QString& name) {
 QPixmap cachedPicture(const QString& path) {
     // Windows draw their pictures on every paint: decode each file once.
     QPixmap picture;
-    if (!QPixmapCache::find(path, &picture) && picture.load(path)) {
+    if (QPixmapCache::find(path, &picture)) {
+        return picture;
+    }
+    // Named by their suffix, the pictures need no probing by every image plugin installed,
+    // which would load them all into the agent.
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    picture = QPixmap::fromImage(reader.read());
+    if (!picture.isNull()) {
         QPixmapCache::insert(path, picture);
     }
     return picture;

@@ -170,15 +170,24 @@ TEST_F(DialogWindowTest, OkButtonsCloseTheirOwnDialog) {
     EndNormalCalibrateWindow end;
     end.showWindow();
     shown(end.window());
-    clickAt(end.btn_EndNormalCal_OK());
-    ASSERT_TRUE(waitUntil([&] { return !end.window()->isVisible(); }));
+    clickAt(end.btn_EndNormalCal_OK()); // posts again; closing was a one-time answer
+    waitUntil([&] { return recorder.posts.size() == 2; }, 3000ms);
+    end.close();
+    // Closed, it gives its native window and pixels back; shown again, it works as before.
+    ASSERT_TRUE(waitUntil([&] { return end.window()->backingStore() == nullptr; }));
+    EXPECT_EQ(end.window()->windowHandle(), nullptr);
+    end.showWindow();
+    shown(end.window());
+    clickAt(end.btn_EndNormalCal_OK()); // posts again; closing was a one-time answer
+    waitUntil([&] { return recorder.posts.size() == 2; }, 3000ms);
+    end.close();
 
     DeviceDoNotConnectWindow device;
     device.showWindow();
     shown(device.window());
     clickAt(device.btn_OK());
     ASSERT_TRUE(waitUntil([&] { return !device.window()->isVisible(); }));
-    expectPosts(recorder, {"NormalCalibrateDone", "DeviceNotConnectDone"});
+    expectPosts(recorder, {"NormalCalibrateDone", "NormalCalibrateDone", "DeviceNotConnectDone"});
 }
 
 TEST_F(DialogWindowTest, ReleaseAwayFromTheButtonStillPosts) {

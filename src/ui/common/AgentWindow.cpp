@@ -128,6 +128,13 @@ void AgentWindow::hideEvent(QHideEvent* event) {
         keeper->closed(this);
     }
     QWidget::hideEvent(event);
+    // A hidden window gives its native window and pixels back: the agent spends most of
+    // its life in the tray, and a full-screen backing store is megabytes.
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible()) {
+            destroy();
+        }
+    });
 }
 
 } // namespace eboard

@@ -48,18 +48,6 @@ bool near(QRgb pixel, QColor colour) {
            std::abs(qBlue(pixel) - colour.blue()) < 8;
 }
 
-// A window manager announces itself on the root window; the window it names is gone
-// once the manager has left.
-bool windowManagerRuns() {
-    const std::string check = runCommand("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null").out;
-    const auto hash = check.find("# ");
-    if (hash == std::string::npos) {
-        return false;
-    }
-    const std::string id = check.substr(hash + 2, check.find_first_of("\n,", hash) - hash - 2);
-    return runCommand("xwininfo -id " + id + " >/dev/null 2>&1").status == 0;
-}
-
 class DialogWindowTest : public testing::ScreenFixture {
 protected:
     static void SetUpTestSuite() { installTranslations(*qApp, QLocale("en")); }
@@ -340,12 +328,8 @@ TEST_F(DialogWindowTest, EscapeAndSpaceSentThroughXTest) {
 }
 
 TEST_F(DialogWindowTest, ABoxedDialogStaysAboveAnotherApplication) {
-    // A see-through window is redirected off screen by the server when no compositor
-    // runs, so it learns nothing of being covered; keeping it above is the window
-    // manager's work there.
-    if (!windowManagerRuns()) {
-        GTEST_SKIP() << "needs a window manager";
-    }
+    // Without a compositor a see-through window hears nothing of being covered; the
+    // keeper's stacking check still brings it back.
     StartNormalCalibrateDlg dialog;
     dialog.showWindow();
     shown(dialog.window());
@@ -363,7 +347,7 @@ TEST_F(DialogWindowTest, ABoxedDialogStaysAboveAnotherApplication) {
     const unsigned long otherWindow = std::strtoul(found.out.c_str(), nullptr, 10);
     ASSERT_NE(otherWindow, 0ul);
     runCommand("xdotool windowraise " + std::to_string(otherWindow));
-    testing::settle(500ms);
+    testing::settle(1200ms);
 
     // The backdrop shows where the other window would be.
     const QImage shot = screenshot();

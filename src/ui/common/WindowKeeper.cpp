@@ -15,6 +15,7 @@ namespace eboard {
 namespace {
 // Long enough for a window of ours that is about to be shown to take the keyboard first.
 constexpr int kFocusSettleMs = 100;
+constexpr int kStackingCheckMs = 500;
 } // namespace
 
 WindowKeeper* WindowKeeper::instance() {
@@ -33,6 +34,8 @@ WindowKeeper::WindowKeeper() {
     if (visibilityFilter_) {
         qGuiApp->installNativeEventFilter(visibilityFilter_.get());
     }
+    stackingCheck_.setInterval(kStackingCheckMs);
+    connect(&stackingCheck_, &QTimer::timeout, this, &WindowKeeper::coveredSomewhere);
 }
 
 WindowKeeper::~WindowKeeper() {
@@ -44,10 +47,16 @@ WindowKeeper::~WindowKeeper() {
 void WindowKeeper::opened(AgentWindow* window) {
     closed(window);
     open_.push_back(window);
+    if (visibilityFilter_) {
+        stackingCheck_.start();
+    }
 }
 
 void WindowKeeper::closed(AgentWindow* window) {
     std::erase(open_, window);
+    if (open_.empty()) {
+        stackingCheck_.stop();
+    }
 }
 
 void WindowKeeper::focusWindowChanged(QWindow* window) {

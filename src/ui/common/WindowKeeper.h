@@ -3,10 +3,12 @@
 // order they were shown: when another application takes the keyboard, the latest
 // window that keeps focus takes it back; when another application's window covers
 // them, they are raised again in their order. Windows of the agent never trigger
-// either, so two of them cannot fight.
+// either, so two of them cannot fight. Where the server cannot tell a window that it
+// was covered, the stacking is checked twice a second while windows are open.
 
 #include <QAbstractNativeEventFilter>
 #include <QObject>
+#include <QTimer>
 #include <memory>
 #include <vector>
 
@@ -40,6 +42,9 @@ private:
     std::vector<AgentWindow*> open_;
     bool restackPending_ = false;
     std::unique_ptr<QAbstractNativeEventFilter> visibilityFilter_;
+    // A see-through window on a server without a compositor hears nothing of being
+    // covered: while windows are open, the stacking is also looked at now and then.
+    QTimer stackingCheck_;
 };
 
 } // namespace eboard

@@ -33,7 +33,7 @@ std::optional<std::string> displayProblem() {
         return std::nullopt;
     }
     if (!isSet("DISPLAY")) {
-        return "no display: DISPLAY is not set; start eBoardAgent inside a graphical session";
+        return "no display: DISPLAY is not set; run it inside a graphical session";
     }
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) {

@@ -1,6 +1,7 @@
 // eboard-window-bench: opens one calibration window or dialog alone, as the workflow
 // would, for screenshots, the gallery and manual checks.
 #include "BenchWindow.h"
+#include "app/DisplayCheck.h"
 #include "core/calibration/CalibrationData.h"
 #include "core/notify/NotificationCenter.h"
 #include "core/state/JUXPrompt.h"
@@ -170,6 +171,9 @@ protected:
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const auto problem = displayProblem()) {
+        fail(*problem);
+    }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const Options options = parse(QApplication::arguments());

@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPixmapCache>
 #include <QProcess>
 #include <QWindow>
 #include <chrono>
@@ -158,16 +159,20 @@ TEST_F(DialogWindowTest, OkButtonsCloseTheirOwnDialog) {
     EndNormalCalibrateWindow end;
     end.showWindow();
     shown(end.window());
-    clickAt(end.btn_EndNormalCal_OK()); // posts again; closing was a one-time answer
-    waitUntil([&] { return recorder.posts.size() == 2; }, 3000ms);
-    end.close();
-    // Closed, it gives its native window and pixels back; shown again, it works as before.
+    const QString backdrop = picturePath(QStringLiteral("BKg.png"));
+    QPixmap cached;
+    EXPECT_TRUE(QPixmapCache::find(backdrop, &cached));
+    clickAt(end.btn_EndNormalCal_OK());
+    ASSERT_TRUE(waitUntil([&] { return !end.window()->isVisible(); }));
+    // Closed, it gives its native window, pixels and decoded pictures back; shown again,
+    // it works as before.
     ASSERT_TRUE(waitUntil([&] { return end.window()->backingStore() == nullptr; }));
     EXPECT_EQ(end.window()->windowHandle(), nullptr);
+    EXPECT_FALSE(QPixmapCache::find(backdrop, &cached));
     end.showWindow();
     shown(end.window());
     clickAt(end.btn_EndNormalCal_OK()); // posts again; closing was a one-time answer
-    waitUntil([&] { return recorder.posts.size() == 2; }, 3000ms);
+    ASSERT_TRUE(waitUntil([&] { return recorder.posts.size() == 2; }, 3000ms));
     end.close();
 
     DeviceDoNotConnectWindow device;

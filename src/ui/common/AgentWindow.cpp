@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <utility>
 
 namespace eboard {
@@ -129,10 +130,12 @@ void AgentWindow::hideEvent(QHideEvent* event) {
     }
     QWidget::hideEvent(event);
     // A hidden window gives its native window and pixels back: the agent spends most of
-    // its life in the tray, and a full-screen backing store is megabytes.
+    // its life in the tray, and a full-screen backing store is megabytes. The decoded
+    // pictures go too; the windows still open decode theirs again on their next paint.
     QTimer::singleShot(0, this, [this] {
         if (!isVisible()) {
             destroy();
+            QPixmapCache::clear();
         }
     });
 }

@@ -12,7 +12,7 @@ QRectF toQt(const layout::RectD& rect, double viewHeight) {
 } // namespace
 
 QFont helveticaFont(int pixelSize) {
-    QFont font(QStringLiteral("Sans Serif"));
+    QFont font(QStringLiteral("Helvetica"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     return font;

@@ -14,7 +14,9 @@
 
 namespace eboard {
 
-// "Helvetica" and "Helvetica Oblique": the desktop's sans-serif family, sized in pixels.
+// "Helvetica" and "Helvetica Oblique", sized in pixels: the family the dialogs' layouts
+// name too, so one face serves all the agent's text. Font configuration picks its
+// stand-in (Nimbus Sans, Liberation Sans), else the sans-serif family.
 QFont helveticaFont(int pixelSize);
 QFont helveticaObliqueFont(int pixelSize);
 

@@ -46,8 +46,9 @@ bool waitForWindow(const std::string& title, bool shown = true) {
     return waitUntil([&] { return windowShown(title) == shown; }, 10s);
 }
 
-void clickAt(int x, int y) {
-    runCommand("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
+void clickAt(QPoint p) {
+    runCommand("xdotool mousemove " + std::to_string(p.x()) + " " + std::to_string(p.y()) +
+               " click 1");
 }
 
 void pressKey(const char* key) {
@@ -129,6 +130,11 @@ private:
     QProcess process_;
 };
 
+// Targets 0..3 (upper left, lower left, upper right, lower right) seen wide apart.
+const std::array<PointD, 4> kWide = {{{150, 120}, {160, 650}, {880, 110}, {890, 640}}};
+// The same corners seen small: at most 15 percent of the camera frame.
+const std::array<PointD, 4> kSmall = {{{400, 300}, {400, 500}, {650, 300}, {650, 500}}};
+
 class CalibrationRoadTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -169,14 +175,18 @@ protected:
         std::this_thread::sleep_for(30ms);
     }
 
-    // Start dialog (affirmative), preview, Space: the target screen is up.
-    void walkToTargets(bool diagnosis, bool checkPreview = false) {
+    // The start dialog's affirmative button: the preview is up.
+    void openPreview(bool diagnosis) {
         const char* dialog = diagnosis ? "StartDiagnosisWindow" : "StartNormalCalibrateDlg";
         ASSERT_TRUE(waitForWindow(dialog));
-        const QPoint yes = boxedButtonCentre(screen, diagnosis ? kDiagnosisStart : kStartYes);
-        clickAt(yes.x(), yes.y());
+        clickAt(boxedButtonCentre(screen, diagnosis ? kDiagnosisStart : kStartYes));
         ASSERT_TRUE(waitForWindow("CalibrationPreViewWindowController"));
         EXPECT_FALSE(windowShown(dialog));
+    }
+
+    // Start dialog (affirmative), preview, Space: the target screen is up.
+    void walkToTargets(bool diagnosis, bool checkPreview = false) {
+        ASSERT_NO_FATAL_FAILURE(openPreview(diagnosis));
         if (checkPreview) {
             // Each frame moves the light point on the check area.
             for (const PointD raw : {PointD{500, 400}, PointD{300, 200}}) {
@@ -201,7 +211,34 @@ protected:
         frame(noPointFrame());
     }
 
+    // A diagnosis seen small: graded class 3, its result screen is up.
+    void diagnoseToPoorResult(Follower& follower) {
+        ASSERT_NO_FATAL_FAILURE(walkToTargets(true));
+        touchTargets(kSmall);
+        EXPECT_EQ(follower.result(), std::make_pair(std::string("class3"), 0));
+        ASSERT_TRUE(waitForWindow("CalibrateMessageWindowController"));
+    }
+
+    // Escape on the open screen: the stop dialog is up.
+    void escapeToStopDialog() {
+        pressKey("Escape");
+        ASSERT_TRUE(waitForWindow("AbortWindowController"));
+    }
+    void answerStopDialog(bool stop) {
+        const layout::StopDialog dialog = layout::stopDialog(screen.width(), screen.height());
+        clickAt(fullScreenCentre(screen, stop ? dialog.yesButton : dialog.noButton));
+    }
+    // Escape, then Yes in the stop dialog: the run ends and the screen is gone.
+    void stopFrom(const char* screenName) {
+        ASSERT_NO_FATAL_FAILURE(escapeToStopDialog());
+        answerStopDialog(true);
+        EXPECT_TRUE(waitForWindow("AbortWindowController", false));
+        EXPECT_FALSE(windowShown(screenName));
+    }
+
     SettingData storedNow() const { return readSettingArchive(archivePath(home.path())).data; }
+    // Where the top-left target lies: a tenth of the screen in.
+    QPoint tenthIn() const { return {screen.width() / 10, screen.height() / 10}; }
 
     // A touch on raw point p presses near the display point expected, and a lift releases.
     void expectPointerFollowsPen(PointD raw, QPoint expected) {
@@ -225,11 +262,6 @@ protected:
     std::unique_ptr<AgentProcess> agent;
 };
 
-// Targets 0..3 (upper left, lower left, upper right, lower right) seen wide apart.
-const std::array<PointD, 4> kWide = {{{150, 120}, {160, 650}, {880, 110}, {890, 640}}};
-// The same corners seen small: at most 15 percent of the camera frame.
-const std::array<PointD, 4> kSmall = {{{400, 300}, {400, 500}, {650, 300}, {650, 500}}};
-
 TEST_F(CalibrationRoadTest, NormalCalibrationStoresTheTouchedPointsEndsAndThePenPointsAgain) {
     startAgent();
     Follower follower("calibrate", home.path());
@@ -241,7 +273,7 @@ TEST_F(CalibrationRoadTest, NormalCalibrationStoresTheTouchedPointsEndsAndThePen
     // Slots: target 0, target 2, target 1, target 3.
     EXPECT_EQ(storedNow(), SettingData({150, 120, 880, 110, 160, 650, 890, 640}));
     // Raw target 0 is now the top-left target, a tenth of the screen in.
-    expectPointerFollowsPen(kWide[0], {screen.width() / 10, screen.height() / 10});
+    expectPointerFollowsPen(kWide[0], tenthIn());
 }
 
 TEST_F(CalibrationRoadTest, PoorCalibrationOffersADiagnosis) {
@@ -252,7 +284,7 @@ TEST_F(CalibrationRoadTest, PoorCalibrationOffersADiagnosis) {
     EXPECT_EQ(follower.result(), std::make_pair(std::string("poor"), 0));
     ASSERT_TRUE(waitForWindow("EndNormalCalibratePoorWindow"));
     const QPoint startDiagnosis = boxedButtonCentre(screen, QRect(325, 236, 155, 31));
-    clickAt(startDiagnosis.x(), startDiagnosis.y());
+    clickAt(startDiagnosis);
     EXPECT_TRUE(waitForWindow("StartDiagnosisWindow"));
     EXPECT_FALSE(windowShown("EndNormalCalibratePoorWindow"));
 }
@@ -277,35 +309,25 @@ TEST_F(CalibrationRoadTest, DiagnosesEndWithTheirGradesAndTheResultScreenCloses)
         touchTargets(c.raw);
         EXPECT_EQ(follower.result(), std::make_pair(std::string(c.grade), 0));
         ASSERT_TRUE(waitForWindow("CalibrateMessageWindowController"));
-        clickAt(close.x(), close.y());
+        clickAt(close);
         EXPECT_TRUE(waitForWindow("CalibrateMessageWindowController", false));
     }
-    expectPointerFollowsPen(kSmall[0], {screen.width() / 10, screen.height() / 10});
+    expectPointerFollowsPen(kSmall[0], tenthIn());
 }
 
 TEST_F(CalibrationRoadTest, EscapeOnThePreviewThenStopAbandonsTheRun) {
     startAgent();
     Follower follower("calibrate", home.path());
-    ASSERT_TRUE(waitForWindow("StartNormalCalibrateDlg"));
-    const QPoint yes = boxedButtonCentre(screen, kStartYes);
-    clickAt(yes.x(), yes.y());
-    ASSERT_TRUE(waitForWindow("CalibrationPreViewWindowController"));
-    pressKey("Escape");
-    ASSERT_TRUE(waitForWindow("AbortWindowController"));
-    const layout::StopDialog stop = layout::stopDialog(screen.width(), screen.height());
+    ASSERT_NO_FATAL_FAILURE(openPreview(false));
     // No: back to a preview.
-    QPoint no = fullScreenCentre(screen, stop.noButton);
-    clickAt(no.x(), no.y());
+    ASSERT_NO_FATAL_FAILURE(escapeToStopDialog());
+    answerStopDialog(false);
     ASSERT_TRUE(waitForWindow("CalibrationPreViewWindowController"));
     EXPECT_TRUE(waitForWindow("AbortWindowController", false));
-    pressKey("Escape");
-    ASSERT_TRUE(waitForWindow("AbortWindowController"));
-    const QPoint stopYes = fullScreenCentre(screen, stop.yesButton);
-    clickAt(stopYes.x(), stopYes.y());
+    ASSERT_NO_FATAL_FAILURE(stopFrom("CalibrationPreViewWindowController"));
     EXPECT_EQ(follower.result(), std::make_pair(std::string("aborted"), 1));
-    EXPECT_TRUE(waitForWindow("AbortWindowController", false));
     EXPECT_EQ(storedNow(), stored);
-    expectPointerFollowsPen({100, 100}, {screen.width() / 10, screen.height() / 10});
+    expectPointerFollowsPen({100, 100}, tenthIn());
 }
 
 TEST_F(CalibrationRoadTest, UnplugDuringTheTargetsThenReplugLeavesTheArchiveAndPoints) {
@@ -331,26 +353,21 @@ TEST_F(CalibrationRoadTest, UnplugDuringTheTargetsThenReplugLeavesTheArchiveAndP
     settle(300ms);
     EXPECT_EQ(storedNow(), stored);
     EXPECT_FALSE(windowShown("EndNormalCalibrateWindow"));
-    expectPointerFollowsPen({100, 100}, {screen.width() / 10, screen.height() / 10});
+    expectPointerFollowsPen({100, 100}, tenthIn());
 }
 
 TEST_F(CalibrationRoadTest, DiagnosisResultLeadsToTheCameraAdviceAndBackToThePreview) {
     startAgent();
     Follower follower("diagnose", home.path());
-    walkToTargets(true);
-    touchTargets(kSmall);
-    EXPECT_EQ(follower.result(), std::make_pair(std::string("class3"), 0));
-    ASSERT_TRUE(waitForWindow("CalibrateMessageWindowController"));
+    ASSERT_NO_FATAL_FAILURE(diagnoseToPoorResult(follower));
     const layout::ResultButtons result =
         layout::resultButtons(layout::resultAnchor(screen.width(), screen.height()));
-    const QPoint start = fullScreenCentre(screen, result.start);
-    clickAt(start.x(), start.y());
+    clickAt(fullScreenCentre(screen, result.start));
     ASSERT_TRUE(waitForWindow("CheckCamPositionWindow"));
     EXPECT_FALSE(windowShown("CalibrateMessageWindowController"));
     const layout::ButtonPair advice = layout::cameraPositionDialogButtons(
         layout::pictureDialogAnchor(screen.width(), screen.height()));
-    const QPoint goOn = fullScreenCentre(screen, advice.type1);
-    clickAt(goOn.x(), goOn.y());
+    clickAt(fullScreenCentre(screen, advice.type1));
     ASSERT_TRUE(waitForWindow("CalibrationPreViewWindowController"));
     EXPECT_FALSE(windowShown("CheckCamPositionWindow"));
     // The run goes on as a diagnosis.
@@ -369,7 +386,7 @@ TEST_F(CalibrationRoadTest, ExcellentDiagnosisRetryAsksForANewOne) {
     const layout::ButtonPair buttons = layout::excellentDialogButtons(
         layout::pictureDialogAnchor(screen.width(), screen.height()));
     const QPoint retry = fullScreenCentre(screen, buttons.type0);
-    clickAt(retry.x(), retry.y());
+    clickAt(retry);
     EXPECT_TRUE(waitForWindow("StartDiagnosisWindow"));
     EXPECT_FALSE(windowShown("CalibrateExcellentWindow"));
 }
@@ -380,11 +397,8 @@ TEST_F(CalibrationRoadTest, EscapeOnTheTargetsThenGoOnRestartsAtTheFirstTarget) 
     walkToTargets(false);
     frame(rawPointFrame(300, 300)); // taken for target 0, then abandoned
     frame(noPointFrame());
-    pressKey("Escape");
-    ASSERT_TRUE(waitForWindow("AbortWindowController"));
-    const layout::StopDialog stop = layout::stopDialog(screen.width(), screen.height());
-    const QPoint no = fullScreenCentre(screen, stop.noButton);
-    clickAt(no.x(), no.y());
+    ASSERT_NO_FATAL_FAILURE(escapeToStopDialog());
+    answerStopDialog(false);
     ASSERT_TRUE(waitForWindow("CalibrateWindowController"));
     touchTargets(kWide);
     EXPECT_EQ(follower.result(), std::make_pair(std::string("normal-end"), 0));
@@ -394,24 +408,13 @@ TEST_F(CalibrationRoadTest, EscapeOnTheTargetsThenGoOnRestartsAtTheFirstTarget) 
 TEST_F(CalibrationRoadTest, EscapeOnTheResultThenStayShowsTheSameResultAgain) {
     startAgent();
     Follower follower("diagnose", home.path());
-    walkToTargets(true);
-    touchTargets(kSmall);
-    EXPECT_EQ(follower.result(), std::make_pair(std::string("class3"), 0));
-    ASSERT_TRUE(waitForWindow("CalibrateMessageWindowController"));
-    pressKey("Escape");
-    ASSERT_TRUE(waitForWindow("AbortWindowController"));
-    const layout::StopDialog stop = layout::stopDialog(screen.width(), screen.height());
-    const QPoint no = fullScreenCentre(screen, stop.noButton);
-    clickAt(no.x(), no.y());
+    ASSERT_NO_FATAL_FAILURE(diagnoseToPoorResult(follower));
+    ASSERT_NO_FATAL_FAILURE(escapeToStopDialog());
+    answerStopDialog(false);
     EXPECT_TRUE(waitForWindow("AbortWindowController", false));
     EXPECT_TRUE(waitForWindow("CalibrateMessageWindowController"));
-    pressKey("Escape");
-    ASSERT_TRUE(waitForWindow("AbortWindowController"));
-    const QPoint yes = fullScreenCentre(screen, stop.yesButton);
-    clickAt(yes.x(), yes.y());
-    EXPECT_TRUE(waitForWindow("AbortWindowController", false));
-    EXPECT_FALSE(windowShown("CalibrateMessageWindowController"));
-    expectPointerFollowsPen(kSmall[0], {screen.width() / 10, screen.height() / 10});
+    ASSERT_NO_FATAL_FAILURE(stopFrom("CalibrateMessageWindowController"));
+    expectPointerFollowsPen(kSmall[0], tenthIn());
 }
 
 TEST_F(CalibrationRoadTest, LaterRequestsReplaceAPendingStartDialog) {
@@ -438,38 +441,24 @@ TEST_F(CalibrationRoadTest, FirstConnectionWithoutThresholdsStartsACalibration) 
 TEST_F(CalibrationRoadTest, EscapeOnTheCameraAdviceThenStayShowsItAgain) {
     startAgent();
     Follower follower("diagnose", home.path());
-    walkToTargets(true);
-    touchTargets(kSmall);
-    EXPECT_EQ(follower.result(), std::make_pair(std::string("class3"), 0));
-    ASSERT_TRUE(waitForWindow("CalibrateMessageWindowController"));
-    const QPoint start = fullScreenCentre(
-        screen, layout::resultButtons(layout::resultAnchor(screen.width(), screen.height())).start);
-    clickAt(start.x(), start.y());
+    ASSERT_NO_FATAL_FAILURE(diagnoseToPoorResult(follower));
+    clickAt(fullScreenCentre(
+        screen,
+        layout::resultButtons(layout::resultAnchor(screen.width(), screen.height())).start));
     ASSERT_TRUE(waitForWindow("CheckCamPositionWindow"));
-    const layout::StopDialog stop = layout::stopDialog(screen.width(), screen.height());
-    pressKey("Escape");
-    ASSERT_TRUE(waitForWindow("AbortWindowController"));
+    ASSERT_NO_FATAL_FAILURE(escapeToStopDialog());
     EXPECT_FALSE(windowShown("CheckCamPositionWindow"));
-    const QPoint no = fullScreenCentre(screen, stop.noButton);
-    clickAt(no.x(), no.y());
+    answerStopDialog(false);
     EXPECT_TRUE(waitForWindow("CheckCamPositionWindow"));
     EXPECT_TRUE(waitForWindow("AbortWindowController", false));
-    pressKey("Escape");
-    ASSERT_TRUE(waitForWindow("AbortWindowController"));
-    const QPoint yes = fullScreenCentre(screen, stop.yesButton);
-    clickAt(yes.x(), yes.y());
-    EXPECT_TRUE(waitForWindow("AbortWindowController", false));
-    EXPECT_FALSE(windowShown("CheckCamPositionWindow"));
-    expectPointerFollowsPen(kSmall[0], {screen.width() / 10, screen.height() / 10});
+    ASSERT_NO_FATAL_FAILURE(stopFrom("CheckCamPositionWindow"));
+    expectPointerFollowsPen(kSmall[0], tenthIn());
 }
 
 TEST_F(CalibrationRoadTest, UnplugDuringThePreviewThenReplugPoints) {
     startAgent();
     Follower follower("calibrate", home.path());
-    ASSERT_TRUE(waitForWindow("StartNormalCalibrateDlg"));
-    const QPoint yes = boxedButtonCentre(screen, kStartYes);
-    clickAt(yes.x(), yes.y());
-    ASSERT_TRUE(waitForWindow("CalibrationPreViewWindowController"));
+    ASSERT_NO_FATAL_FAILURE(openPreview(false));
     frame(rawPointFrame(500, 400));
     unit->unplug();
     EXPECT_EQ(follower.result(), std::make_pair(std::string("disconnected"), 1));
@@ -479,7 +468,7 @@ TEST_F(CalibrationRoadTest, UnplugDuringThePreviewThenReplugPoints) {
     unit = std::make_unique<MockUnit>();
     MockUnitBed::instance().plug(*unit);
     ASSERT_TRUE(watcher.waitFor("HN42Connected", 2));
-    expectPointerFollowsPen({100, 100}, {screen.width() / 10, screen.height() / 10});
+    expectPointerFollowsPen({100, 100}, tenthIn());
     EXPECT_FALSE(windowShown("CalibrationPreViewWindowController"));
 }
 

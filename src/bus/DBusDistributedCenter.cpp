@@ -16,10 +16,18 @@ bool DBusDistributedCenter::listen() {
     }
     // The explicit signature keeps signals of another shape away from the slot: without
     // it a peer sending e.g. a{ss} crashes libdbus's demarshalling in Qt 6.4.
-    return connection_.connect(QString(), QString::fromLatin1(kBusPath),
-                               QString::fromLatin1(kBusInterface), QString::fromLatin1(kBusSignal),
-                               QString::fromLatin1(kBusSignature), this,
-                               SLOT(onPosted(QString, QString, QVariantMap)));
+    if (!connection_.connect(QString(), QString::fromLatin1(kBusPath),
+                             QString::fromLatin1(kBusInterface), QString::fromLatin1(kBusSignal),
+                             QString::fromLatin1(kBusSignature), this,
+                             SLOT(onPosted(QString, QString, QVariantMap)))) {
+        return false;
+    }
+    // Qt sends the match rule without waiting for the bus to take it; one round trip on
+    // the same connection makes sure it has, so a post that follows is never missed.
+    const QDBusMessage ping = connection_.call(QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping")));
+    return ping.type() == QDBusMessage::ReplyMessage;
 }
 
 bool DBusDistributedCenter::post(QDBusConnection& connection, const QString& name,

@@ -27,7 +27,8 @@ class DBusDistributedCenter final : public QObject, public CommandBus {
 public:
     explicit DBusDistributedCenter(QDBusConnection connection, QObject* parent = nullptr);
 
-    // Subscribes to Posted; false when the connection is down or refuses the match rule.
+    // Subscribes to Posted, and returns once the bus delivers them; false when the
+    // connection is down or refuses the match rule.
     bool listen();
 
     void postNotification(std::string_view name, std::string_view object,

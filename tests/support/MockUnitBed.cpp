@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <stdexcept>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <umockdev.h>
@@ -89,6 +90,7 @@ void MockUnitBed::plug(MockUnit& unit, const UnitTraits& traits) {
     ::tcgetattr(unit.master_, &raw);
     ::cfmakeraw(&raw);
     ::tcsetattr(unit.master_, TCSANOW, &raw);
+    unit.queue_ = ::open(::ptsname(unit.master_), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     unit.node_ = "/dev/" + name;
     unit.link_ = root_ + unit.node_;
     std::filesystem::remove(unit.link_);
@@ -107,12 +109,23 @@ MockUnit::~MockUnit() {
 }
 
 void MockUnit::write(std::span<const std::uint8_t> report) const {
+    for (int waited = 0; queue_ >= 0 && waited < 1000; ++waited) {
+        int waiting = 0;
+        if (::ioctl(queue_, FIONREAD, &waiting) != 0 || waiting == 0) {
+            break;
+        }
+        ::usleep(1000);
+    }
     if (::write(master_, report.data(), report.size()) != static_cast<ssize_t>(report.size())) {
         throw std::runtime_error("report not written");
     }
 }
 
 void MockUnit::closeNode() {
+    if (queue_ >= 0) {
+        ::close(queue_);
+        queue_ = -1;
+    }
     if (master_ >= 0) {
         ::close(master_);
         master_ = -1;

@@ -29,7 +29,9 @@ public:
     MockUnit& operator=(const MockUnit&) = delete;
     ~MockUnit();
 
-    // Writes one report to the node in a single write.
+    // Writes one report to the node in a single write, once the reader has taken the one
+    // before (or a second has passed): a hidraw node hands out one report per read, a PTY
+    // is a byte stream that would give a slow reader two reports at once.
     void write(std::span<const std::uint8_t> report) const;
     // Closes the device end of the node: the reader sees end of file.
     void closeNode();
@@ -52,6 +54,7 @@ private:
     std::string node_;
     std::string link_;
     int master_ = -1;
+    int queue_ = -1; // the node's reading end, held only to see what waits in it
 };
 
 class MockUnitBed {

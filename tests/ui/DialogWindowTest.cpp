@@ -9,6 +9,7 @@
 #include "support/RunCommand.h"
 #include "ui/AppResources.h"
 #include "ui/common/BoardScreen.h"
+#include "ui/common/X11Windows.h"
 #include "ui/dialogs/AbortWindowController.h"
 #include "ui/dialogs/CalibrateExcellentWindow.h"
 #include "ui/dialogs/CheckCamPositionWindow.h"
@@ -28,6 +29,9 @@
 #include <QWindow>
 #include <chrono>
 #include <string>
+
+// After every Qt header: the X headers define macros that clash with Qt's.
+#include <X11/Xlib.h>
 
 namespace eboard {
 namespace {
@@ -360,6 +364,20 @@ TEST_F(DialogWindowTest, ABoxedDialogStaysAboveAnotherApplication) {
     EXPECT_TRUE(near(shot.pixel(box.left() + 200, box.top() + 110), QColor(40, 40, 40)));
     other.kill();
     other.waitForFinished(2000);
+}
+
+TEST_F(DialogWindowTest, ACompositingManagerIsToldByItsSelection) {
+    // Where one runs, the keeper leaves the stacking to the visibility events.
+    ASSERT_FALSE(x11::compositingManagerRuns());
+    Display* other = XOpenDisplay(nullptr);
+    ASSERT_NE(other, nullptr);
+    const Window owner = XCreateSimpleWindow(other, DefaultRootWindow(other), 0, 0, 1, 1, 0, 0, 0);
+    const std::string selection = "_NET_WM_CM_S" + std::to_string(DefaultScreen(other));
+    XSetSelectionOwner(other, XInternAtom(other, selection.c_str(), False), owner, CurrentTime);
+    XSync(other, False);
+    EXPECT_TRUE(x11::compositingManagerRuns());
+    XCloseDisplay(other); // its windows go, and with them the selection
+    EXPECT_TRUE(waitUntil([] { return !x11::compositingManagerRuns(); }));
 }
 
 TEST_F(DialogWindowTest, EveryDialogOpensAloneInTheWindowBench) {

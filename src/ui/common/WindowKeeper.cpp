@@ -35,7 +35,13 @@ WindowKeeper::WindowKeeper() {
         qGuiApp->installNativeEventFilter(visibilityFilter_.get());
     }
     stackingCheck_.setInterval(kStackingCheckMs);
-    connect(&stackingCheck_, &QTimer::timeout, this, &WindowKeeper::coveredSomewhere);
+    connect(&stackingCheck_, &QTimer::timeout, this, [this] {
+        // A compositor passes visibility on to every window; its desktop's lock screen
+        // must not be fought either.
+        if (!x11::compositingManagerRuns()) {
+            coveredSomewhere();
+        }
+    });
 }
 
 WindowKeeper::~WindowKeeper() {

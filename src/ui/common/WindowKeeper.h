@@ -3,8 +3,9 @@
 // order they were shown: when another application takes the keyboard, the latest
 // window that keeps focus takes it back; when another application's window covers
 // them, they are raised again in their order. Windows of the agent never trigger
-// either, so two of them cannot fight. Where the server cannot tell a window that it
-// was covered, the stacking is checked twice a second while windows are open.
+// either, so two of them cannot fight. Without a compositor the server cannot tell a
+// see-through window that it was covered, so there the stacking is checked twice a
+// second while windows are open.
 
 #include <QAbstractNativeEventFilter>
 #include <QObject>

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 // After every Qt header: the X headers define macros that clash with Qt's.
 #include <xcb/xcb.h>
@@ -80,6 +81,30 @@ void watchVisibility(QWidget& window) {
     const std::uint32_t mask = attributes->your_event_mask | XCB_EVENT_MASK_VISIBILITY_CHANGE;
     xcb_change_window_attributes(c, id, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(c);
+}
+
+bool compositingManagerRuns() {
+    xcb_connection_t* c = connection();
+    if (c == nullptr) {
+        return false;
+    }
+    // Qt puts every window on the display's default screen, nearly always the only one.
+    const int screens = xcb_setup_roots_length(xcb_get_setup(c));
+    for (int screen = 0; screen < screens; ++screen) {
+        const std::string name = "_NET_WM_CM_S" + std::to_string(screen);
+        Reply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
+            c, xcb_intern_atom(c, 1, static_cast<std::uint16_t>(name.size()), name.c_str()),
+            nullptr));
+        if (!atom || atom->atom == XCB_ATOM_NONE) {
+            continue;
+        }
+        Reply<xcb_get_selection_owner_reply_t> owner(
+            xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr));
+        if (owner && owner->owner != XCB_WINDOW_NONE) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool topmostIsOneOf(const std::vector<QWidget*>& windows) {

@@ -15,6 +15,9 @@ namespace eboard::x11 {
 // Asks the X server to report when the window gets covered (VisibilityNotify).
 void watchVisibility(QWidget& window);
 
+// Whether a compositing manager runs (owns "_NET_WM_CM_S<screen>"); false off X11.
+bool compositingManagerRuns();
+
 // Whether the topmost mapped top-level window of the screen is one of these windows
 // (or a window manager's frame around one of them).
 bool topmostIsOneOf(const std::vector<QWidget*>& windows);

@@ -151,14 +151,10 @@ int postAndFollow(const char* name, std::FILE* out) {
     });
     agentCheck.start(500);
     bool busGone = false;
-    BusDisconnection disconnection([&busGone] {
+    BusDisconnection disconnection(session.connection(), [&busGone] {
         busGone = true;
         QCoreApplication::quit();
     });
-    session.connection().connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"),
-                                 QStringLiteral("org.freedesktop.DBus.Local"),
-                                 QStringLiteral("Disconnected"), &disconnection,
-                                 SLOT(disconnected()));
     center.postNotification(name, eboard::kCommandObject, {});
     QCoreApplication::exec();
     if (!result) {
@@ -231,14 +227,10 @@ int runWatch(Arguments args, std::FILE* out) {
     // Without a bus there is nothing more to watch; the bus library tells its own
     // connection so with a local signal.
     bool busGone = false;
-    BusDisconnection disconnection([&busGone] {
+    BusDisconnection disconnection(session.connection(), [&busGone] {
         busGone = true;
         QCoreApplication::quit();
     });
-    session.connection().connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"),
-                                 QStringLiteral("org.freedesktop.DBus.Local"),
-                                 QStringLiteral("Disconnected"), &disconnection,
-                                 SLOT(disconnected()));
     const int status = QCoreApplication::exec();
     if (busGone) {
         throw Failure("the session bus went away");

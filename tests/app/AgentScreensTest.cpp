@@ -1,14 +1,12 @@
 // The agent on a real X display: the pen lands on the same device pixel whatever Qt's scale
 // factor, and the board output can be listed and chosen from eboardctl.
-#include "core/calibration/SettingArchive.h"
+#include "AgentOnFifo.h"
 #include "support/AgentProcess.h"
 #include "support/PointerRest.h"
 #include "support/TempDir.h"
 #include "support/XPointer.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace eboard::testing {
 namespace {
@@ -19,26 +17,7 @@ QString eboardctl() {
     return QStringLiteral(EBOARD_BIN_DIR "/eboardctl");
 }
 
-class AgentScreensTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (std::getenv("DISPLAY") == nullptr) {
-            GTEST_SKIP() << "needs an X display (run under xvfb-run)";
-        }
-        ASSERT_TRUE(watcher.listening()) << "needs a session bus (run under dbus-run-session)";
-        fs::create_directories(home / "Library/HN-42_driver");
-        // The golden replays' calibration: on 1920x1080, raw (50, 250) of tap.rec lands at
-        // (150, 236.25) in device pixels.
-        ASSERT_FALSE(writeSettingArchive(home / "Library/HN-42_driver/eBoardSetting.archive",
-                                         SettingData({64, 288, 576, 288, 64, 32, 576, 32})));
-        ASSERT_EQ(::mkfifo(fifo().c_str(), 0600), 0);
-    }
-
-    fs::path fifo() const { return home / "unit"; }
-
-    TempDir home;
-    BusWatcher watcher;
-};
+using AgentScreensTest = AgentOnFifo;
 
 TEST_F(AgentScreensTest, TapLandsOnTheSameDevicePixelAtEveryScale) {
     XPointer pointer;

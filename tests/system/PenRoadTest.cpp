@@ -11,38 +11,50 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace eboard::testing {
 namespace {
 
 namespace fs = std::filesystem;
 
-TEST(PenRoad, TouchPressesAtTheMappedPointLiftReleasesUnplugAnnounces) {
-    if (std::getenv("DISPLAY") == nullptr) {
-        GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+class PenRoad : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (std::getenv("DISPLAY") == nullptr) {
+            GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+        }
+        ASSERT_TRUE(pointer.open());
+        // Corners seen by the camera in slot order top-left, top-right, bottom-left,
+        // bottom-right; raw (100, 100) is then the top-left target, a tenth of the
+        // 1920x1080 screen in from its edges: display point (192, 108).
+        fs::create_directories(dataDirectory(home.path()));
+        ASSERT_FALSE(writeSettingArchive(archivePath(home.path()),
+                                         SettingData({100, 100, 900, 100, 100, 700, 900, 700})));
+        writeText(thresholdsPath(home.path()), "");
+        ASSERT_TRUE(watcher.listening());
     }
+
+    // Plugs the unit in and starts the agent with XTest as its pointer.
+    void startAgentWithUnit() {
+        MockUnitBed::instance().plug(unit);
+        agent = std::make_unique<AgentProcess>(
+            home.path(), QStringList{QStringLiteral("--pointer"), QStringLiteral("xtest")});
+        agent->start();
+        ASSERT_TRUE(watcher.waitFor("DriverOpened")) << agent->errorOutput().toStdString();
+        ASSERT_TRUE(watcher.waitFor("HN42Connected")) << agent->errorOutput().toStdString();
+    }
+
     XPointer pointer;
-    ASSERT_TRUE(pointer.open());
     TempDir home;
-    // Corners seen by the camera in slot order top-left, top-right, bottom-left,
-    // bottom-right; raw (100, 100) is then the top-left target, a tenth of the
-    // 1920x1080 screen in from its edges: display point (192, 108).
-    fs::create_directories(dataDirectory(home.path()));
-    ASSERT_FALSE(writeSettingArchive(archivePath(home.path()),
-                                     SettingData({100, 100, 900, 100, 100, 700, 900, 700})));
-    writeText(thresholdsPath(home.path()), "");
-    pointer.moveTo(1000, 900);
-
-    MockUnitBed& bed = MockUnitBed::instance();
-    MockUnit unit;
-    bed.plug(unit);
-
     BusWatcher watcher;
-    ASSERT_TRUE(watcher.listening());
-    AgentProcess agent(home.path(), {QStringLiteral("--pointer"), QStringLiteral("xtest")});
-    agent.start();
-    ASSERT_TRUE(watcher.waitFor("DriverOpened")) << agent.errorOutput().toStdString();
-    ASSERT_TRUE(watcher.waitFor("HN42Connected")) << agent.errorOutput().toStdString();
+    MockUnit unit;
+    std::unique_ptr<AgentProcess> agent;
+};
+
+TEST_F(PenRoad, TouchPressesAtTheMappedPointLiftReleasesUnplugAnnounces) {
+    pointer.moveTo(1000, 900);
+    ASSERT_NO_FATAL_FAILURE(startAgentWithUnit());
     EXPECT_EQ(watcher.count("StartCalibrate"), 0) << "a calibration result is known";
 
     // The camera image is mirrored: X = 1024 - 100.
@@ -60,41 +72,25 @@ TEST(PenRoad, TouchPressesAtTheMappedPointLiftReleasesUnplugAnnounces) {
     EXPECT_TRUE(waitUntil([&] { return near(pointer.query(), false); }));
 
     unit.unplug();
-    EXPECT_TRUE(watcher.waitFor("HN42DisConnected")) << agent.errorOutput().toStdString();
-    EXPECT_TRUE(agent.running());
+    EXPECT_TRUE(watcher.waitFor("HN42DisConnected")) << agent->errorOutput().toStdString();
+    EXPECT_TRUE(agent->running());
     watcher.post("Quit");
-    EXPECT_EQ(agent.waitForExit(), 0);
+    EXPECT_EQ(agent->waitForExit(), 0);
 }
 
 // Unplugged while the pen is down: the X server must not be left with button 1 pressed
 // (XTest buttons stay down until their client ends).
-TEST(PenRoad, UnplugMidStrokeReleasesTheButton) {
-    if (std::getenv("DISPLAY") == nullptr) {
-        GTEST_SKIP() << "needs an X display (run under xvfb-run)";
-    }
-    XPointer pointer;
-    ASSERT_TRUE(pointer.open());
-    TempDir home;
-    fs::create_directories(dataDirectory(home.path()));
-    ASSERT_FALSE(writeSettingArchive(archivePath(home.path()),
-                                     SettingData({100, 100, 900, 100, 100, 700, 900, 700})));
-    writeText(thresholdsPath(home.path()), "");
-    BusWatcher watcher;
-    ASSERT_TRUE(watcher.listening());
-    MockUnit unit;
-    MockUnitBed::instance().plug(unit);
-    AgentProcess agent(home.path(), {QStringLiteral("--pointer"), QStringLiteral("xtest")});
-    agent.start();
-    ASSERT_TRUE(watcher.waitFor("HN42Connected")) << agent.errorOutput().toStdString();
+TEST_F(PenRoad, UnplugMidStrokeReleasesTheButton) {
+    ASSERT_NO_FATAL_FAILURE(startAgentWithUnit());
     unit.write(makeFrame(924, 100)); // touches: button 1 goes down and stays down
     ASSERT_TRUE(waitUntil([&] { return pointer.query().leftPressed; }));
 
     unit.unplug();
     ASSERT_TRUE(watcher.waitFor("HN42DisConnected"));
     EXPECT_TRUE(waitUntil([&] { return !pointer.query().leftPressed; }));
-    EXPECT_TRUE(agent.running());
+    EXPECT_TRUE(agent->running());
     watcher.post("Quit");
-    EXPECT_EQ(agent.waitForExit(), 0);
+    EXPECT_EQ(agent->waitForExit(), 0);
 }
 
 } // namespace

@@ -21,7 +21,7 @@ if [[ -z ${EBOARD_GALLERY_DISPLAY:-} ]]; then
   exec env EBOARD_GALLERY_DISPLAY=1 xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$build" "$output"
 fi
 
-# name|class and options, in the order a user meets them.
+# name|class and options (quoted as in a shell), in the order a user meets them.
 windows=(
   "01-start-calibration|StartNormalCalibrateDlg"
   "02-preview|CalibrationPreViewWindowController"
@@ -39,6 +39,7 @@ windows=(
   "14-advice-face-board|CheckCamPositionWindow --hint-code 1"
   "15-stop-calibration|AbortWindowController --abort-type 0"
   "16-no-camera|DeviceDoNotConnectWindow"
+  "17-not-saved|CalibrateNotSavedWindow --failure '/home/ada/Library/HN-42_driver/eBoardSetting.archive: Read-only file system'"
 )
 
 count=0
@@ -46,7 +47,7 @@ for language in en zh ja fr de; do
   mkdir -p "$output/$language"
   for entry in "${windows[@]}"; do
     name=${entry%%|*}
-    read -r -a command <<<"${entry#*|}"
+    eval "command=(${entry#*|})"
     "$bench" "${command[@]}" --language "$language" --screenshot "$output/$language/$name.png"
     count=$((count + 1))
     printf '\rrender-gallery: %d of %d' "$count" $((5 * ${#windows[@]})) >&2

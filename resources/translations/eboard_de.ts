@@ -365,4 +365,16 @@
         <translation>Kamera</translation>
     </message>
 </context>
+<context>
+    <name>Localizable</name>
+    <!-- the window that says a calibration could not be stored; %1 is the path and the reason -->
+    <message>
+        <source>CalibrateNotSavedTitle</source>
+        <translation>Kalibrierung nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>CalibrateNotSaved</source>
+        <translation>Die Kalibrierung konnte nicht gespeichert werden (%1). Sie gilt, bis eBoardAgent beendet wird; kalibrieren Sie erneut, sobald die Datei geschrieben werden kann.</translation>
+    </message>
+</context>
 </TS>

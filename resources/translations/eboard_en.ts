@@ -365,4 +365,16 @@
         <translation>Camera</translation>
     </message>
 </context>
+<context>
+    <name>Localizable</name>
+    <!-- the window that says a calibration could not be stored; %1 is the path and the reason -->
+    <message>
+        <source>CalibrateNotSavedTitle</source>
+        <translation>Calibration not saved</translation>
+    </message>
+    <message>
+        <source>CalibrateNotSaved</source>
+        <translation>The calibration could not be saved (%1). It stays in force until eBoardAgent ends; calibrate again once the file can be written.</translation>
+    </message>
+</context>
 </TS>

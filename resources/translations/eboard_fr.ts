@@ -365,4 +365,16 @@
         <translation>Caméra</translation>
     </message>
 </context>
+<context>
+    <name>Localizable</name>
+    <!-- the window that says a calibration could not be stored; %1 is the path and the reason -->
+    <message>
+        <source>CalibrateNotSavedTitle</source>
+        <translation>Calibrage non enregistré</translation>
+    </message>
+    <message>
+        <source>CalibrateNotSaved</source>
+        <translation>Le calibrage n'a pas pu être enregistré (%1). Il reste en vigueur jusqu'à la fin d'eBoardAgent ; calibrez à nouveau dès que le fichier peut être écrit.</translation>
+    </message>
+</context>
 </TS>

@@ -365,4 +365,16 @@
         <translation>カメラ</translation>
     </message>
 </context>
+<context>
+    <name>Localizable</name>
+    <!-- the window that says a calibration could not be stored; %1 is the path and the reason -->
+    <message>
+        <source>CalibrateNotSavedTitle</source>
+        <translation>キャリブレーション未保存</translation>
+    </message>
+    <message>
+        <source>CalibrateNotSaved</source>
+        <translation>キャリブレーションを保存できませんでした（%1）。eBoardAgent が終了するまでは有効です。ファイルに書き込めるようになったら、もう一度キャリブレーションしてください。</translation>
+    </message>
+</context>
 </TS>

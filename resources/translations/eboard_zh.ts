@@ -365,4 +365,16 @@
         <translation>摄像头</translation>
     </message>
 </context>
+<context>
+    <name>Localizable</name>
+    <!-- the window that says a calibration could not be stored; %1 is the path and the reason -->
+    <message>
+        <source>CalibrateNotSavedTitle</source>
+        <translation>校准未保存</translation>
+    </message>
+    <message>
+        <source>CalibrateNotSaved</source>
+        <translation>无法保存校准（%1）。在 eBoardAgent 退出之前，此校准仍然有效；文件可以写入后请重新校准。</translation>
+    </message>
+</context>
 </TS>

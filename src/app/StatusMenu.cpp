@@ -3,24 +3,13 @@
 #include "app/CompanionLauncher.h"
 #include "core/base/DataPaths.h"
 #include "core/base/Log.h"
+#include "core/notify/Names.h"
 #include "core/notify/NotificationCenter.h"
 #include "core/notify/SmoothValue.h"
 #include "core/pen/StrokeInterpretation.h"
 #include "core/state/JUXPrompt.h"
 #include "ui/AppResources.h"
 #include "ui/about/AboutWindowController.h"
-#include "ui/calibration/CalibrateMessageWindowController.h"
-#include "ui/calibration/CalibrateWindowController.h"
-#include "ui/calibration/CalibrationPreViewWindowController.h"
-#include "ui/common/CursorHiding.h"
-#include "ui/dialogs/AbortWindowController.h"
-#include "ui/dialogs/CalibrateExcellentWindow.h"
-#include "ui/dialogs/CheckCamPositionWindow.h"
-#include "ui/dialogs/DeviceDoNotConnectWindow.h"
-#include "ui/dialogs/EndNormalCalibratePoorWindow.h"
-#include "ui/dialogs/EndNormalCalibrateWindow.h"
-#include "ui/dialogs/StartDiagnosisWindow.h"
-#include "ui/dialogs/StartNormalCalibrateDlg.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -105,24 +94,28 @@ void StatusMenu::awakeFromNib() {
     followTrayAvailability();
 
     NotificationCenter& local = NotificationCenter::defaultCenter();
-    local.addObserver(this, "hidConnectOK", [this] { connectOK(); });
-    local.addObserver(this, "hidConnectNG", [this] { connectNG(); });
-    local.addObserver(this, "CalibrateStart", [this] { OpenCalibrateWindow(); });
-    local.addObserver(this, "CalibrateFinish", [this] { CheckCalibrateResult(); });
-    local.addObserver(this, "ReCalibrate", [this] { ReCalibrate(); });
-    local.addObserver(this, "StopCalibratePreview", [this] { StopCalibratePreview(); });
-    local.addObserver(this, "StopCalibrate", [this] { StopCalibrate(); });
-    local.addObserver(this, "StopResult", [this] { StopResult(); });
-    local.addObserver(this, "StopCheckPosition", [this] { StopCheckPosition(); });
+    local.addObserver(this, names::kHidConnectOK, [this] { connectOK(); });
+    local.addObserver(this, names::kHidConnectNG, [this] { connectNG(); });
+    local.addObserver(this, names::kCalibrateStart, [this] { OpenCalibrateWindow(); });
+    local.addObserver(this, names::kCalibrateCaptured, [this] { CalibrateCaptured(); });
+    local.addObserver(this, names::kCalibrateFinish, [this] { CheckCalibrateResult(); });
+    local.addObserver(this, names::kCalibrateNotSaved, [this] { CalibrateNotSaved(); });
+    local.addObserver(this, names::kReCalibrate, [this] { ReCalibrate(); });
+    local.addObserver(this, names::kStopCalibratePreview, [this] { StopCalibratePreview(); });
+    local.addObserver(this, names::kStopCalibrate, [this] { StopCalibrate(); });
+    local.addObserver(this, names::kStopResult, [this] { StopResult(); });
+    local.addObserver(this, names::kStopCheckPosition, [this] { StopCheckPosition(); });
 
-    bus_.addObserver("StartCalibrate", [this](const UserInfo&) { showCalibration(); });
-    bus_.addObserver("CompleteCalibrate", [this](const UserInfo&) { completeCalibrate(); });
-    bus_.addObserver("Quit", [this](const UserInfo&) { quit(); });
-    bus_.addObserver("Version", [this](const UserInfo&) { VersionNum(); });
-    bus_.addObserver("SetSmoothValue",
+    bus_.addObserver(names::kStartCalibrate,
+                     [this](const UserInfo& userInfo) { showCalibration(userInfo); });
+    bus_.addObserver(names::kCompleteCalibrate,
+                     [this](const UserInfo& userInfo) { completeCalibrate(userInfo); });
+    bus_.addObserver(names::kQuit, [this](const UserInfo&) { quit(); });
+    bus_.addObserver(names::kVersion, [this](const UserInfo&) { VersionNum(); });
+    bus_.addObserver(names::kSetSmoothValue,
                      [this](const UserInfo& userInfo) { SetSmoothValue(userInfo); });
 
-    postCommand("DriverOpened");
+    postCommand(names::kDriverOpened);
 
     prompt_ = &JUXPrompt::getPrompt();
     prompt_->setlocale(QLocale().name().toStdString());
@@ -140,30 +133,18 @@ void StatusMenu::awakeFromNib() {
 void StatusMenu::connectOK() {
     setStatusImage(QStringLiteral("ok.png"));
     prompt_->setConnectionState(1);
-    if (deviceNotConnectCtl_) {
-        deviceNotConnectCtl_->close();
-    }
+    dispatch(RunEvent::Replug);
     if (prompt_->iFirstCalibrate() == 0) {
-        postCommand("StartCalibrate");
+        postCommand(names::kStartCalibrate);
     }
-    postCommand("HN42Connected");
+    postCommand(names::kHN42Connected);
 }
 
 void StatusMenu::connectNG() {
     setStatusImage(QStringLiteral("ng.png"));
     prompt_->setConnectionState(0);
-    postCommand("HN42DisConnected");
-    if (prompt_->bInPrograss()) {
-        // Only a run the removal cuts short ends here; a finished one was announced.
-        const bool interrupted = workflowWindowOpen();
-        showCursor();
-        closeWorkflowWindows();
-        openDeviceNotConnected();
-        if (interrupted) {
-            announceEnd("disconnected");
-        }
-    }
-    prompt_->setBInPrograss(false);
+    postCommand(names::kHN42DisConnected);
+    dispatch(RunEvent::Unplug);
 }
 
 void StatusMenu::quit() {
@@ -191,13 +172,13 @@ void StatusMenu::SetSmoothValue(const UserInfo& userInfo) {
 }
 
 void StatusMenu::menu_OpenCalibrate() {
-    postCommand("StartCalibrate");
+    postCommand(names::kStartCalibrate);
 }
 void StatusMenu::menu_OpenDiagnosis() {
-    postCommand("CompleteCalibrate");
+    postCommand(names::kCompleteCalibrate);
 }
 void StatusMenu::menu_Quit() {
-    postCommand("Quit");
+    postCommand(names::kQuit);
 }
 
 void StatusMenu::menu_OpenAnnotate() {

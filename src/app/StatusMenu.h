@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/WorkflowWindows.h"
+#include "core/calibration/CalibrationRun.h"
+#include "core/calibration/ResultGrading.h"
 #include "core/notify/AnswerPairs.h"
 #include "core/notify/CommandBus.h"
 
@@ -10,7 +13,9 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -19,21 +24,11 @@ class QSystemTrayIcon;
 namespace eboard {
 
 class AboutWindowController;
-class AbortWindowController;
-class CalibrateExcellentWindow;
-class CalibrateMessageWindowController;
-class CalibrateWindowController;
-class CalibrationPreViewWindowController;
-class CheckCamPositionWindow;
-class DeviceDoNotConnectWindow;
-class EndNormalCalibratePoorWindow;
-class EndNormalCalibrateWindow;
 class JUXPrompt;
-class StartDiagnosisWindow;
-class StartNormalCalibrateDlg;
 
 // The agent's controller: the tray icon and its menu, the connection indicator, the
-// commands on the bus and (through its handlers) the calibration workflow. It observes
+// commands on the bus and (through its handlers) the calibration workflow, whose rules
+// are CalibrationRun's and whose windows WorkflowWindows holds. It observes
 // the local centre for the device link's connect notifications and the command bus for
 // the commands of other processes and of its own menu.
 class StatusMenu : public QObject {
@@ -59,26 +54,32 @@ public:
     void VersionNum();
     void SetSmoothValue(const UserInfo& userInfo);
 
-    // The calibration workflow: the two requests (distributed), then the handlers of the
-    // local notifications and of the dialogs' answers.
-    void showCalibration();
-    void completeCalibrate();
+    // The calibration workflow (see CalibrationRun): each handler turns its notification
+    // into an event of the run. The two requests (distributed), the local notifications of
+    // the screens and the parser, then the dialogs' answers.
+    // userInfo may carry the requester's token (names::kRequestKey), told back at the end.
+    void showCalibration(const UserInfo& userInfo = {});
+    void completeCalibrate(const UserInfo& userInfo = {});
+    void OpenCalibrateWindow();
+    void CalibrateCaptured();
+    // Grades the stored points and opens the one window of the result.
+    void CheckCalibrateResult();
+    void CalibrateNotSaved();
+    void ReCalibrate();
+    void StopCalibratePreview();
+    void StopCalibrate();
+    void StopResult();
+    void StopCheckPosition();
     void showCalibrationYes();
     void showCalibrationNo();
-    void OpenCalibrateWindow();
-    void ReCalibrate();
     void restartCalibrationYes();
     void restartCalibrationNo();
-    void StopCalibratePreview();
     void StopCalPreviewYes();
     void StopCalPreviewNo();
-    void StopCalibrate();
     void StopCalYes();
     void StopCalNo();
-    void StopResult();
     void StopResultYes();
     void StopResultNo();
-    void StopCheckPosition();
     void StopCheckPositionYes();
     void StopCheckPositionNo();
     void ExcellentRestart();
@@ -87,8 +88,6 @@ public:
     void DiagnosisClose();
     void NormalCalibrateToDiagnosis();
     void NormalCalibrateEnd();
-    // Grades the stored points and opens the one window of the result.
-    void CheckCalibrateResult();
 
     // Menu actions.
     void menu_OpenCalibrate();
@@ -108,22 +107,40 @@ public:
     const QString& statusImageName() const { return statusImageName_; }
     AboutWindowController* aboutController() const { return aboutController_.get(); }
 
-    // The most recent controller of each workflow window (null before the first).
+    // The most recent controller of each workflow window (null before the first, and
+    // after a run was cut short).
     CalibrationPreViewWindowController* calPreviewWindowCtl() const {
-        return calPreviewWindowCtl_.get();
+        return windows_.get<CalibrationPreViewWindowController>();
     }
-    CalibrateWindowController* calWindowCtl() const { return calWindowCtl_.get(); }
+    CalibrateWindowController* calWindowCtl() const {
+        return windows_.get<CalibrateWindowController>();
+    }
     CalibrateMessageWindowController* finishCalibrationCtl() const {
-        return finishCalibrationCtl_.get();
+        return windows_.get<CalibrateMessageWindowController>();
     }
-    StartNormalCalibrateDlg* StartNormalCtl() const { return StartNormalCtl_.get(); }
-    AbortWindowController* abortWindowctl() const { return abortWindowctl_.get(); }
-    EndNormalCalibrateWindow* EndNormalCrl() const { return EndNormalCrl_.get(); }
-    EndNormalCalibratePoorWindow* EndNormalPoorCtl() const { return EndNormalPoorCtl_.get(); }
-    DeviceDoNotConnectWindow* deviceNotConnectCtl() const { return deviceNotConnectCtl_.get(); }
-    StartDiagnosisWindow* startDiagnosisCtl() const { return startDiagnosisCtl_.get(); }
-    CalibrateExcellentWindow* calibrateExcellentCtl() const { return calibrateExcellentCtl_.get(); }
-    CheckCamPositionWindow* checkCamPositionCtl() const { return checkCamPositionCtl_.get(); }
+    StartNormalCalibrateDlg* StartNormalCtl() const {
+        return windows_.get<StartNormalCalibrateDlg>();
+    }
+    AbortWindowController* abortWindowctl() const { return windows_.get<AbortWindowController>(); }
+    EndNormalCalibrateWindow* EndNormalCrl() const {
+        return windows_.get<EndNormalCalibrateWindow>();
+    }
+    EndNormalCalibratePoorWindow* EndNormalPoorCtl() const {
+        return windows_.get<EndNormalCalibratePoorWindow>();
+    }
+    DeviceDoNotConnectWindow* deviceNotConnectCtl() const {
+        return windows_.get<DeviceDoNotConnectWindow>();
+    }
+    StartDiagnosisWindow* startDiagnosisCtl() const { return windows_.get<StartDiagnosisWindow>(); }
+    CalibrateExcellentWindow* calibrateExcellentCtl() const {
+        return windows_.get<CalibrateExcellentWindow>();
+    }
+    CheckCamPositionWindow* checkCamPositionCtl() const {
+        return windows_.get<CheckCamPositionWindow>();
+    }
+    CalibrateNotSavedWindow* notSavedCtl() const { return windows_.get<CalibrateNotSavedWindow>(); }
+    const WorkflowWindows& workflowWindows() const { return windows_; }
+    const CalibrationRun& calibrationRun() const { return run_; }
     const AnswerPairs& answerPairs() const { return answerPairs_; }
 
 private:
@@ -132,19 +149,15 @@ private:
     void setStatusImage(const QString& fileName);
     void postCommand(std::string_view name);
 
-    // The shared request procedure; calibrateType 0 normal, 1 diagnosis.
-    void requestCalibration(std::int32_t calibrateType);
-    void closeStartDialog();
-    // Registers the abort pair, opens the abort dialog and hands it the names.
-    void openAbortDialog(const char* yesName, void (StatusMenu::*onYes)(), const char* noName,
-                         void (StatusMenu::*onNo)());
-    void registerPair(const char* first, void (StatusMenu::*onFirst)(), const char* second,
-                      void (StatusMenu::*onSecond)());
-    void openPreview();
-    void openDeviceNotConnected();
-    void closeWorkflowWindows();
-    bool workflowWindowOpen() const;
-    void announceEnd(std::string_view result);
+    void request(CalibrationType type, const UserInfo& userInfo);
+    // Runs the event through the workflow and carries out what it asks for.
+    void dispatch(RunEvent event);
+    void carryOut(const RunAction& action);
+    void openWindow(RunWindow window);
+    void closeWindow(RunWindow window);
+    void gradeStoredPoints();
+    void prepareRequest();
+    void announceEnd(RunResult result);
 
     CommandBus& bus_;
     std::function<bool()> claimInstance_;
@@ -155,21 +168,14 @@ private:
     QSystemTrayIcon* statusItem_ = nullptr; // child of this
     QString statusImageName_;
     std::unique_ptr<AboutWindowController> aboutController_;
-    std::unique_ptr<CalibrationPreViewWindowController> calPreviewWindowCtl_;
-    std::unique_ptr<CalibrateWindowController> calWindowCtl_;
-    std::unique_ptr<CalibrateMessageWindowController> finishCalibrationCtl_;
-    std::unique_ptr<StartNormalCalibrateDlg> StartNormalCtl_;
-    std::unique_ptr<AbortWindowController> abortWindowctl_;
-    std::unique_ptr<EndNormalCalibrateWindow> EndNormalCrl_;
-    std::unique_ptr<EndNormalCalibratePoorWindow> EndNormalPoorCtl_;
-    std::unique_ptr<DeviceDoNotConnectWindow> deviceNotConnectCtl_;
-    std::unique_ptr<StartDiagnosisWindow> startDiagnosisCtl_;
-    std::unique_ptr<CalibrateExcellentWindow> calibrateExcellentCtl_;
-    std::unique_ptr<CheckCamPositionWindow> checkCamPositionCtl_;
+    WorkflowWindows windows_;
+    CalibrationRun run_;
+    // The grade the result screen shows.
+    Grade grade_;
     AnswerPairs answerPairs_;
-    // Set while a request closes the start dialog of an earlier one: that is no end of a
-    // run for the processes that follow it.
-    bool replacingStartDialog_ = false;
+    // The tokens of the requests the current run answers, and of the request at hand.
+    std::vector<std::string> runRequests_;
+    std::string requestAtHand_;
 
     std::unique_ptr<QMenu> clickMenu_;
     QAction* menu_Calibrate_ = nullptr; // children of clickMenu_

@@ -2,6 +2,7 @@
 
 #include "core/base/Log.h"
 #include "core/frame/FrameCheck.h"
+#include "core/notify/Names.h"
 #include "core/notify/NotificationCenter.h"
 #include "core/pen/StrokeInterpretation.h"
 
@@ -155,7 +156,7 @@ void DeviceLink::adoptNode(int fd, const HidDeviceInfo& device) {
 void DeviceLink::announceConnection() {
     held_ = true;
     resetPointerState();
-    post("hidConnectOK");
+    post(names::kHidConnectOK);
 }
 
 void DeviceLink::reportArrived(std::span<const std::uint8_t> report) {
@@ -214,7 +215,7 @@ void DeviceLink::unitGone(int error) {
         openPath();
     }
     if (wasHeld) {
-        post("hidConnectNG");
+        post(names::kHidConnectNG);
     }
 }
 

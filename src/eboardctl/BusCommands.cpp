@@ -6,6 +6,8 @@
 #include "bus/SingleInstance.h"
 #include "bus/UserInfoConversion.h"
 #include "core/base/PrintableText.h"
+#include "core/calibration/RunResult.h"
+#include "core/notify/Names.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -62,7 +64,7 @@ void requireRunningAgent(QDBusConnection& connection) {
 
 // Sends one command and waits until the bus daemon has taken it: a round trip on the
 // same connection comes back only after the signal before it was routed.
-int post(const char* name, const eboard::UserInfo& userInfo) {
+int post(std::string_view name, const eboard::UserInfo& userInfo) {
     BusSession session;
     requireRunningAgent(session.connection());
     if (!eboard::DBusDistributedCenter::post(
@@ -113,27 +115,50 @@ bool waitOption(Arguments args) {
 }
 
 bool isCompletedRun(const std::string& result) {
-    return result == "normal-end" || result == "poor" || result == "excellent" ||
-           result == "class1" || result == "class2" || result == "class3";
+    const std::optional<eboard::RunResult> known = eboard::runResultNamed(result);
+    return known && eboard::isCompletedRun(*known);
 }
 
-// Posts the request, then waits for the agent to announce how the run ended. The
-// subscription is in place before the request goes out, so no ending can slip by.
-int postAndFollow(const char* name, std::FILE* out) {
+// Whether the announcement tells the end of the run that answers this request.
+bool answersRequest(const eboard::UserInfo& userInfo, const std::string& token) {
+    for (const auto& [key, value] : userInfo) {
+        const auto* text = std::get_if<std::string>(&value);
+        if (key != eboard::names::kRequestKey || text == nullptr) {
+            continue;
+        }
+        std::size_t start = 0;
+        while (start <= text->size()) {
+            const std::size_t end = std::min(text->find(' ', start), text->size());
+            if (text->compare(start, end - start, token) == 0) {
+                return true;
+            }
+            start = end + 1;
+        }
+    }
+    return false;
+}
+
+// Posts the request with a token of this connection's own, then waits for the agent to
+// announce how the run that answers it ended; the end of a run the request cut short is
+// someone else's. The subscription is in place before the request goes out, so no
+// ending can slip by.
+int postAndFollow(std::string_view name, std::FILE* out) {
     BusSession session;
     requireRunningAgent(session.connection());
     eboard::DBusDistributedCenter center(session.connection());
     if (!center.listen()) {
         throw Failure("cannot listen on the session bus");
     }
+    const std::string token = session.connection().baseService().toStdString();
     std::optional<std::string> result;
-    center.addObserver(eboard::kCalibrateEnded, [&result](const eboard::UserInfo& userInfo) {
-        if (result) {
+    center.addObserver(eboard::names::kCalibrateEnded, [&](const eboard::UserInfo& userInfo) {
+        if (result || !answersRequest(userInfo, token)) {
             return;
         }
         result = "unknown";
         for (const auto& [key, value] : userInfo) {
-            if (const auto* text = std::get_if<std::string>(&value); key == "result" && text) {
+            if (const auto* text = std::get_if<std::string>(&value);
+                key == eboard::names::kResultKey && text) {
                 result = *text;
             }
         }
@@ -155,7 +180,8 @@ int postAndFollow(const char* name, std::FILE* out) {
         busGone = true;
         QCoreApplication::quit();
     });
-    center.postNotification(name, eboard::kCommandObject, {});
+    center.postNotification(name, eboard::kCommandObject,
+                            {{std::string(eboard::names::kRequestKey), token}});
     QCoreApplication::exec();
     if (!result) {
         throw Failure(busGone     ? "the session bus went away"
@@ -172,26 +198,26 @@ int postAndFollow(const char* name, std::FILE* out) {
 
 int runCalibrate(Arguments args, std::FILE* out) {
     if (waitOption(args)) {
-        return postAndFollow("StartCalibrate", out);
+        return postAndFollow(eboard::names::kStartCalibrate, out);
     }
-    return post("StartCalibrate", {});
+    return post(eboard::names::kStartCalibrate, {});
 }
 
 int runDiagnose(Arguments args, std::FILE* out) {
     if (waitOption(args)) {
-        return postAndFollow("CompleteCalibrate", out);
+        return postAndFollow(eboard::names::kCompleteCalibrate, out);
     }
-    return post("CompleteCalibrate", {});
+    return post(eboard::names::kCompleteCalibrate, {});
 }
 
 int runQuit(Arguments args, std::FILE*) {
     noArguments(args);
-    return post("Quit", {});
+    return post(eboard::names::kQuit, {});
 }
 
 int runVersionCommand(Arguments args, std::FILE*) {
     noArguments(args);
-    return post("Version", {});
+    return post(eboard::names::kVersion, {});
 }
 
 int runSmooth(Arguments args, std::FILE*) {
@@ -199,7 +225,8 @@ int runSmooth(Arguments args, std::FILE*) {
         throw UsageError("smooth needs one whole number N");
     }
     const std::int64_t value = parseInteger(args[0], "N");
-    return post("SetSmoothValue", {{"smoothvalue", value}});
+    return post(eboard::names::kSetSmoothValue,
+                {{std::string(eboard::names::kSmoothValueKey), value}});
 }
 
 int runWatch(Arguments args, std::FILE* out) {

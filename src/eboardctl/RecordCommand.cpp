@@ -5,6 +5,7 @@
 #include "core/base/PrintableText.h"
 #include "core/base/TerminationSignals.h"
 #include "core/frame/HidRecording.h"
+#include "core/notify/Names.h"
 #include "core/notify/NotificationCenter.h"
 #include "device/DeviceLink.h"
 #include "device/UdevDeviceFinder.h"
@@ -88,9 +89,9 @@ int runRecord(Arguments args, std::FILE* out) {
     Recorder recorder(out);
     link.setReportTap([&](std::span<const std::uint8_t> bytes) { recorder.report(bytes); });
     eboard::NotificationCenter& center = eboard::NotificationCenter::defaultCenter();
-    center.addObserver(&recorder, "hidConnectOK",
+    center.addObserver(&recorder, eboard::names::kHidConnectOK,
                        [&] { recorder.connected(*link.currentDevice()); });
-    center.addObserver(&recorder, "hidConnectNG", [&] {
+    center.addObserver(&recorder, eboard::names::kHidConnectNG, [&] {
         std::fputs("eboardctl: the unit is gone\n", stderr);
         if (path) { // a file or FIFO does not come back
             QCoreApplication::quit();

@@ -1,5 +1,6 @@
 // eboardctl: inspect and drive the eboard pen driver from a shell.
 #include "Command.h"
+#include "core/calibration/RunResult.h"
 
 #include <algorithm>
 #include <array>
@@ -19,6 +20,7 @@ struct Subcommand {
     int (*run)(Arguments, std::FILE*);
     std::string_view usage;
     std::string_view details = {}; // more for `eboardctl NAME --help`
+    bool followsRuns = false;      // --wait: the help lists every way a run can end
 };
 
 constexpr std::string_view kCornerDetails =
@@ -63,13 +65,10 @@ constexpr std::array kSubcommands = {
 #ifdef EBOARDCTL_BUS_COMMANDS
     Subcommand{"calibrate", eboardctl::runCalibrate,
                "calibrate [--wait]                           ask the running agent to calibrate",
-               "With --wait, returns when the run ends and prints how: normal-end, poor,\n"
-               "aborted, not-connected or disconnected; the status is 0 for a finished run.\n"},
-    Subcommand{
-        "diagnose", eboardctl::runDiagnose,
-        "diagnose [--wait]                            ask the running agent for a diagnosis",
-        "With --wait, returns when the run ends and prints how: excellent, class1, class2,\n"
-        "class3, aborted, not-connected or disconnected; the status is 0 for a graded run.\n"},
+               "A calibration ends normal-end or poor when graded.\n", true},
+    Subcommand{"diagnose", eboardctl::runDiagnose,
+               "diagnose [--wait]                            ask the running agent for a diagnosis",
+               "A diagnosis ends excellent, class1, class2 or class3 when graded.\n", true},
     Subcommand{"quit", eboardctl::runQuit,
                "quit                                         end the running agent"},
     Subcommand{
@@ -106,6 +105,22 @@ void printCommandHelp(const Subcommand& command, std::FILE* out) {
     if (!command.details.empty()) {
         std::fprintf(out, "\n%.*s", static_cast<int>(command.details.size()),
                      command.details.data());
+    }
+    if (command.followsRuns) {
+        std::fputs("\nWith --wait, returns when the run ends and prints how it ended:\n", out);
+        for (const bool completed : {true, false}) {
+            std::fputs(completed ? "  status 0:" : "  status 1:", out);
+            for (const eboard::RunResultInfo& info : eboard::runResults()) {
+                if (info.completed == completed) {
+                    std::fprintf(out, " %.*s", static_cast<int>(info.name.size()),
+                                 info.name.data());
+                }
+            }
+            std::fputc('\n', out);
+        }
+        std::fputs("A new request ends a run in progress as aborted; not-saved means the\n"
+                   "calibration could not be stored (it holds until the agent ends).\n",
+                   out);
     }
 }
 

@@ -19,6 +19,7 @@
 #include "ui/common/WindowKeys.h"
 #include "ui/dialogs/AbortWindowController.h"
 #include "ui/dialogs/CalibrateExcellentWindow.h"
+#include "ui/dialogs/CalibrateNotSavedWindow.h"
 #include "ui/dialogs/CheckCamPositionWindow.h"
 #include "ui/dialogs/DeviceDoNotConnectWindow.h"
 #include "ui/dialogs/DialogButtons.h"
@@ -29,6 +30,7 @@
 #include "ui/dialogs/StartNormalCalibrateDlg.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <functional>
 #include <gmock/gmock.h>
@@ -101,16 +103,34 @@ protected:
 
     static NotificationCenter& local() { return NotificationCenter::defaultCenter(); }
 
-    void command(const char* name) {
-        bus.postNotification(name, kCommandObject, {});
+    void command(const char* name, const char* token = nullptr) {
+        bus.postNotification(name, kCommandObject,
+                             token != nullptr ? UserInfo{{"request", std::string(token)}}
+                                              : UserInfo{});
         drainEvents();
+    }
+
+    // Each announced end with the request tokens it tells back: "aborted:A B".
+    std::vector<std::string> endingsWithRequests() const {
+        std::vector<std::string> told;
+        for (const auto& posted : bus.posted) {
+            if (posted.name != "CalibrateEnded") {
+                continue;
+            }
+            std::string line;
+            for (const auto& [key, value] : posted.userInfo) {
+                line += (key == "request" ? ":" : "") + std::get<std::string>(value);
+            }
+            told.push_back(line);
+        }
+        return told;
     }
 
     // The results announced on the bus so far.
     std::vector<std::string> endings() const {
         std::vector<std::string> results;
         for (const auto& posted : bus.posted) {
-            if (posted.name != kCalibrateEnded) {
+            if (posted.name != "CalibrateEnded") {
                 continue;
             }
             for (const auto& [key, value] : posted.userInfo) {
@@ -371,7 +391,7 @@ TEST_F(StatusMenuWorkflowTest, EscapeOnEveryStageWithBothAnswers) {
     bus.posted.clear();
     press(menu.abortWindowctl()->btn_AbortNo());
     EXPECT_TRUE(isOpen(menu.finishCalibrationCtl()));
-    EXPECT_THAT(endings(), ElementsAre("class2"));
+    EXPECT_TRUE(endings().empty()) << "the run told its end once, when it was first graded";
     EXPECT_THAT(menu.answerPairs().pairs(),
                 ElementsAre(Pair("DiagnosisClose", "DiagnosisRestart")));
     menu.finishCalibrationCtl()->keyUp(WindowKey::Escape);
@@ -477,6 +497,142 @@ TEST_F(StatusMenuWorkflowTest, UnplugDuringAnyStageClosesItAndTheNextTouchesPoin
         EXPECT_EQ(JUXPrompt::getPrompt().calibrateIndex(), 0);
         EXPECT_EQ(JUXPrompt::getPrompt().currentStatus(), JUXPrompt::kPointerMode);
     }
+}
+
+// A window of the workflow that covers the board screen is open.
+bool fullScreenOpen(const StatusMenu& menu) {
+    for (std::size_t i = 0; i < kRunWindowCount; ++i) {
+        const auto window = static_cast<RunWindow>(i);
+        if (isFullScreen(window) && menu.workflowWindows().isOpen(window)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(StatusMenuWorkflowTest, ANewRequestEndsTheRunInProgressAndOnlyTheNewRunIsStored) {
+    walkToTargets("StartCalibrate");
+    touch(150, 120);
+    touch(160, 650);
+    command("StartCalibrate");
+    EXPECT_FALSE(fullScreenOpen(menu)) << "the abandoned target screen is gone";
+    EXPECT_EQ(cursorHideCount(), 0);
+    EXPECT_EQ(JUXPrompt::getPrompt().currentStatus(), JUXPrompt::kPointerMode);
+    EXPECT_EQ(JUXPrompt::getPrompt().calibrateIndex(), 0);
+    EXPECT_TRUE(JUXPrompt::getPrompt().CalibratePoint().empty());
+    EXPECT_THAT(endings(), ElementsAre("aborted"));
+
+    press(menu.StartNormalCtl()->btn_YES());
+    menu.calPreviewWindowCtl()->keyUp(WindowKey::Space);
+    for (const auto& [x, y] :
+         {std::pair{300.0, 200.0}, {310.0, 600.0}, {800.0, 210.0}, {790.0, 590.0}}) {
+        touch(x, y);
+    }
+    completeCalibration();
+    EXPECT_EQ(readSettingArchive(archivePath()).data,
+              SettingData({300, 200, 800, 210, 310, 600, 790, 590}));
+    EXPECT_THAT(endings(), ElementsAre("aborted", "normal-end"));
+}
+
+TEST_F(StatusMenuWorkflowTest, ARequestBesideEveryLaterStageEndsItBeforeItsStartDialog) {
+    struct Stage {
+        const char* name;
+        std::function<void()> reach;
+        std::vector<std::string> told; // what the ended run announces
+    };
+    const std::vector<Stage> stages = {
+        {"preview",
+         [&] {
+             command("StartCalibrate");
+             press(menu.StartNormalCtl()->btn_YES());
+         },
+         {"aborted"}},
+        {"targets", [&] { walkToTargets("StartCalibrate"); }, {"aborted"}},
+        {"awaiting the lift",
+         [&] {
+             walkToTargets("StartCalibrate");
+             for (int i = 0; i < 4; ++i) {
+                 touch(100.0 + 250 * i, 100.0 + 180 * i);
+             }
+         },
+         {"aborted"}},
+        {"stop page over the preview",
+         [&] {
+             command("StartCalibrate");
+             press(menu.StartNormalCtl()->btn_YES());
+             menu.calPreviewWindowCtl()->keyUp(WindowKey::Escape);
+         },
+         {"aborted"}},
+        {"result screen", [&] { grade(1, rectangle(200, 200)); }, {"class3"}},
+        {"camera advice",
+         [&] {
+             grade(1, rectangle(200, 200));
+             press(menu.finishCalibrationCtl()->btn_Start());
+         },
+         {"class3"}},
+    };
+    for (const Stage& stage : stages) {
+        SCOPED_TRACE(stage.name);
+        bus.posted.clear();
+        stage.reach();
+        command("CompleteCalibrate");
+        EXPECT_FALSE(fullScreenOpen(menu));
+        EXPECT_TRUE(isOpen(menu.startDiagnosisCtl()));
+        EXPECT_EQ(cursorHideCount(), 0);
+        EXPECT_EQ(JUXPrompt::getPrompt().currentStatus(), JUXPrompt::kPointerMode);
+        EXPECT_EQ(JUXPrompt::getPrompt().iCalibrateType(), 1);
+        EXPECT_EQ(endings(), stage.told) << "one end per run";
+        // Cancelling the new start dialog leaves nothing running behind it.
+        press(menu.startDiagnosisCtl()->btn_cancel());
+        EXPECT_FALSE(JUXPrompt::getPrompt().bInPrograss());
+        EXPECT_FALSE(menu.workflowWindows().anyOpen());
+    }
+}
+
+TEST_F(StatusMenuWorkflowTest, EachEndTellsBackTheRequestsItsRunAnswers) {
+    command("StartCalibrate", "A");
+    command("CompleteCalibrate", "B"); // replaces A's start dialog: one run for both
+    press(menu.startDiagnosisCtl()->btn_start());
+    command("StartCalibrate", "C"); // cuts the preview short
+    command("StartCalibrate");      // from the menu: C's run goes on with its dialog
+    press(menu.StartNormalCtl()->btn_NO());
+    local().postNotification("hidConnectNG");
+    command("StartCalibrate", "D");
+    command("StartCalibrate", "bad token");
+    EXPECT_THAT(endingsWithRequests(),
+                ElementsAre("aborted:A B", "aborted:C", "not-connected:D", "not-connected"));
+}
+
+TEST_F(StatusMenuWorkflowTest, UnplugBeforeThePenLiftsEndsTheRunAsDisconnected) {
+    const SettingData before = rectangle(700, 500);
+    JUXPrompt::getPrompt().settingData() = before;
+    walkToTargets("StartCalibrate");
+    for (int i = 0; i < 4; ++i) {
+        touch(100.0 + 250 * i, 100.0 + 180 * i);
+    }
+    ASSERT_EQ(JUXPrompt::getPrompt().currentStatus(), JUXPrompt::kTargetsCapturedMode);
+    local().postNotification("hidConnectNG");
+    EXPECT_THAT(endings(), ElementsAre("disconnected"));
+    EXPECT_EQ(JUXPrompt::getPrompt().currentStatus(), JUXPrompt::kPointerMode);
+    EXPECT_TRUE(JUXPrompt::getPrompt().CalibratePoint().empty());
+    EXPECT_TRUE(isOpen(menu.deviceNotConnectCtl()));
+    EXPECT_EQ(JUXPrompt::getPrompt().settingData(), before);
+}
+
+TEST_F(StatusMenuWorkflowTest, ACalibrationThatCannotBeStoredSaysSoAndWhy) {
+    walkToTargets("StartCalibrate");
+    for (int i = 0; i < 4; ++i) {
+        touch(100.0 + 250 * i, 100.0 + 180 * i);
+    }
+    std::filesystem::create_directories(archivePath()); // a folder where the archive belongs
+    completeCalibration();
+    ASSERT_TRUE(isOpen(menu.notSavedCtl()));
+    EXPECT_TRUE(menu.notSavedCtl()->txt_Content()->text().contains(
+        QString::fromStdString(archivePath().string())));
+    EXPECT_FALSE(isOpen(menu.EndNormalCrl()));
+    EXPECT_THAT(endings(), ElementsAre("not-saved"));
+    EXPECT_FALSE(JUXPrompt::getPrompt().bInPrograss());
+    EXPECT_TRUE(std::filesystem::is_directory(archivePath())) << "what was there stays";
 }
 
 TEST_F(StatusMenuWorkflowTest, ResultScreenHandsTheEdgeFindingsToTheAdvice) {

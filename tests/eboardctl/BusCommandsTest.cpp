@@ -46,13 +46,21 @@ TEST_F(EboardctlBus, CommandsWithoutAnAgentSaySoAndFail) {
 }
 
 // The test plays the agent: it owns the agent's name, sees the request and announces
-// how the run ended.
+// how the run ended, telling back the request's token.
 TEST_F(EboardctlBus, WaitReturnsWithTheAnnouncedEndOfTheRun) {
     ASSERT_TRUE(peer.registerService(QString::fromLatin1(kAgentBusName)));
     DBusDistributedCenter center(peer);
     ASSERT_TRUE(center.listen());
     std::vector<std::string> requests;
-    center.addMonitor([&](const std::string& name, const UserInfo&) { requests.push_back(name); });
+    QString token;
+    center.addMonitor([&](const std::string& name, const UserInfo& userInfo) {
+        requests.push_back(name);
+        for (const auto& [key, value] : userInfo) {
+            if (key == "request") {
+                token = QString::fromStdString(std::get<std::string>(value));
+            }
+        }
+    });
     struct Case {
         const char* command;
         const char* request;
@@ -73,8 +81,15 @@ TEST_F(EboardctlBus, WaitReturnsWithTheAnnouncedEndOfTheRun) {
             return std::find(requests.begin(), requests.end(), c.request) != requests.end();
         })) << c.command;
         EXPECT_EQ(run.state(), QProcess::Running) << "it waits for the end";
+        ASSERT_FALSE(token.isEmpty());
+        // Ends of other runs (one its request cut short, one from the menu) are not its own.
         DBusDistributedCenter::post(peer, "CalibrateEnded", "com.jux.command",
-                                    {{"result", QString::fromLatin1(c.result)}});
+                                    {{"result", "aborted"}, {"request", ":1.9999 x" + token}});
+        DBusDistributedCenter::post(peer, "CalibrateEnded", "com.jux.command",
+                                    {{"result", "aborted"}});
+        DBusDistributedCenter::post(
+            peer, "CalibrateEnded", "com.jux.command",
+            {{"result", QString::fromLatin1(c.result)}, {"request", ":1.9998 " + token}});
         ASSERT_TRUE(run.waitForFinished(10000));
         EXPECT_EQ(run.readAllStandardOutput().toStdString(), std::string(c.result) + "\n");
         EXPECT_EQ(run.exitCode(), c.status) << c.result;

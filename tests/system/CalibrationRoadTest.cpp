@@ -370,10 +370,62 @@ TEST_F(CalibrationRoadTest, DiagnosisResultLeadsToTheCameraAdviceAndBackToThePre
     clickAt(fullScreenCentre(screen, advice.type1));
     ASSERT_TRUE(waitForWindow("CalibrationPreViewWindowController"));
     EXPECT_FALSE(windowShown("CheckCamPositionWindow"));
-    // The run goes on as a diagnosis.
-    Follower again("diagnose", home.path()); // a new request only replaces start dialogs
+    // A new request ends the run on the preview before its start dialog opens; Escape
+    // there answers no.
+    Follower again("diagnose", home.path());
     ASSERT_TRUE(waitForWindow("StartDiagnosisWindow"));
-    EXPECT_TRUE(windowShown("CalibrationPreViewWindowController"));
+    EXPECT_TRUE(waitForWindow("CalibrationPreViewWindowController", false));
+    pressKey("Escape");
+    EXPECT_EQ(again.result(), std::make_pair(std::string("aborted"), 1));
+    EXPECT_TRUE(waitForWindow("StartDiagnosisWindow", false));
+    expectPointerFollowsPen(kSmall[0], tenthIn());
+}
+
+TEST_F(CalibrationRoadTest, ASecondRequestOnTheTargetsEndsTheFirstRunAndStoresOnlyTheSecond) {
+    startAgent();
+    Follower first("calibrate", home.path());
+    walkToTargets(false);
+    frame(rawPointFrame(300, 300)); // targets 0 and 1 of the first run
+    frame(noPointFrame());
+    frame(rawPointFrame(310, 600));
+    frame(noPointFrame());
+    Follower second("calibrate", home.path());
+    EXPECT_EQ(first.result(), std::make_pair(std::string("aborted"), 1));
+    ASSERT_TRUE(waitForWindow("StartNormalCalibrateDlg"));
+    EXPECT_FALSE(windowShown("CalibrateWindowController"));
+    walkToTargets(false);
+    touchTargets(kWide);
+    EXPECT_EQ(second.result(), std::make_pair(std::string("normal-end"), 0));
+    EXPECT_EQ(storedNow(), SettingData({150, 120, 880, 110, 160, 650, 890, 640}));
+}
+
+TEST_F(CalibrationRoadTest, UnplugBeforeThePenLiftsEndsTheRunAndKeepsTheArchive) {
+    startAgent();
+    Follower follower("calibrate", home.path());
+    walkToTargets(false);
+    for (const PointD& p : kWide) { // four targets taken, the pen still down
+        frame(rawPointFrame(static_cast<int>(p.x), static_cast<int>(p.y)));
+    }
+    EXPECT_TRUE(waitForWindow("CalibrateWindowController", false));
+    unit->unplug();
+    EXPECT_EQ(follower.result(), std::make_pair(std::string("disconnected"), 1));
+    EXPECT_TRUE(waitForWindow("DeviceDoNotConnectWindow"));
+    EXPECT_EQ(storedNow(), stored);
+}
+
+TEST_F(CalibrationRoadTest, ACalibrationThatCannotBeStoredEndsNotSavedAndHoldsForNow) {
+    startAgent();
+    fs::remove(archivePath(home.path()));
+    fs::create_directory(archivePath(home.path())); // a folder where the archive belongs
+    Follower follower("calibrate", home.path());
+    walkToTargets(false);
+    touchTargets(kWide);
+    EXPECT_EQ(follower.result(), std::make_pair(std::string("not-saved"), 1));
+    EXPECT_TRUE(waitForWindow("CalibrateNotSavedWindow"));
+    EXPECT_FALSE(windowShown("EndNormalCalibrateWindow"));
+    EXPECT_TRUE(fs::is_directory(archivePath(home.path())));
+    // The new calibration drives the pen until the agent ends.
+    expectPointerFollowsPen(kWide[0], tenthIn());
 }
 
 TEST_F(CalibrationRoadTest, ExcellentDiagnosisRetryAsksForANewOne) {

@@ -10,6 +10,7 @@
 #include "ui/common/DrawnView.h"
 #include "ui/dialogs/AbortWindowController.h"
 #include "ui/dialogs/CalibrateExcellentWindow.h"
+#include "ui/dialogs/CalibrateNotSavedWindow.h"
 #include "ui/dialogs/CheckCamPositionWindow.h"
 #include "ui/dialogs/DeviceDoNotConnectWindow.h"
 #include "ui/dialogs/DialogButtons.h"
@@ -159,6 +160,38 @@ TEST_F(DialogControllers, SingleButtonDialogsCloseThemselvesAndNothingElse) {
     click(device.btn_OK());
     EXPECT_FALSE(device.window()->isVisible());
     EXPECT_EQ(center.observerCount("DeviceNotConnectDone"), 0u);
+
+    // The not-saved dialog says where and why, in the table's words.
+    eboard::CalibrateNotSavedWindow notSaved;
+    notSaved.showWindow();
+    notSaved.setFailure(QStringLiteral("/home/a/eBoardSetting.archive: Is a directory"));
+    EXPECT_EQ(notSaved.txt_Title()->text(), QStringLiteral("Calibration not saved"));
+    EXPECT_TRUE(notSaved.txt_Content()->text().startsWith(QStringLiteral(
+        "The calibration could not be saved (/home/a/eBoardSetting.archive: Is a directory).")))
+        << notSaved.txt_Content()->text().toStdString();
+    click(notSaved.btn_OK());
+    EXPECT_FALSE(notSaved.window()->isVisible());
+    EXPECT_TRUE(other.window()->isVisible());
+}
+
+TEST_F(DialogControllers, EscapeOnAStartDialogAnswersNo) {
+    PostRecorder recorder{"showCalibrationYes", "showCalibrationNo"};
+    eboard::StartNormalCalibrateDlg normal;
+    eboard::StartDiagnosisWindow diagnosis;
+    normal.showWindow();
+    normal.setDlgInfo(QStringLiteral("showCalibrationYes"), QStringLiteral("showCalibrationNo"));
+    diagnosis.showWindow();
+    diagnosis.setDlgInfo(QStringLiteral("showCalibrationYes"), QStringLiteral("showCalibrationNo"));
+    for (QWidget* window :
+         {static_cast<QWidget*>(normal.window()), static_cast<QWidget*>(diagnosis.window())}) {
+        const std::size_t before = recorder.posts.size();
+        releaseKey(window, Qt::Key_Space);
+        releaseKey(window, Qt::Key_Escape);
+        EXPECT_TRUE(
+            eboard::testing::waitUntil([&] { return recorder.posts.size() == before + 1; }));
+    }
+    eboard::testing::settle(std::chrono::milliseconds(120));
+    EXPECT_EQ(recorder.posts, (Posts{"showCalibrationNo", "showCalibrationNo"}));
 }
 
 TEST_F(DialogControllers, DestroyingAControllerEndsItsObservations) {

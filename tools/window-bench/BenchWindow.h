@@ -20,6 +20,7 @@ struct HandOver {
     std::optional<std::int32_t> abortType;
     std::optional<QString> yes;
     std::optional<QString> no;
+    std::optional<QString> failure; // why a calibration could not be stored
 };
 
 class BenchWindow {
@@ -54,6 +55,10 @@ public:
         } else if constexpr (requires(Controller c) { c.setDlgInfo(QString(), QString()); }) {
             if (names) {
                 controller_.setDlgInfo(nameOrBlank(given.yes), nameOrBlank(given.no));
+            }
+        } else if constexpr (requires(Controller c) { c.setFailure(QString()); }) {
+            if (given.failure) {
+                controller_.setFailure(*given.failure);
             }
         }
     }

@@ -4,6 +4,7 @@
 #include "ui/calibration/CalibrationPreViewWindowController.h"
 #include "ui/dialogs/AbortWindowController.h"
 #include "ui/dialogs/CalibrateExcellentWindow.h"
+#include "ui/dialogs/CalibrateNotSavedWindow.h"
 #include "ui/dialogs/CheckCamPositionWindow.h"
 #include "ui/dialogs/DeviceDoNotConnectWindow.h"
 #include "ui/dialogs/EndNormalCalibratePoorWindow.h"
@@ -26,6 +27,7 @@ const std::vector<WindowClass>& windowClasses() {
         windowClass<DeviceDoNotConnectWindow>("DeviceDoNotConnectWindow"),
         windowClass<CalibrateExcellentWindow>("CalibrateExcellentWindow"),
         windowClass<CheckCamPositionWindow>("CheckCamPositionWindow"),
+        windowClass<CalibrateNotSavedWindow>("CalibrateNotSavedWindow"),
     };
     return classes;
 }

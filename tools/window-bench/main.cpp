@@ -22,7 +22,8 @@ using namespace eboard;
 
 constexpr char kUsage[] =
     "usage: eboard-window-bench CLASS [--language en|zh|ja|fr|de] [--error-type AREA EDGE "
-    "EDGEMAX] [--abort-type N] [--hint-code N] [--yes NAME] [--no NAME] [--light-point X Y] "
+    "EDGEMAX] [--abort-type N] [--hint-code N] [--yes NAME] [--no NAME] [--failure TEXT] "
+    "[--light-point X Y] "
     "[--screenshot FILE] [--print-posts]";
 
 struct Options {
@@ -103,6 +104,8 @@ Options parse(const QStringList& arguments) {
             options.handOver.yes = args.value(a);
         } else if (a == "--no") {
             options.handOver.no = args.value(a);
+        } else if (a == "--failure") {
+            options.handOver.failure = args.value(a);
         } else if (a == "--light-point") {
             const double x = args.real(a);
             const double y = args.real(a);

@@ -3,6 +3,7 @@
 #include "core/base/DataPaths.h"
 #include "core/base/Log.h"
 #include "core/calibration/SettingArchive.h"
+#include "core/notify/Names.h"
 #include "core/notify/NotificationCenter.h"
 #include "core/pen/ProjectiveMapping.h"
 #include "core/state/JUXPrompt.h"
@@ -45,13 +46,18 @@ void completeCalibration() {
 
     // A failed write leaves the new mapping in force until the agent ends; say so, since
     // the calibration will be gone at the next start.
-    if (const std::error_code error = writeSettingArchive(archivePath(), record)) {
-        logWarning("cannot store the calibration in " + archivePath().string() + " (" +
-                   error.message() + "); it holds until the agent ends");
-    }
-
+    const std::filesystem::path path = archivePath();
+    const std::error_code error = writeSettingArchive(path, record);
     prompt.setCurrentStatus(JUXPrompt::kPointerMode);
-    NotificationCenter::defaultCenter().postNotification("CalibrateFinish");
+    if (error) {
+        prompt.setStoreFailure(path.string() + ": " + error.message());
+        logWarning("cannot store the calibration in " + path.string() + " (" + error.message() +
+                   "); it holds until the agent ends");
+        NotificationCenter::defaultCenter().postNotification(names::kCalibrateNotSaved);
+        return;
+    }
+    prompt.setStoreFailure({});
+    NotificationCenter::defaultCenter().postNotification(names::kCalibrateFinish);
 }
 
 } // namespace eboard

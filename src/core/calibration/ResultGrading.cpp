@@ -1,6 +1,7 @@
 #include "core/calibration/ResultGrading.h"
 
 #include "core/base/IntegerValue.h"
+#include "core/calibration/RunResult.h"
 
 #include <cmath>
 
@@ -63,21 +64,7 @@ bool longEdgeFlag(const EdgeMeasure& edges, const Thresholds& thresholds) {
 }
 
 std::string_view resultClassName(ResultClass result) {
-    switch (result) {
-    case ResultClass::Excellent:
-        return "excellent";
-    case ResultClass::Class1:
-        return "class1";
-    case ResultClass::Class2:
-        return "class2";
-    case ResultClass::Class3:
-        return "class3";
-    case ResultClass::NormalEnd:
-        return "normal-end";
-    case ResultClass::Poor:
-        return "poor";
-    }
-    return "poor";
+    return runResultName(runResultOf(result));
 }
 
 ResultClass resultClass(std::int32_t calibrateType, std::int32_t area,

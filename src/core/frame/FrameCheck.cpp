@@ -1,6 +1,7 @@
 #include "core/frame/FrameCheck.h"
 
 #include "core/calibration/CalibrationCompletion.h"
+#include "core/notify/Names.h"
 #include "core/notify/NotificationCenter.h"
 #include "core/pen/StrokeInterpretation.h"
 #include "core/state/JUXPrompt.h"
@@ -80,16 +81,16 @@ void dispatchFrame(std::uint16_t /*header*/, Frame frame) {
         if (hasLightPoint) {
             storeLightPoint(frame);
             parserState().previewShown = true;
-            post("UpdatePreView");
+            post(names::kUpdatePreView);
         } else if (parserState().previewShown) {
             parserState().previewShown = false;
-            post("CleanPreView");
+            post(names::kCleanPreView);
         }
         break;
     case JUXPrompt::kTargetCaptureMode:
         if (hasLightPoint) {
             storeLightPoint(frame);
-            post("UpdateCalibrate");
+            post(names::kUpdateCalibrate);
         }
         break;
     case JUXPrompt::kTargetsCapturedMode:

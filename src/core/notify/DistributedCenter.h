@@ -12,11 +12,6 @@ namespace eboard {
 // The object string that every command and announcement of the agent carries.
 inline constexpr std::string_view kCommandObject = "com.jux.command";
 
-// Announced when a calibration or diagnosis run ends; its user information "result"
-// says how ("normal-end", "poor", "excellent", "class1".."class3", "aborted",
-// "not-connected", "disconnected").
-inline constexpr std::string_view kCalibrateEnded = "CalibrateEnded";
-
 using NotificationValue = std::variant<std::int64_t, double, std::string>;
 // A notification's user information: string keys, in the order they were added.
 using UserInfo = std::vector<std::pair<std::string, NotificationValue>>;

@@ -1,12 +1,13 @@
 #include "core/notify/SmoothValue.h"
 
 #include "core/base/IntegerValue.h"
+#include "core/notify/Names.h"
 
 namespace eboard {
 
 std::int32_t smoothValueOf(const UserInfo& userInfo) {
     for (const auto& [key, value] : userInfo) {
-        if (key != "smoothvalue") {
+        if (key != names::kSmoothValueKey) {
             continue;
         }
         if (const auto* text = std::get_if<std::string>(&value)) {

@@ -1,6 +1,7 @@
 #include "core/pen/StrokeInterpretation.h"
 
 #include "core/notify/DistributedCenter.h"
+#include "core/notify/Names.h"
 #include "core/pen/Clock.h"
 #include "core/pen/ProjectiveMapping.h"
 #include "core/state/JUXPrompt.h"
@@ -47,8 +48,8 @@ PointD toPointD(PointF p) {
 
 void announceEdge(std::string_view side) {
     if (DistributedCenter* center = distributedCenter()) {
-        center->postNotification("MoveMenu", kCommandObject,
-                                 UserInfo{{"Localation", std::string(side)}});
+        center->postNotification(names::kMoveMenu, kCommandObject,
+                                 UserInfo{{std::string(names::kLocalationKey), std::string(side)}});
     }
 }
 

@@ -93,6 +93,11 @@ public:
     PointD LightPointRaw() const { return lightPointRaw_; }
     void setLightPointRaw(PointD v) { lightPointRaw_ = v; }
 
+    // Why the last completed calibration could not be stored: the path and the system's
+    // reason; empty once one was stored.
+    const std::string& storeFailure() const { return storeFailure_; }
+    void setStoreFailure(std::string v) { storeFailure_ = std::move(v); }
+
 private:
     JUXPrompt() = default;
 
@@ -119,6 +124,7 @@ private:
                                     "end if\n"
                                     "end tell\n";
     PointD lightPointRaw_;
+    std::string storeFailure_;
 };
 
 } // namespace eboard

@@ -1,6 +1,7 @@
 #include "ui/calibration/CalibrateMessageWindowController.h"
 
 #include "core/layout/ResultLayout.h"
+#include "core/notify/Names.h"
 #include "core/notify/NotificationCenter.h"
 #include "core/state/JUXPrompt.h"
 #include "ui/calibration/CalibrationMessageView.h"
@@ -85,7 +86,7 @@ void CalibrateMessageWindowController::keyUp(WindowKey key) {
         return;
     }
     close();
-    NotificationCenter::defaultCenter().postNotification("StopResult");
+    NotificationCenter::defaultCenter().postNotification(names::kStopResult);
 }
 
 } // namespace eboard

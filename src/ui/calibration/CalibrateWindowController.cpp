@@ -1,6 +1,7 @@
 #include "ui/calibration/CalibrateWindowController.h"
 
 #include "core/calibration/TargetCapture.h"
+#include "core/notify/Names.h"
 #include "core/state/JUXPrompt.h"
 #include "ui/common/CursorHiding.h"
 #include "ui_CalibrateWindowController.h"
@@ -37,7 +38,7 @@ void CalibrateWindowController::windowDidLoad() {
     // a run starts at whatever target the shared index names.
     window_->setKeyHandler([this](WindowKey key) { keyUp(key); });
     window_->present();
-    observers_.observe("UpdateCalibrate", [this] { UpdateCalibrate(); });
+    observers_.observe(names::kUpdateCalibrate, [this] { UpdateCalibrate(); });
     prompt_.setCurrentStatus(JUXPrompt::kTargetCaptureMode);
     window_->reclaimFocus();
     window_->setKeepsFocus(true);
@@ -60,6 +61,7 @@ void CalibrateWindowController::UpdateCalibrate() {
         // The parser finishes the calibration once the pen lifts.
         showCursor();
         close();
+        observers_.center().postNotification(names::kCalibrateCaptured);
         break;
     }
 }
@@ -72,7 +74,7 @@ void CalibrateWindowController::keyUp(WindowKey key) {
     showCursor();
     prompt_.setCurrentStatus(JUXPrompt::kPointerMode);
     prompt_.setCalibrateIndex(0);
-    observers_.center().postNotification("StopCalibrate");
+    observers_.center().postNotification(names::kStopCalibrate);
 }
 
 } // namespace eboard

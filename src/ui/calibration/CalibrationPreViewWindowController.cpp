@@ -1,6 +1,7 @@
 #include "ui/calibration/CalibrationPreViewWindowController.h"
 
 #include "core/layout/PreviewLayout.h"
+#include "core/notify/Names.h"
 #include "core/state/JUXPrompt.h"
 #include "ui/common/CursorHiding.h"
 #include "ui_CalibrationPreViewWindowController.h"
@@ -36,8 +37,8 @@ void CalibrationPreViewWindowController::windowDidLoad() {
     // Frameless, above everything, covering the board screen, with the keyboard.
     window_->setKeyHandler([this](WindowKey key) { keyUp(key); });
     window_->present();
-    observers_.observe("UpdatePreView", [this] { UpdatePreView(); });
-    observers_.observe("CleanPreView", [this] { CleanPreView(); });
+    observers_.observe(names::kUpdatePreView, [this] { UpdatePreView(); });
+    observers_.observe(names::kCleanPreView, [this] { CleanPreView(); });
     followScreenSize();
     ui_->myPreView->initVariable();
     prompt_.setCurrentStatus(JUXPrompt::kPreviewMode);
@@ -80,13 +81,13 @@ void CalibrationPreViewWindowController::keyUp(WindowKey key) {
     case WindowKey::Space:
         // The cursor stays hidden and the mode stays preview until the targets take over.
         close();
-        observers_.center().postNotification("CalibrateStart");
+        observers_.center().postNotification(names::kCalibrateStart);
         break;
     case WindowKey::Escape:
         close();
         showCursor();
         prompt_.setCurrentStatus(JUXPrompt::kPointerMode);
-        observers_.center().postNotification("StopCalibratePreview");
+        observers_.center().postNotification(names::kStopCalibratePreview);
         break;
     }
 }

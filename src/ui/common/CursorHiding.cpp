@@ -25,6 +25,12 @@ void showCursor() {
     QGuiApplication::restoreOverrideCursor();
 }
 
+void restoreCursor() {
+    while (hideCount() > 0) {
+        showCursor();
+    }
+}
+
 int cursorHideCount() {
     return hideCount();
 }

@@ -7,6 +7,8 @@ namespace eboard {
 
 void hideCursor();
 void showCursor();
+// Shows the cursor however often it was hidden.
+void restoreCursor();
 // How many hides are outstanding (0: the cursor is visible).
 int cursorHideCount();
 

@@ -1,6 +1,7 @@
 #include "ui/dialogs/CheckCamPositionWindow.h"
 
 #include "core/layout/DialogLayout.h"
+#include "core/notify/Names.h"
 #include "ui/dialogs/DialogButtons.h"
 #include "ui/dialogs/DialogViews.h"
 #include "ui_CheckCamPositionWindow.h"
@@ -27,7 +28,7 @@ void CheckCamPositionWindow::windowDidLoad() {
     dialogWindow().setKeyHandler([this](WindowKey key) {
         if (key == WindowKey::Escape) {
             close();
-            post("StopCheckPosition");
+            post(names::kStopCheckPosition);
         }
     });
 }

@@ -1,5 +1,6 @@
 #include "ui/dialogs/DeviceDoNotConnectWindow.h"
 
+#include "core/notify/Names.h"
 #include "ui/AppResources.h"
 #include "ui/dialogs/DialogButtons.h"
 #include "ui_DeviceDoNotConnectWindow.h"
@@ -19,8 +20,8 @@ void DeviceDoNotConnectWindow::loadLayout(QWidget& window) {
 void DeviceDoNotConnectWindow::windowDidLoad() {
     // txt_Title keeps the text its layout gives it.
     ui_->txt_Content->setText(localizedString("DeviceDidNotConnect"));
-    observe("DeviceNotConnectDone", [this] {
-        stopObserving("DeviceNotConnectDone");
+    observe(names::kDeviceNotConnectDone, [this] {
+        stopObserving(names::kDeviceNotConnectDone);
         close();
     });
 }

@@ -1,5 +1,7 @@
 #include "ui/dialogs/DialogButtons.h"
 
+#include "core/notify/Names.h"
+
 namespace eboard {
 
 TextButton::TextButton(QWidget* parent)
@@ -81,10 +83,14 @@ QString CheckCamPositionButton::affirmativeFace() const {
 
 EndNormalCalibrateButton::EndNormalCalibrateButton(QWidget* parent)
     : SinglePurposeButton(QStringLiteral("CP_4.1-btn-ok.png"),
-                          QStringLiteral("NormalCalibrateDone"), parent) {}
+                          QString::fromLatin1(names::kNormalCalibrateDone), parent) {}
 
 DeviceDoNotConnectButton::DeviceDoNotConnectButton(QWidget* parent)
     : SinglePurposeButton(QStringLiteral("CP_4.1-btn-ok.png"),
-                          QStringLiteral("DeviceNotConnectDone"), parent) {}
+                          QString::fromLatin1(names::kDeviceNotConnectDone), parent) {}
+
+CalibrateNotSavedButton::CalibrateNotSavedButton(QWidget* parent)
+    : SinglePurposeButton(QStringLiteral("CP_4.1-btn-ok.png"),
+                          QString::fromLatin1(names::kCalibrateNotSavedDone), parent) {}
 
 } // namespace eboard

@@ -95,4 +95,11 @@ public:
     explicit DeviceDoNotConnectButton(QWidget* parent = nullptr);
 };
 
+// The not-saved dialog's OK: posts "CalibrateNotSavedDone".
+class CalibrateNotSavedButton : public SinglePurposeButton {
+    Q_OBJECT
+public:
+    explicit CalibrateNotSavedButton(QWidget* parent = nullptr);
+};
+
 } // namespace eboard

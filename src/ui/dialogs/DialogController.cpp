@@ -53,21 +53,29 @@ void DialogController::handOutNames(TwoStateButton& type0, TwoStateButton& type1
     type1.setButtonInfo(yesName, type1.geometry());
 }
 
+void DialogController::answerEscapeWith(TwoStateButton& button) {
+    window_->setKeyHandler([&button](WindowKey key) {
+        if (key == WindowKey::Escape) {
+            button.answer();
+        }
+    });
+}
+
 void DialogController::placeButton(QWidget& button, const layout::RectD& frame) {
     const QWidget* page = button.parentWidget();
     const layout::RectD r = layout::toTopDown(frame, page != nullptr ? page->height() : 0);
     button.setGeometry(QRectF(r.x, r.y, r.width, r.height).toRect());
 }
 
-void DialogController::observe(const char* name, std::function<void()> handler) {
+void DialogController::observe(std::string_view name, std::function<void()> handler) {
     observers_.observe(name, std::move(handler));
 }
 
-void DialogController::stopObserving(const char* name) {
+void DialogController::stopObserving(std::string_view name) {
     observers_.stopObserving(name);
 }
 
-void DialogController::post(const char* name) {
+void DialogController::post(std::string_view name) {
     observers_.center().postNotification(name);
 }
 

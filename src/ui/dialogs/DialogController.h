@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <functional>
+#include <string_view>
 
 namespace eboard {
 
@@ -40,12 +41,14 @@ protected:
     // current frame.
     static void handOutNames(TwoStateButton& type0, TwoStateButton& type1, const QString& yesName,
                              const QString& noName);
+    // Escape answers as this button would.
+    void answerEscapeWith(TwoStateButton& button);
     // Sets a page's child to a frame given from the page's bottom-left.
     static void placeButton(QWidget& button, const layout::RectD& frame);
 
-    void observe(const char* name, std::function<void()> handler);
-    void stopObserving(const char* name);
-    void post(const char* name);
+    void observe(std::string_view name, std::function<void()> handler);
+    void stopObserving(std::string_view name);
+    void post(std::string_view name);
 
 private:
     AgentWindow::Kind kind_;

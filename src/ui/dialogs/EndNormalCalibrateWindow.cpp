@@ -1,5 +1,6 @@
 #include "ui/dialogs/EndNormalCalibrateWindow.h"
 
+#include "core/notify/Names.h"
 #include "ui/AppResources.h"
 #include "ui/dialogs/DialogButtons.h"
 #include "ui_EndNormalCalibrateWindow.h"
@@ -20,8 +21,8 @@ void EndNormalCalibrateWindow::windowDidLoad() {
     ui_->txt_EndNormalCalTitle->setText(localizedString("normalCalibrateFinishTitle"));
     ui_->txt_EndNormalCalContent_1->setText(localizedString("normalCalibrateFinishContent1"));
     ui_->txt_EndNormalCalContent_2->setText(localizedString("normalCalibrateFinishContent2"));
-    observe("NormalCalibrateDone", [this] {
-        stopObserving("NormalCalibrateDone");
+    observe(names::kNormalCalibrateDone, [this] {
+        stopObserving(names::kNormalCalibrateDone);
         close();
     });
 }

@@ -21,6 +21,7 @@ void StartDiagnosisWindow::windowDidLoad() {
     ui_->txt_content->setText(localizedString("completeCalibrateStart"));
     ui_->btn_cancel->initval(0);
     ui_->btn_start->initval(1);
+    answerEscapeWith(*ui_->btn_cancel);
 }
 
 void StartDiagnosisWindow::setDlgInfo(const QString& yesName, const QString& noName) {

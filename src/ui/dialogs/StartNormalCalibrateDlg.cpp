@@ -21,6 +21,7 @@ void StartNormalCalibrateDlg::windowDidLoad() {
     ui_->txt_title->setText(localizedString("normalCalibrateStartTitle"));
     ui_->btn_NO->initval(0);
     ui_->btn_YES->initval(1);
+    answerEscapeWith(*ui_->btn_NO);
 }
 
 void StartNormalCalibrateDlg::setDlgInfo(const QString& yesName, const QString& noName) {

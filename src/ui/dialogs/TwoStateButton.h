@@ -23,6 +23,8 @@ public:
     void setButtonInfo(const std::optional<QString>& name, const QRectF& frame);
 
     const std::optional<QString>& PostMessage() const { return postMessage_; }
+    // Answers as a click would: posts the handed-in name, if any.
+    void answer() { clicked(); }
     int buttonType() const { return buttonType_; }
     QRectF btn_rect() const { return btnRect_; }
 

@@ -104,8 +104,8 @@ protected:
     void SetUp() override {
         preparePenPipeline(sink, clock, 1600, 900);
         resetPointerState();
-        for (const char* name :
-             {"UpdatePreView", "CleanPreView", "UpdateCalibrate", "CalibrateFinish"}) {
+        for (const char* name : {"UpdatePreView", "CleanPreView", "UpdateCalibrate",
+                                 "CalibrateFinish", "CalibrateNotSaved"}) {
             center().addObserver(this, name, [this, name] {
                 notified.push_back(name);
                 rawAtPost.push_back(JUXPrompt::getPrompt().LightPointRaw());
@@ -302,7 +302,10 @@ TEST_F(CalibrationCompletionTest, AnUnwritableArchiveStillCompletesInMemory) {
     feed(noPointFrame());
     const std::string warning = ::testing::internal::GetCapturedStderr();
     EXPECT_NE(warning.find(archivePath(home).string()), std::string::npos) << warning;
-    EXPECT_EQ(notified, (std::vector<std::string>{"CalibrateFinish"}));
+    // The run is told it was not stored, with the path and the reason for the user.
+    EXPECT_EQ(notified, (std::vector<std::string>{"CalibrateNotSaved"}));
+    EXPECT_NE(JUXPrompt::getPrompt().storeFailure().find(archivePath(home).string()),
+              std::string::npos);
     EXPECT_EQ(JUXPrompt::getPrompt().iFirstCalibrate(), 1);
     EXPECT_TRUE(penToScreenMapping().isUsable());
     EXPECT_FALSE(std::filesystem::exists(archivePath(home)));

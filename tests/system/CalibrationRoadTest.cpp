@@ -502,5 +502,13 @@ TEST_F(CalibrationRoadTest, ThresholdsAFifoGradeWithZerosAndSigtermStillEndsTheA
     EXPECT_EQ(fs::symlink_status(fifo).type(), fs::file_type::fifo);
 }
 
+TEST_F(CalibrationRoadTest, ThresholdsALinkLoopIsNoFirstRun) {
+    fs::remove(thresholdsPath(home.path()));
+    makeLinkLoop(thresholdsPath(home.path()));
+    startAgent();
+    // A first run's StartCalibrate is posted before HN42Connected.
+    EXPECT_EQ(watcher.count("StartCalibrate"), 0);
+}
+
 } // namespace
 } // namespace eboard::testing

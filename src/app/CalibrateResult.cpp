@@ -11,17 +11,9 @@ namespace eboard {
 namespace {
 
 Thresholds thresholdsInForce() {
-    const std::filesystem::path path = thresholdsPath();
-    const ThresholdsLoad load = loadOrCreateThresholds(path);
-    if (load.writeError) {
-        logWarning("cannot create " + path.string() + " (" + load.writeError.message() +
-                   "); grading with the default thresholds");
-    }
-    if (load.readError) {
-        logWarning("cannot read " + path.string() + " (" + load.readError.message() +
-                   "); grading with every threshold 0");
-    } else if (load.unreadable) {
-        logWarning(path.string() + " is no thresholds dictionary; grading with every threshold 0");
+    const ThresholdsLoad load = loadOrCreateThresholds(thresholdsPath());
+    if (!load.message.empty()) {
+        logWarning(load.message);
     }
     return load.thresholds;
 }

@@ -187,8 +187,11 @@ void StatusMenu::menu_OpenAnnotate() {
 }
 
 bool StatusMenu::CheckFileExit(const std::filesystem::path& path) {
+    // Whatever is there counts, a link not followed: a link loop at the thresholds path is
+    // unreadable, not missing, and must not make every connection a first run.
     std::error_code error;
-    return std::filesystem::exists(path, error);
+    return std::filesystem::symlink_status(path, error).type() !=
+           std::filesystem::file_type::not_found;
 }
 
 bool StatusMenu::CreateDir(const std::filesystem::path& path) {

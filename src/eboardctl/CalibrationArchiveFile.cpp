@@ -1,8 +1,8 @@
 #include "CalibrationArchiveFile.h"
 
 #include "Command.h"
+#include "core/base/DataFile.h"
 #include "core/base/DataPaths.h"
-#include "core/base/Plist.h"
 #include "core/calibration/SettingArchive.h"
 
 namespace eboardctl {
@@ -12,12 +12,11 @@ std::filesystem::path recordPath(const std::optional<std::string>& fileOption) {
 }
 
 eboard::SettingData readRecord(const std::filesystem::path& path) {
-    std::error_code error;
-    const auto bytes = eboard::plist::readFile(path, 1 << 20, error);
-    if (error) {
-        throw Failure("cannot read " + path.string() + ": " + error.message());
+    const eboard::DataFile file = eboard::readDataFile(path, 1 << 20);
+    if (file.error) {
+        throw Failure("cannot read " + path.string() + ": " + file.error.message());
     }
-    std::optional<eboard::SettingData> record = eboard::decodeSettingArchive(bytes);
+    std::optional<eboard::SettingData> record = eboard::decodeSettingArchive(file.bytes);
     if (!record) {
         throw Failure(path.string() + " is not a SettingData calibration archive");
     }

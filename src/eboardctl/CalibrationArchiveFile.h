@@ -11,7 +11,8 @@ namespace eboardctl {
 // The archive named by --file, or the agent's own under $HOME.
 std::filesystem::path recordPath(const std::optional<std::string>& fileOption);
 
-// Reads a calibration archive; a missing or undecodable file is a Failure naming it.
+// Reads a calibration archive; a missing or undecodable file, or anything there that is
+// not a regular file, is a Failure naming it.
 eboard::SettingData readRecord(const std::filesystem::path& path);
 
 } // namespace eboardctl

@@ -31,10 +31,10 @@ int runGrade(Arguments args, std::FILE* out) {
     if (load.readError) {
         throw Failure("cannot read " + thresholdsFile.string() + ": " + load.readError.message());
     }
-    if (load.writeError) {
-        // Grading goes on with the defaults, as the agent does; the user should know.
-        std::fprintf(stderr, "eboardctl: warning: cannot create %s: %s\n", thresholdsFile.c_str(),
-                     load.writeError.message().c_str());
+    if (!load.message.empty()) {
+        // Grading goes on (defaults, or every threshold 0), as the agent does; the user
+        // should know.
+        std::fprintf(stderr, "eboardctl: warning: %s\n", load.message.c_str());
     }
 
     const eboard::Grade grade =

@@ -23,20 +23,25 @@ int runMap(Arguments args, std::FILE* out) {
     const ScreenSize screen = parseScreenSize(*screenText);
 
     // The same steps as the agent's start-up: stored record, screen size, targets, mapping.
+    const std::filesystem::path path = recordPath(options.value("file"));
     eboard::JUXPrompt& prompt = eboard::JUXPrompt::getPrompt();
-    prompt.setSettingData(readRecord(recordPath(options.value("file"))));
+    prompt.setSettingData(readRecord(path));
     prompt.setScreenWidth(screen.width);
     prompt.setScreenHeight(screen.height);
     eboard::initCalibrateData();
 
     const eboard::PerspectiveTransform& mapping = eboard::penToScreenMapping();
-    const eboard::PointF mapped = mapping.mapPoint(raw);
-    if (!mapping.isUsable() || !std::isfinite(mapped.x) || !std::isfinite(mapped.y)) {
-        std::fputs("unusable\n", out);
-    } else {
-        std::fprintf(out, "%.3f %.3f\n", static_cast<double>(mapped.x),
-                     static_cast<double>(mapped.y));
+    if (!mapping.isUsable()) {
+        throw Failure("the calibration in " + path.string() +
+                      " cannot map the pen: its four corners enclose no area");
     }
+    const eboard::PointF mapped = mapping.mapPoint(raw);
+    if (!std::isfinite(mapped.x) || !std::isfinite(mapped.y)) {
+        throw Failure("the calibration in " + path.string() + " maps " +
+                      std::string(positionals[0]) + " " + std::string(positionals[1]) +
+                      " to no screen point");
+    }
+    std::fprintf(out, "%.3f %.3f\n", static_cast<double>(mapped.x), static_cast<double>(mapped.y));
     return kSuccess;
 }
 

@@ -1,6 +1,8 @@
 // The agent as users run it: a child process on the session bus and the X display.
 #include "support/AgentProcess.h"
 
+#include "core/base/DataPaths.h"
+#include "support/OddFiles.h"
 #include "support/TempDir.h"
 
 #include <cstdlib>
@@ -90,6 +92,34 @@ TEST_F(AgentProcessTest, TerminationSignalEndsThroughTheOrdinaryQuitPath) {
     ASSERT_TRUE(watcher.waitFor("DriverOpened"));
     agent.process.terminate();
     EXPECT_EQ(agent.waitForExit(5000), 0);
+}
+
+TEST_F(AgentProcessTest, DataFilesThatAreFifosAreNamedOnceAndSigtermStillEndsTheAgent) {
+    // Opening either for reading used to wait for a writer, forever, before the main loop.
+    const std::pair<fs::path, std::string> cases[] = {
+        {archivePath(home.path()), "ignoring calibration archive %1 (it is a FIFO, not a regular "
+                                   "file); using the default calibration\n"},
+        {home / ".config/eboard/agent.conf",
+         "ignoring the agent's settings in %1 (it is a FIFO, not a regular file)\n"},
+    };
+    int started = 0;
+    for (const auto& [path, line] : cases) {
+        fs::create_directories(path.parent_path());
+        makeFifo(path);
+        AgentProcess agent(home.path());
+        agent.start();
+        ASSERT_TRUE(watcher.waitFor("DriverOpened", ++started));
+        watcher.post("ListOutputs"); // answered from the main loop, once start-up is over
+        ASSERT_TRUE(watcher.waitFor("Outputs", started));
+        agent.process.terminate();
+        EXPECT_EQ(agent.waitForExit(1000), 0);
+        const QString errors = agent.errorOutput();
+        const QString name = QString::fromStdString(path.string());
+        EXPECT_TRUE(errors.contains("eboard: warning: " + QString::fromStdString(line).arg(name)))
+            << errors.toStdString();
+        EXPECT_EQ(errors.count(name), 1) << "one line";
+        fs::remove(path);
+    }
 }
 
 TEST_F(AgentProcessTest, VersionTwiceShowsOneAboutWindow) {

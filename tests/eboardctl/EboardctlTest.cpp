@@ -156,10 +156,13 @@ TEST(EboardctlMap, MapsThroughTheStoredCalibration) {
     EXPECT_EQ(eboardctl("map 1024 768 --screen 1920x1080", home.path()).out, "1728.000 108.000\n");
     EXPECT_EQ(eboardctl("map 512 384 --screen 1366x768", home.path()).out, "683.000 384.000\n");
 
+    // Corners that enclose no area map nothing: a failure, not an answer.
     ASSERT_EQ(eboardctl("calibration set 1 1 1 1 1 1 1 1", home.path()).status, 0);
-    const CommandResult degenerate = eboardctl("map 512 384 --screen 1920x1080", home.path());
-    EXPECT_EQ(degenerate.status, 0);
-    EXPECT_EQ(degenerate.out, "unusable\n");
+    const CommandResult degenerate = eboardctl("map 512 384 --screen 1920x1080", home.path(), true);
+    EXPECT_EQ(degenerate.status, 1);
+    EXPECT_EQ(degenerate.out, "eboardctl: the calibration in " +
+                                  (home / "Library/HN-42_driver/eBoardSetting.archive").string() +
+                                  " cannot map the pen: its four corners enclose no area\n");
 }
 
 TEST(EboardctlPlay, AByteStreamGetsOnlyUnitSizedReportsInOrder) {

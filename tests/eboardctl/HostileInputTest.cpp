@@ -2,6 +2,7 @@
 // path and the reason, never a crash or an abort.
 #include "core/calibration/SettingArchive.h"
 #include "support/HostilePlist.h"
+#include "support/OddFiles.h"
 #include "support/RunCommand.h"
 #include "support/TempDir.h"
 
@@ -88,6 +89,30 @@ TEST_F(HostileInput, ThresholdsPathsThatCannotBeLookedAtFailInOneLine) {
         EXPECT_EQ(lineCount(calibration.out), 1u) << calibration.out;
         EXPECT_THAT(calibration.out, HasSubstr(path.string()));
     }
+}
+
+TEST_F(HostileInput, FifosAtTheDataPathsFailAtOnceNamingThemAndStay) {
+    const fs::path folder = home / "Library/HN-42_driver";
+    fs::create_directories(folder);
+    const fs::path archive = folder / "eBoardSetting.archive";
+    const fs::path thresholds = folder / "checkvalue.dat";
+    eboard::testing::makeFifo(archive);
+    eboard::testing::makeFifo(thresholds);
+    const std::pair<std::string, std::string> cases[] = {
+        {"calibration", "cannot read " + archive.string()},
+        {"map 1 2 --screen 10x10", "cannot read " + archive.string()},
+        {"calibration set 1 2 3 4 5 6 7 8", "cannot write " + archive.string()},
+        {"grade --file " + good(), "cannot read " + thresholds.string()},
+    };
+    for (const auto& [arguments, failure] : cases) {
+        // timeout(1) ends a reader that blocks with status 124 instead of hanging the test.
+        const CommandResult run = runCommand("HOME=" + quoted(home.path()) + " timeout 5 " +
+                                             EBOARD_BIN_DIR "/eboardctl " + arguments + " 2>&1");
+        EXPECT_EQ(run.status, 1) << arguments;
+        EXPECT_EQ(run.out, "eboardctl: " + failure + ": it is a FIFO, not a regular file\n");
+    }
+    EXPECT_EQ(fs::status(archive).type(), fs::file_type::fifo);
+    EXPECT_EQ(fs::status(thresholds).type(), fs::file_type::fifo);
 }
 
 TEST_F(HostileInput, ArchiveBehindALinkIsWrittenWhereTheLinkPoints) {

@@ -11,6 +11,7 @@
 #include "core/pen/ProjectiveMapping.h"
 #include "support/AgentProcess.h"
 #include "support/MockUnitBed.h"
+#include "support/OddFiles.h"
 #include "support/PenPipeline.h"
 #include "support/RunCommand.h"
 #include "support/TempDir.h"
@@ -530,6 +531,35 @@ TEST_F(CalibrationRoadTest, RequestWithoutAUnitShowsOnlyTheNotConnectedDialog) {
     EXPECT_EQ(follower.result(), std::make_pair(std::string("not-connected"), 1));
     EXPECT_TRUE(waitForWindow("DeviceDoNotConnectWindow"));
     EXPECT_FALSE(windowShown("StartNormalCalibrateDlg"));
+}
+
+TEST_F(CalibrationRoadTest, ThresholdsAFifoGradeWithZerosAndSigtermStillEndsTheAgent) {
+    const fs::path fifo = thresholdsPath(home.path());
+    fs::remove(fifo);
+    makeFifo(fifo);
+    startAgent();
+    Follower follower("calibrate", home.path());
+    walkToTargets(false);
+    touchTargets(kSmall);
+    // Every threshold 0: corners this small end normally; the defaults would call them poor.
+    EXPECT_EQ(follower.result(), std::make_pair(std::string("normal-end"), 0));
+    agent->process.terminate();
+    EXPECT_EQ(agent->waitForExit(1000), 0);
+    const std::string errors = agent->errorOutput().toStdString();
+    EXPECT_NE(errors.find("cannot read " + fifo.string() +
+                          " (it is a FIFO, not a regular file); grading with every threshold 0\n"),
+              std::string::npos)
+        << errors;
+    EXPECT_EQ(errors.find(fifo.string()), errors.rfind(fifo.string())) << "one warning";
+    EXPECT_EQ(fs::symlink_status(fifo).type(), fs::file_type::fifo);
+}
+
+TEST_F(CalibrationRoadTest, ThresholdsALinkLoopIsNoFirstRun) {
+    fs::remove(thresholdsPath(home.path()));
+    makeLinkLoop(thresholdsPath(home.path()));
+    startAgent();
+    // A first run's StartCalibrate is posted before HN42Connected.
+    EXPECT_EQ(watcher.count("StartCalibrate"), 0);
 }
 
 } // namespace

@@ -1,19 +1,24 @@
 #include "core/base/AgentConfig.h"
 
 #include "core/base/AtomicFile.h"
+#include "core/base/DataFile.h"
 #include "core/base/DataPaths.h"
+#include "core/base/Log.h"
 
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <span>
-#include <sstream>
 
 namespace eboard {
 
 namespace {
 
 constexpr std::string_view kOutputKey = "output";
+constexpr std::size_t kMaxConfigBytes = 1 << 20;
+
+std::string textOf(const DataFile& file) {
+    return {file.bytes.begin(), file.bytes.end()};
+}
 
 std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t\r");
@@ -85,13 +90,15 @@ std::string withConfigValue(std::string_view text, std::string_view key, std::st
 }
 
 std::optional<std::string> readBoardOutputChoice(const std::filesystem::path& path) {
-    std::ifstream file(path);
-    if (!file) {
+    const DataFile file = readDataFile(path, kMaxConfigBytes);
+    if (file.error) {
+        if (!file.missing()) {
+            logWarning("ignoring the agent's settings in " + path.string() + " (" +
+                       file.error.message() + ")");
+        }
         return std::nullopt;
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    auto value = configValue(text.str(), kOutputKey);
+    auto value = configValue(textOf(file), kOutputKey);
     if (value && value->empty()) {
         return std::nullopt;
     }
@@ -104,13 +111,11 @@ std::error_code writeBoardOutputChoice(const std::filesystem::path& path, std::s
     if (error) {
         return error;
     }
-    std::string old;
-    if (std::ifstream file(path); file) {
-        std::ostringstream text;
-        text << file.rdbuf();
-        old = text.str();
+    const DataFile old = readDataFile(path, kMaxConfigBytes);
+    if (old.error && !old.missing()) {
+        return old.error; // its other lines would be lost
     }
-    const std::string text = withConfigValue(old, kOutputKey, choice);
+    const std::string text = withConfigValue(textOf(old), kOutputKey, choice);
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
     return writeFileAtomically(path, std::span<const std::uint8_t>(bytes, text.size()));
 }

@@ -20,9 +20,11 @@ std::optional<std::string> configValue(std::string_view text, std::string_view k
 std::string withConfigValue(std::string_view text, std::string_view key, std::string_view value);
 
 // The remembered board output ("primary" or an output name); nothing when the file or the
-// key is missing or unreadable.
+// key is missing or unreadable (a file that is there but unreadable, a FIFO say, is logged
+// in one line naming it).
 std::optional<std::string> readBoardOutputChoice(const std::filesystem::path& path);
-// Remembers the board output, keeping the file's other lines; creates the folder.
+// Remembers the board output, keeping the file's other lines; creates the folder. A file
+// there that cannot be read is an error, not replaced.
 std::error_code writeBoardOutputChoice(const std::filesystem::path& path, std::string_view choice);
 
 } // namespace eboard

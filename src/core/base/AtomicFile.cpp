@@ -1,5 +1,6 @@
 #include "core/base/AtomicFile.h"
 
+#include "core/base/DataFile.h"
 #include "core/base/FileDescriptor.h"
 
 #include <cerrno>
@@ -90,6 +91,10 @@ std::error_code writeFileAtomically(const std::filesystem::path& link,
     const std::filesystem::path path = finalTarget(link, linkError);
     if (linkError) {
         return linkError;
+    }
+    // A FIFO, socket or device there is someone else's, not a file of ours to replace.
+    if (const std::error_code occupied = regularFileOrNothingAt(path)) {
+        return occupied;
     }
     const FileSizeSignalHold fileSizeSignal;
     const std::filesystem::path folder =

@@ -2,11 +2,8 @@
 
 #include "core/base/PlistNesting.h"
 
-#include <cerrno>
 #include <cstdlib>
-#include <fcntl.h>
 #include <limits>
-#include <unistd.h>
 
 namespace eboard::plist {
 
@@ -91,41 +88,6 @@ std::optional<std::string> stringValue(plist_t node) {
     std::uint64_t length = 0;
     const char* text = plist_get_string_ptr(node, &length);
     return text == nullptr ? std::string{} : std::string(text, static_cast<std::size_t>(length));
-}
-
-std::vector<std::uint8_t> readFile(const std::filesystem::path& path, std::size_t maxBytes,
-                                   std::error_code& error) {
-    error.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        error = {errno, std::generic_category()};
-        return {};
-    }
-    std::vector<std::uint8_t> bytes;
-    std::uint8_t chunk[4096];
-    for (;;) {
-        const ssize_t count = ::read(fd, chunk, sizeof chunk);
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count < 0) {
-            error = {errno, std::generic_category()};
-            break;
-        }
-        if (count == 0) {
-            break;
-        }
-        bytes.insert(bytes.end(), chunk, chunk + count);
-        if (bytes.size() > maxBytes) {
-            error = std::make_error_code(std::errc::file_too_large);
-            break;
-        }
-    }
-    ::close(fd);
-    if (error) {
-        bytes.clear();
-    }
-    return bytes;
 }
 
 } // namespace eboard::plist

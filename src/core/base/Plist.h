@@ -2,13 +2,11 @@
 
 // Thin RAII layer over libplist's C API, for the agent's own property-list files.
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <plist/plist.h>
 #include <span>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace eboard::plist {
@@ -31,10 +29,5 @@ plist_t dictItem(plist_t node, const char* key);
 // A number node (integer, real or boolean) as a double; nullopt for anything else.
 std::optional<double> numberValue(plist_t node);
 std::optional<std::string> stringValue(plist_t node);
-
-// The whole file, refusing files above maxBytes (a property list of ours is tiny;
-// something that large is not one and must not be read into memory).
-std::vector<std::uint8_t> readFile(const std::filesystem::path& path, std::size_t maxBytes,
-                                   std::error_code& error);
 
 } // namespace eboard::plist

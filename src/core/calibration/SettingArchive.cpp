@@ -1,6 +1,7 @@
 #include "core/calibration/SettingArchive.h"
 
 #include "core/base/AtomicFile.h"
+#include "core/base/DataFile.h"
 #include "core/base/Log.h"
 #include "core/base/Plist.h"
 
@@ -146,17 +147,17 @@ std::error_code writeSettingArchive(const std::filesystem::path& path, const Set
 }
 
 SettingArchiveLoad readSettingArchive(const std::filesystem::path& path) {
-    std::error_code error;
-    const std::vector<std::uint8_t> bytes = plist::readFile(path, kMaxArchiveBytes, error);
-    if (error == std::errc::no_such_file_or_directory) {
+    const DataFile file = readDataFile(path, kMaxArchiveBytes);
+    if (file.missing()) {
         return {SettingArchiveLoad::Outcome::Missing, SettingData{}};
     }
-    if (!error) {
-        if (std::optional<SettingData> decoded = decodeSettingArchive(bytes)) {
+    if (!file.error) {
+        if (std::optional<SettingData> decoded = decodeSettingArchive(file.bytes)) {
             return {SettingArchiveLoad::Outcome::Loaded, *decoded};
         }
     }
-    const std::string reason = error ? error.message() : "not a SettingData keyed archive";
+    const std::string reason =
+        file.error ? file.error.message() : "not a SettingData keyed archive";
     logWarning("ignoring calibration archive " + path.string() + " (" + reason +
                "); using the default calibration");
     return {SettingArchiveLoad::Outcome::Unreadable, SettingData{}};

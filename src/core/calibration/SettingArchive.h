@@ -30,9 +30,9 @@ struct SettingArchiveLoad {
     SettingData data; // the decoded record, or the defaults
 };
 
-// Reads the archive at path. A missing file keeps the defaults silently; a file that
-// exists but is no readable SettingData archive keeps the defaults and logs one
-// warning line naming the file.
+// Reads the archive at path. A missing file keeps the defaults silently; anything else
+// there that is no readable SettingData archive (other bytes, a FIFO, a folder, a link
+// loop) keeps the defaults and logs one warning line naming the file and why.
 SettingArchiveLoad readSettingArchive(const std::filesystem::path& path);
 
 } // namespace eboard

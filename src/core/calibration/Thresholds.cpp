@@ -1,8 +1,8 @@
 #include "core/calibration/Thresholds.h"
 
 #include "core/base/AtomicFile.h"
+#include "core/base/DataFile.h"
 #include "core/base/IntegerValue.h"
-#include "core/base/Log.h"
 #include "core/base/Plist.h"
 
 #include <array>
@@ -54,6 +54,20 @@ std::optional<Thresholds> parseDictionary(std::span<const std::uint8_t> bytes) {
     return thresholds;
 }
 
+ThresholdsLoad createDefaults(const std::filesystem::path& path) {
+    const std::string xml = defaultThresholdsXml();
+    const auto* data = reinterpret_cast<const std::uint8_t*>(xml.data());
+    ThresholdsLoad load;
+    load.thresholds = Thresholds::defaults();
+    load.writeError = writeFileAtomically(path, std::span(data, xml.size()));
+    load.created = !load.writeError;
+    if (load.writeError) {
+        load.message = "cannot create " + path.string() + " (" + load.writeError.message() +
+                       "); grading with the default thresholds";
+    }
+    return load;
+}
+
 } // namespace
 
 Thresholds parseThresholds(std::span<const std::uint8_t> bytes) {
@@ -69,37 +83,27 @@ std::string defaultThresholdsXml() {
 }
 
 ThresholdsLoad loadOrCreateThresholds(const std::filesystem::path& path) {
-    std::error_code status;
-    const bool present = std::filesystem::exists(path, status);
-    if (status && status != std::errc::no_such_file_or_directory) {
-        // A path that cannot even be looked at (a symlink loop, a name too long) must not
-        // be replaced by a fresh file.
-        ThresholdsLoad load;
-        load.readError = status;
-        load.unreadable = true;
-        return load;
+    const DataFile file = readDataFile(path, kMaxThresholdsBytes);
+    if (file.missing()) {
+        return createDefaults(path);
     }
-    if (present) {
-        ThresholdsLoad load;
-        const std::vector<std::uint8_t> bytes =
-            plist::readFile(path, kMaxThresholdsBytes, load.readError);
-        const std::optional<Thresholds> parsed =
-            load.readError ? std::nullopt : parseDictionary(bytes);
-        load.thresholds = parsed.value_or(Thresholds{});
-        load.unreadable = !parsed;
-        if (load.unreadable && !load.readError) {
-            // Grading goes on, as it always has, but not silently.
-            logWarning(path.string() +
-                       " is no thresholds dictionary; grading with every threshold 0");
-        }
-        return load;
-    }
-    const std::string xml = defaultThresholdsXml();
-    const auto* data = reinterpret_cast<const std::uint8_t*>(xml.data());
     ThresholdsLoad load;
-    load.thresholds = Thresholds::defaults();
-    load.writeError = writeFileAtomically(path, std::span(data, xml.size()));
-    load.created = !load.writeError;
+    if (file.error) {
+        // Something is there (a link loop, a FIFO, a folder): it is the user's, never
+        // replaced by a fresh file.
+        load.readError = file.error;
+        load.unreadable = true;
+        load.message = "cannot read " + path.string() + " (" + file.error.message() +
+                       "); grading with every threshold 0";
+        return load;
+    }
+    const std::optional<Thresholds> parsed = parseDictionary(file.bytes);
+    load.thresholds = parsed.value_or(Thresholds{});
+    load.unreadable = !parsed;
+    if (load.unreadable) {
+        load.message =
+            path.string() + " is no thresholds dictionary; grading with every threshold 0";
+    }
     return load;
 }
 

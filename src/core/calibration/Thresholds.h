@@ -35,13 +35,16 @@ struct ThresholdsLoad {
     std::error_code writeError; // set when it was missing and could not be written
     std::error_code readError;  // set when it is there but could not be read
     bool unreadable = false;    // there, but no dictionary: graded with every threshold 0
+    // The one line a user should read about this grading's thresholds, naming the file
+    // and what is graded with instead; empty when the file was read or created.
+    std::string message;
 };
 
 // The thresholds in force at grading: read from path when a file exists there;
 // otherwise the defaults, written to path atomically (a failed write is reported
-// in writeError and the defaults are used all the same). A file that cannot be read,
-// or read as a dictionary, gives all thresholds 0 and is left as it is; one that is no
-// dictionary is logged as a warning naming it.
+// in writeError and the defaults are used all the same). Anything else at path that
+// cannot be read as a dictionary (other bytes, a FIFO, a folder, a link loop) gives all
+// thresholds 0 and is left as it is. Nothing is logged here: the caller shows message.
 ThresholdsLoad loadOrCreateThresholds(const std::filesystem::path& path);
 
 } // namespace eboard

@@ -1,5 +1,7 @@
 #include "core/base/AgentConfig.h"
 
+#include "core/base/DataFile.h"
+#include "support/OddFiles.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
@@ -38,6 +40,15 @@ TEST(AgentConfig, BoardOutputChoiceIsRememberedInItsOwnFolder) {
     ASSERT_FALSE(writeBoardOutputChoice(path, "primary"));
     EXPECT_EQ(readBoardOutputChoice(path), "primary");
     EXPECT_EQ(testing::readText(path), "# kept\noutput=primary\n");
+}
+
+TEST(AgentConfig, AFifoInsteadOfTheFileIsNeitherWaitedOnNorReplaced) {
+    const testing::TempDir dir;
+    testing::makeFifo(dir / "agent.conf");
+    const testing::HangGuard guard(5);
+    EXPECT_EQ(readBoardOutputChoice(dir / "agent.conf"), std::nullopt);
+    EXPECT_EQ(writeBoardOutputChoice(dir / "agent.conf", "HDMI-1"), NotRegularFile::Fifo);
+    EXPECT_EQ(std::filesystem::status(dir / "agent.conf").type(), std::filesystem::file_type::fifo);
 }
 
 TEST(AgentConfig, PathFollowsXdgConfigHome) {

@@ -1,6 +1,7 @@
 #include "core/calibration/Thresholds.h"
 
 #include "core/base/Plist.h"
+#include "support/OddFiles.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -113,11 +114,12 @@ TEST(LoadOrCreateThresholds, NoDictionaryIsSaidOnceAndAPathThatCannotBeReadIsLef
     testing::writeText(path, "garbage");
     ::testing::internal::CaptureStderr();
     const ThresholdsLoad garbage = loadOrCreateThresholds(path);
-    const std::string log = ::testing::internal::GetCapturedStderr();
+    // Said once, by the caller, from message: logging here as well made it twice.
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     EXPECT_TRUE(garbage.unreadable);
     EXPECT_FALSE(garbage.readError);
-    EXPECT_EQ(log, "eboard: warning: " + path.string() +
-                       " is no thresholds dictionary; grading with every threshold 0\n");
+    EXPECT_EQ(garbage.message,
+              path.string() + " is no thresholds dictionary; grading with every threshold 0");
 
     const auto loop = dir / "loop";
     std::filesystem::create_symlink(loop, loop);
@@ -126,6 +128,17 @@ TEST(LoadOrCreateThresholds, NoDictionaryIsSaidOnceAndAPathThatCannotBeReadIsLef
     EXPECT_FALSE(looped.created);
     EXPECT_EQ(looped.thresholds, Thresholds{});
     EXPECT_TRUE(std::filesystem::is_symlink(loop));
+
+    const auto fifo = dir / "fifo";
+    testing::makeFifo(fifo);
+    const testing::HangGuard guard(5);
+    const ThresholdsLoad piped = loadOrCreateThresholds(fifo);
+    EXPECT_EQ(piped.message, "cannot read " + fifo.string() +
+                                 " (it is a FIFO, not a regular file); grading with every "
+                                 "threshold 0");
+    EXPECT_FALSE(piped.created);
+    EXPECT_EQ(piped.thresholds, Thresholds{});
+    EXPECT_EQ(std::filesystem::status(fifo).type(), std::filesystem::file_type::fifo);
 }
 
 TEST(LoadOrCreateThresholds, AFailedWriteStillGradesWithTheDefaults) {

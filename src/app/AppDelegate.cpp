@@ -115,10 +115,14 @@ void AppDelegate::followScreens() {
 void AppDelegate::setBoardOutput(const std::string& choice) {
     setBoardOutputChoice(choice);
     const QScreen* screen = boardScreen();
-    logInfo("the board output is now " +
-            (screen != nullptr ? "\"" + screen->name().toStdString() + "\"" : "none") +
+    const std::string board = screen != nullptr ? screen->name().toStdString() : std::string();
+    logInfo("the board output is now " + (screen != nullptr ? "\"" + board + "\"" : "none") +
             " (chosen: " + boardOutputChoice() + ")");
     followScreens();
+    // Only the agent knows whether the chosen output is connected: the one who asked hears
+    // which output it really uses.
+    bus_.postNotification(kBoardOutput, kCommandObject,
+                          {{"output", boardOutputChoice()}, {"board", board}});
 }
 
 void AppDelegate::announceOutputs() {

@@ -13,13 +13,15 @@
 #include <QDBusError>
 #include <QTimer>
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace eboardctl {
 
 namespace {
 
-// How long `outputs` waits for the agent's answer.
+// How long `output` and `outputs` wait for the agent's answer.
 constexpr int kAnswerTimeoutMs = 3000;
 
 class BusConnection {
@@ -41,6 +43,37 @@ private:
     QCoreApplication app_;
     QDBusConnection connection_;
 };
+
+std::optional<std::string> textValue(const eboard::UserInfo& userInfo, std::string_view key) {
+    const auto found = std::find_if(userInfo.begin(), userInfo.end(),
+                                    [key](const auto& entry) { return entry.first == key; });
+    if (found == userInfo.end()) {
+        return std::nullopt;
+    }
+    const auto* text = std::get_if<std::string>(&found->second);
+    return text != nullptr ? std::optional<std::string>(*text) : std::nullopt;
+}
+
+// What the agent said it does with the choice; names are escaped, as any process may post.
+std::string boardOutputAnswer(const std::string& choice, const std::optional<std::string>& board) {
+    if (!board) {
+        // An agent from before the answer existed, or one too busy to give it.
+        return "told the running agent; it did not say which output it uses";
+    }
+    if (board->empty()) {
+        return "the running agent sees no output at all; it uses this one once it is connected";
+    }
+    const std::string quoted = "\"" + eboard::printableText(*board) + "\"";
+    if (choice == "primary") {
+        return "the running agent uses the primary output " + quoted + " now";
+    }
+    if (*board == choice) {
+        return "the running agent uses it now";
+    }
+    return "\"" + eboard::printableText(choice) +
+           "\" is not connected: the running agent keeps the primary output " + quoted +
+           " until it is";
+}
 
 bool postCommand(QDBusConnection& connection, const char* name, const eboard::UserInfo& userInfo) {
     return eboard::DBusDistributedCenter::post(
@@ -69,12 +102,27 @@ int runOutput(Arguments args, std::FILE* out) {
         std::fputs("no agent is running; it takes this output when it starts\n", out);
         return kSuccess;
     }
+    eboard::DBusDistributedCenter center(bus.connection());
+    if (!center.listen()) {
+        throw Failure("cannot listen on the session bus");
+    }
+    // Subscribed before the command goes out, so the answer cannot slip by. Another
+    // process may choose another output at the same time: only the answer to this choice
+    // counts.
+    std::optional<std::string> board;
+    center.addObserver(eboard::kBoardOutput, [&](const eboard::UserInfo& userInfo) {
+        if (board || textValue(userInfo, "output") != choice) {
+            return;
+        }
+        board = textValue(userInfo, "board").value_or(std::string());
+        QCoreApplication::quit();
+    });
     if (!postCommand(bus.connection(), "SetBoardOutput", {{"output", choice}})) {
         throw Failure("could not tell the running agent");
     }
-    // A round trip: the signal has been routed when the answer comes back.
-    bus.connection().interface()->isServiceRegistered(QString::fromLatin1(eboard::kAgentBusName));
-    std::fputs("the running agent uses it now\n", out);
+    QTimer::singleShot(kAnswerTimeoutMs, QCoreApplication::instance(), &QCoreApplication::quit);
+    QCoreApplication::exec();
+    std::fprintf(out, "%s\n", boardOutputAnswer(choice, board).c_str());
     return kSuccess;
 }
 
@@ -98,13 +146,7 @@ int runOutputs(Arguments args, std::FILE* out) {
     std::string lines;
     bool answered = false;
     center.addObserver("Outputs", [&](const eboard::UserInfo& userInfo) {
-        const auto found = std::find_if(userInfo.begin(), userInfo.end(),
-                                        [](const auto& entry) { return entry.first == "outputs"; });
-        if (found != userInfo.end()) {
-            if (const auto* text = std::get_if<std::string>(&found->second)) {
-                lines = *text;
-            }
-        }
+        lines = textValue(userInfo, "outputs").value_or(std::string());
         answered = true;
         QCoreApplication::quit();
     });

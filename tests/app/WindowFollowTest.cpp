@@ -1,7 +1,8 @@
 // The full-screen dialogs and the result screen when the board moves to an output of
 // another size: their invisible buttons must stay on the faces the picture draws, which
 // the layout functions place from the board's size. Two outputs of the offscreen platform
-// (1440x900 primary, 1920x1080 beside it) stand in for a laptop and a projector.
+// (1440x900 primary, 1920x1080 beside it) stand in for a laptop and a projector. Also
+// what the agent answers to a choice of board output: the output it really uses.
 #include "app/AppDelegate.h"
 #include "core/layout/DialogLayout.h"
 #include "core/layout/ResultLayout.h"
@@ -22,6 +23,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 
 namespace eboard::testing {
 namespace {
@@ -169,6 +171,31 @@ INSTANTIATE_TEST_SUITE_P(FullScreenWindows, WindowFollowTest, ::testing::ValuesI
                              std::erase(name, ' ');
                              return name;
                          });
+
+TEST(BoardOutputAnswer, EveryChoiceIsAnsweredWithTheOutputTheBoardIsOnNow) {
+    LoopbackBus bus;
+    AppDelegate delegate(bus, AgentOptions{});
+    // (the choice, the output the agent must say the board is on); an output that is not
+    // connected leaves the primary, and no name at all is the primary
+    const std::pair<std::string, std::string> cases[] = {
+        {"no-such-output", "laptop"},
+        {"projector", "projector"},
+        {"laptop", "laptop"},
+        {"primary", "laptop"},
+        {"", "laptop"},
+    };
+    for (const auto& [choice, board] : cases) {
+        bus.posted.clear();
+        delegate.setBoardOutput(choice);
+        ASSERT_FALSE(bus.posted.empty()) << choice;
+        const PostedNotification& answer = bus.posted.back();
+        EXPECT_EQ(answer.name, kBoardOutput);
+        EXPECT_EQ(answer.object, kCommandObject);
+        const std::string taken = choice.empty() ? "primary" : choice;
+        EXPECT_EQ(answer.userInfo, (UserInfo{{"output", taken}, {"board", board}})) << choice;
+        EXPECT_EQ(boardScreen()->name().toStdString(), board) << choice;
+    }
+}
 
 } // namespace
 } // namespace eboard::testing

@@ -17,6 +17,11 @@ inline constexpr std::string_view kCommandObject = "com.jux.command";
 // "not-connected", "disconnected").
 inline constexpr std::string_view kCalibrateEnded = "CalibrateEnded";
 
+// The agent's answer to "SetBoardOutput": "output" is the choice as it took it (an output
+// name or "primary"), "board" the name of the output the board is on now ("" when there is
+// no output at all). A named output that is not connected leaves "board" on the primary.
+inline constexpr std::string_view kBoardOutput = "BoardOutput";
+
 using NotificationValue = std::variant<std::int64_t, double, std::string>;
 // A notification's user information: string keys, in the order they were added.
 using UserInfo = std::vector<std::pair<std::string, NotificationValue>>;

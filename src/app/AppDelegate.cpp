@@ -9,6 +9,7 @@
 #include "core/calibration/CalibrationData.h"
 #include "core/calibration/SettingArchive.h"
 #include "core/frame/UnitConstants.h"
+#include "core/notify/Names.h"
 #include "core/pen/PointerSink.h"
 #include "core/pen/ProjectiveMapping.h"
 #include "core/pen/StrokeInterpretation.h"
@@ -81,7 +82,7 @@ void AppDelegate::applicationDidFinishLaunching() {
 
     QThread::msleep(200);
 
-    bus_.postNotification("AppleShowScrollBarsSettingChanged", "", {});
+    bus_.postNotification(names::kScrollBarsChanged, "", {});
 }
 
 void AppDelegate::applicationWillTerminate() {
@@ -115,10 +116,15 @@ void AppDelegate::followScreens() {
 void AppDelegate::setBoardOutput(const std::string& choice) {
     setBoardOutputChoice(choice);
     const QScreen* screen = boardScreen();
-    logInfo("the board output is now " +
-            (screen != nullptr ? "\"" + screen->name().toStdString() + "\"" : "none") +
+    const std::string board = screen != nullptr ? screen->name().toStdString() : std::string();
+    logInfo("the board output is now " + (screen != nullptr ? "\"" + board + "\"" : "none") +
             " (chosen: " + boardOutputChoice() + ")");
     followScreens();
+    // Only the agent knows whether the chosen output is connected: the one who asked hears
+    // which output it really uses.
+    bus_.postNotification(names::kBoardOutput, kCommandObject,
+                          {{std::string(names::kOutputKey), boardOutputChoice()},
+                           {std::string(names::kBoardKey), board}});
 }
 
 void AppDelegate::announceOutputs() {
@@ -128,18 +134,20 @@ void AppDelegate::announceOutputs() {
     for (std::size_t i = 0; i < outputs.size(); ++i) {
         lines += layout::describeOutput(outputs[i], board == i) + "\n";
     }
-    bus_.postNotification("Outputs", kCommandObject, {{"outputs", lines}});
+    bus_.postNotification(names::kOutputs, kCommandObject,
+                          {{std::string(names::kOutputsKey), lines}});
 }
 
 void AppDelegate::observeScreenCommands() {
-    bus_.addObserver("SetBoardOutput", [this](const UserInfo& userInfo) {
-        const auto found = std::find_if(userInfo.begin(), userInfo.end(),
-                                        [](const auto& entry) { return entry.first == "output"; });
+    bus_.addObserver(names::kSetBoardOutput, [this](const UserInfo& userInfo) {
+        const auto found = std::find_if(userInfo.begin(), userInfo.end(), [](const auto& entry) {
+            return entry.first == names::kOutputKey;
+        });
         const std::string* name =
             found != userInfo.end() ? std::get_if<std::string>(&found->second) : nullptr;
         setBoardOutput(name != nullptr ? *name : std::string("primary"));
     });
-    bus_.addObserver("ListOutputs", [this](const UserInfo&) { announceOutputs(); });
+    bus_.addObserver(names::kListOutputs, [this](const UserInfo&) { announceOutputs(); });
 }
 
 void AppDelegate::installPointerSink() {

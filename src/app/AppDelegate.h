@@ -35,7 +35,9 @@ public:
     // mapping (from the stored raw points, as after a restart), the pointer's geometry and
     // the open windows follow the board output.
     void followScreens();
-    // Makes another output the board ("primary" or a name) and follows it.
+    // Makes another output the board ("primary" or a name), follows it and announces
+    // "BoardOutput": the choice and the output the board is on now, which is the primary
+    // while a named output is not connected.
     void setBoardOutput(const std::string& choice);
     // Announces "Outputs": every output, its device geometry and scale, primary and board.
     void announceOutputs();

@@ -118,7 +118,7 @@ void StatusMenu::awakeFromNib() {
     postCommand(names::kDriverOpened);
 
     prompt_ = &JUXPrompt::getPrompt();
-    prompt_->setlocale(QLocale().name().toStdString());
+    prompt_->setlocale(agentLanguage().toStdString());
 
     const std::filesystem::path dataDir = dataDirectory();
     if (CheckFileExit(dataDir)) {

@@ -6,6 +6,7 @@
 #include "bus/UserInfoConversion.h"
 #include "core/base/AgentConfig.h"
 #include "core/base/PrintableText.h"
+#include "core/notify/Names.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -13,13 +14,15 @@
 #include <QDBusError>
 #include <QTimer>
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace eboardctl {
 
 namespace {
 
-// How long `outputs` waits for the agent's answer.
+// How long `output` and `outputs` wait for the agent's answer.
 constexpr int kAnswerTimeoutMs = 3000;
 
 class BusConnection {
@@ -42,7 +45,39 @@ private:
     QDBusConnection connection_;
 };
 
-bool postCommand(QDBusConnection& connection, const char* name, const eboard::UserInfo& userInfo) {
+std::optional<std::string> textValue(const eboard::UserInfo& userInfo, std::string_view key) {
+    const auto found = std::find_if(userInfo.begin(), userInfo.end(),
+                                    [key](const auto& entry) { return entry.first == key; });
+    if (found == userInfo.end()) {
+        return std::nullopt;
+    }
+    const auto* text = std::get_if<std::string>(&found->second);
+    return text != nullptr ? std::optional<std::string>(*text) : std::nullopt;
+}
+
+// What the agent said it does with the choice; names are escaped, as any process may post.
+std::string boardOutputAnswer(const std::string& choice, const std::optional<std::string>& board) {
+    if (!board) {
+        // An agent from before the answer existed, or one too busy to give it.
+        return "told the running agent; it did not say which output it uses";
+    }
+    if (board->empty()) {
+        return "the running agent sees no output at all; it uses this one once it is connected";
+    }
+    const std::string quoted = "\"" + eboard::printableText(*board) + "\"";
+    if (choice == "primary") {
+        return "the running agent uses the primary output " + quoted + " now";
+    }
+    if (*board == choice) {
+        return "the running agent uses it now";
+    }
+    return "\"" + eboard::printableText(choice) +
+           "\" is not connected: the running agent keeps the primary output " + quoted +
+           " until it is";
+}
+
+bool postCommand(QDBusConnection& connection, std::string_view name,
+                 const eboard::UserInfo& userInfo) {
     return eboard::DBusDistributedCenter::post(
         connection, QString::fromLatin1(name),
         QString::fromUtf8(eboard::kCommandObject.data(),
@@ -69,12 +104,28 @@ int runOutput(Arguments args, std::FILE* out) {
         std::fputs("no agent is running; it takes this output when it starts\n", out);
         return kSuccess;
     }
-    if (!postCommand(bus.connection(), "SetBoardOutput", {{"output", choice}})) {
+    eboard::DBusDistributedCenter center(bus.connection());
+    if (!center.listen()) {
+        throw Failure("cannot listen on the session bus");
+    }
+    // Subscribed before the command goes out, so the answer cannot slip by. Another
+    // process may choose another output at the same time: only the answer to this choice
+    // counts.
+    std::optional<std::string> board;
+    center.addObserver(eboard::names::kBoardOutput, [&](const eboard::UserInfo& userInfo) {
+        if (board || textValue(userInfo, eboard::names::kOutputKey) != choice) {
+            return;
+        }
+        board = textValue(userInfo, eboard::names::kBoardKey).value_or(std::string());
+        QCoreApplication::quit();
+    });
+    if (!postCommand(bus.connection(), eboard::names::kSetBoardOutput,
+                     {{std::string(eboard::names::kOutputKey), choice}})) {
         throw Failure("could not tell the running agent");
     }
-    // A round trip: the signal has been routed when the answer comes back.
-    bus.connection().interface()->isServiceRegistered(QString::fromLatin1(eboard::kAgentBusName));
-    std::fputs("the running agent uses it now\n", out);
+    QTimer::singleShot(kAnswerTimeoutMs, QCoreApplication::instance(), &QCoreApplication::quit);
+    QCoreApplication::exec();
+    std::fprintf(out, "%s\n", boardOutputAnswer(choice, board).c_str());
     return kSuccess;
 }
 
@@ -97,18 +148,12 @@ int runOutputs(Arguments args, std::FILE* out) {
     }
     std::string lines;
     bool answered = false;
-    center.addObserver("Outputs", [&](const eboard::UserInfo& userInfo) {
-        const auto found = std::find_if(userInfo.begin(), userInfo.end(),
-                                        [](const auto& entry) { return entry.first == "outputs"; });
-        if (found != userInfo.end()) {
-            if (const auto* text = std::get_if<std::string>(&found->second)) {
-                lines = *text;
-            }
-        }
+    center.addObserver(eboard::names::kOutputs, [&](const eboard::UserInfo& userInfo) {
+        lines = textValue(userInfo, eboard::names::kOutputsKey).value_or(std::string());
         answered = true;
         QCoreApplication::quit();
     });
-    if (!postCommand(bus.connection(), "ListOutputs", {})) {
+    if (!postCommand(bus.connection(), eboard::names::kListOutputs, {})) {
         throw Failure("could not ask the running agent");
     }
     QTimer::singleShot(kAnswerTimeoutMs, QCoreApplication::instance(), &QCoreApplication::quit);

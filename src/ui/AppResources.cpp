@@ -1,5 +1,7 @@
 #include "ui/AppResources.h"
 
+#include "core/base/UiLanguage.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -7,6 +9,8 @@
 #include <QPixmapCache>
 #include <QTranslator>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace eboard {
 
@@ -64,11 +68,34 @@ QPixmap loadUntranslatedPicture(const QString& fileName) {
     return cachedPicture(picturePathOf(fileName));
 }
 
+namespace {
+QString translationFolder() {
+    return resourceFolder() + QStringLiteral("/translations");
+}
+
+std::vector<std::string> toStrings(const QStringList& list) {
+    std::vector<std::string> strings;
+    for (const QString& item : list) {
+        strings.push_back(item.toStdString());
+    }
+    return strings;
+}
+} // namespace
+
+QString agentLanguage(const QLocale& locale) {
+    const QString prefix = QStringLiteral("eboard_");
+    QStringList tables;
+    for (const QFileInfo& file :
+         QDir(translationFolder()).entryInfoList({prefix + QStringLiteral("*.qm")}, QDir::Files)) {
+        tables.push_back(file.completeBaseName().mid(prefix.size()));
+    }
+    return QString::fromStdString(
+        chooseUiLanguage(toStrings(locale.uiLanguages()), toStrings(tables)));
+}
+
 bool installTranslations(QCoreApplication& application, const QLocale& locale) {
-    const QString folder = resourceFolder() + QStringLiteral("/translations");
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(locale, QStringLiteral("eboard"), QStringLiteral("_"), folder) &&
-        !translator->load(QStringLiteral("eboard_en"), folder)) {
+    if (!translator->load(QStringLiteral("eboard_") + agentLanguage(locale), translationFolder())) {
         return false;
     }
     // The application keeps it for the life of the process.

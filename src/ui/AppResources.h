@@ -26,8 +26,14 @@ QPixmap loadPicture(const QString& fileName);
 // A picture by its file name alone, for the one picture no language replaces.
 QPixmap loadUntranslatedPicture(const QString& fileName);
 
-// Installs the string table for locale: eboard_<language>.qm, else English, the
-// development language. False when no table could be loaded (keys then show as is).
+// The one language the agent speaks, decided once for its texts, the pictures they name
+// and where those pictures' click areas lie (localeID): the first of the locale's
+// interface languages (for the user's locale, LANGUAGE's list comes first) that has a
+// string table, else English, the development language. A table's name, such as "de".
+QString agentLanguage(const QLocale& locale = QLocale());
+
+// Installs the string table of agentLanguage(locale): eboard_<language>.qm. False when no
+// table could be loaded (keys then show as is).
 bool installTranslations(QCoreApplication& application, const QLocale& locale = QLocale());
 
 } // namespace eboard

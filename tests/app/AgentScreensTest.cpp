@@ -6,7 +6,9 @@
 #include "support/TempDir.h"
 #include "support/XPointer.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace eboard::testing {
 namespace {
@@ -70,11 +72,19 @@ TEST_F(AgentScreensTest, OutputsAreListedAndTheBoardChoiceIsRememberedAndFollowe
     environment.insert("XDG_CONFIG_HOME", configHome);
     choose.setProcessEnvironment(environment);
     const int lists = watcher.count("SetBoardOutput");
-    choose.start(eboardctl(), {"output", "primary"});
-    ASSERT_TRUE(choose.waitForFinished(10000));
-    EXPECT_EQ(choose.exitCode(), 0) << choose.readAllStandardError().toStdString();
+    // eboardctl repeats what the agent answers: an absent output leaves the primary.
+    const std::pair<const char*, const char*> choices[] = {
+        {"DP-7", "\"DP-7\" is not connected: the running agent keeps the primary output \""},
+        {"primary", "the running agent uses the primary output \""},
+    };
+    for (const auto& [choice, said] : choices) {
+        choose.start(eboardctl(), {"output", choice});
+        ASSERT_TRUE(choose.waitForFinished(10000));
+        EXPECT_EQ(choose.exitCode(), 0) << choose.readAllStandardError().toStdString();
+        EXPECT_THAT(choose.readAllStandardOutput().toStdString(), ::testing::HasSubstr(said));
+    }
     EXPECT_EQ(readText(home / "config/eboard/agent.conf"), "output=primary\n");
-    EXPECT_TRUE(watcher.waitFor("SetBoardOutput", lists + 1));
+    EXPECT_TRUE(watcher.waitFor("SetBoardOutput", lists + 2));
 
     watcher.post("Quit");
     EXPECT_EQ(agent.waitForExit(), 0);

@@ -7,10 +7,12 @@
 
 #include <QDBusConnection>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <algorithm>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace eboard::testing {
@@ -106,6 +108,76 @@ TEST_F(EboardctlBus, WaitReturnsWithTheAnnouncedEndOfTheRun) {
     ASSERT_TRUE(orphan.waitForFinished(10000));
     EXPECT_EQ(orphan.exitCode(), 1);
     EXPECT_THAT(orphan.readAllStandardError().toStdString(), HasSubstr("agent ended"));
+}
+
+// The test plays the agent: it answers each SetBoardOutput as told, and eboardctl must
+// repeat what the agent does, not what was asked.
+TEST_F(EboardctlBus, OutputSaysWhichOutputTheAgentReallyUses) {
+    ASSERT_TRUE(peer.registerService(QString::fromLatin1(kAgentBusName)));
+    DBusDistributedCenter center(peer);
+    ASSERT_TRUE(center.listen());
+    TempDir config;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", QString::fromStdString(config.path().string()));
+    struct Case {
+        const char* choice;
+        // What the agent announces in answer, in order; the first may answer another
+        // chooser. Empty: an agent that does not answer.
+        std::vector<std::pair<const char*, const char*>> answers;
+        const char* said;
+    };
+    const Case cases[] = {
+        {"HDMI-2",
+         {{"HDMI-2", "eDP-1"}},
+         "\"HDMI-2\" is not connected: the running agent keeps the primary output \"eDP-1\" "
+         "until it is\n"},
+        {"HDMI-2", {{"HDMI-2", "HDMI-2"}}, "the running agent uses it now\n"},
+        {"primary",
+         {{"primary", "eDP-1"}},
+         "the running agent uses the primary output \"eDP-1\" now\n"},
+        {"HDMI-2",
+         {{"DP-1", "DP-1"}, {"HDMI-2", "eDP-1"}},
+         "\"HDMI-2\" is not connected: the running agent keeps the primary output \"eDP-1\" "
+         "until it is\n"},
+        {"HDMI-2",
+         {{"HDMI-2", ""}},
+         "the running agent sees no output at all; it uses this one once it is connected\n"},
+        {"HDMI-2", {}, "told the running agent; it did not say which output it uses\n"},
+    };
+    const Case* current = nullptr;
+    std::vector<std::string> chosen;
+    center.addMonitor([&](const std::string& name, const UserInfo& userInfo) {
+        if (name != "SetBoardOutput" || current == nullptr) {
+            return;
+        }
+        for (const auto& [key, value] : userInfo) {
+            if (const auto* text = std::get_if<std::string>(&value); key == "output" && text) {
+                chosen.push_back(*text);
+            }
+        }
+        for (const auto& [output, board] : current->answers) {
+            DBusDistributedCenter::post(
+                peer, "BoardOutput", "com.jux.command",
+                {{"output", QString::fromLatin1(output)}, {"board", QString::fromLatin1(board)}});
+        }
+    });
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.said);
+        current = &c;
+        chosen.clear();
+        QProcess run;
+        run.setProcessEnvironment(environment);
+        run.start(kEboardctl, {"output", c.choice});
+        ASSERT_TRUE(run.waitForStarted(5000));
+        ASSERT_TRUE(waitUntil([&] { return run.state() == QProcess::NotRunning; },
+                              std::chrono::milliseconds(10000)));
+        EXPECT_EQ(chosen, std::vector<std::string>{c.choice});
+        EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
+        const std::string said = run.readAllStandardOutput().toStdString();
+        EXPECT_THAT(said, ::testing::EndsWith(c.said));
+        EXPECT_THAT(said, HasSubstr(std::string("board output: ") + c.choice + " (remembered in "));
+    }
+    peer.unregisterService(QString::fromLatin1(kAgentBusName));
 }
 
 TEST_F(EboardctlBus, WatchEscapesWhatCouldForgeALineOrSteerTheTerminal) {

@@ -380,6 +380,49 @@ TEST_F(DialogWindowTest, ACompositingManagerIsToldByItsSelection) {
     EXPECT_TRUE(waitUntil([] { return !x11::compositingManagerRuns(); }));
 }
 
+// The keeper looks at the stacking only when the X server says it changed: another
+// client's window mapped, raised or unmapped is heard while the watch runs, a burst of
+// changes within the hold is told once more when the hold ends, and nothing is heard
+// once the watch has stopped.
+TEST_F(DialogWindowTest, TheStackingWatchHearsOtherClientsOnlyWhileStarted) {
+    int calls = 0;
+    x11::StackingWatch watch([&calls] { ++calls; }, 1000);
+    ASSERT_TRUE(watch.start());
+    Display* other = XOpenDisplay(nullptr);
+    ASSERT_NE(other, nullptr);
+    // Not the window manager's to redirect: every request is carried out as it comes.
+    XSetWindowAttributes unmanaged{};
+    unmanaged.override_redirect = True;
+    const Window window =
+        XCreateWindow(other, DefaultRootWindow(other), 10, 10, 50, 50, 0, CopyFromParent,
+                      InputOutput, CopyFromParent, CWOverrideRedirect, &unmanaged);
+    XMapWindow(other, window);
+    XSync(other, False);
+    ASSERT_TRUE(waitUntil([&] { return calls == 1; }));
+
+    for (int i = 0; i < 5; ++i) {
+        XLowerWindow(other, window);
+        XRaiseWindow(other, window);
+    }
+    XSync(other, False);
+    testing::settle(300ms);
+    EXPECT_EQ(calls, 1) << "held";
+    EXPECT_TRUE(waitUntil([&] { return calls == 2; }, 3000ms)) << "what came in the hold";
+
+    watch.stop();
+    XUnmapWindow(other, window);
+    XMapRaised(other, window);
+    XSync(other, False);
+    testing::settle(1500ms);
+    EXPECT_EQ(calls, 2) << "stopped";
+
+    ASSERT_TRUE(watch.start());
+    XUnmapWindow(other, window);
+    XSync(other, False);
+    EXPECT_TRUE(waitUntil([&] { return calls == 3; }, 3000ms)) << "started again";
+    XCloseDisplay(other);
+}
+
 TEST_F(DialogWindowTest, EveryDialogOpensAloneInTheWindowBench) {
     for (const char* name :
          {"StartNormalCalibrateDlg", "StartDiagnosisWindow", "AbortWindowController",

@@ -187,7 +187,7 @@ int main(int argc, char** argv) {
     }
     installTranslations(app, QLocale(options.language));
     JUXPrompt& prompt = JUXPrompt::getPrompt();
-    prompt.setlocale(options.language.toStdString());
+    prompt.setlocale(agentLanguage(QLocale(options.language)).toStdString());
     const QRect board = boardScreenGeometry();
     prompt.setScreenWidth(board.width());
     prompt.setScreenHeight(board.height());

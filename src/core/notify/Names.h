@@ -21,6 +21,10 @@ inline constexpr std::string_view kHN42Connected = "HN42Connected";
 inline constexpr std::string_view kHN42DisConnected = "HN42DisConnected";
 inline constexpr std::string_view kMoveMenu = "MoveMenu";
 inline constexpr std::string_view kOutputs = "Outputs";
+// The answer to SetBoardOutput: "output" the choice as taken (a name or "primary"),
+// "board" the output the board is on now ("" with none); a named output that is not
+// connected leaves the board on the primary.
+inline constexpr std::string_view kBoardOutput = "BoardOutput";
 // A calibration or diagnosis run ended; "result" says how (see RunResult).
 inline constexpr std::string_view kCalibrateEnded = "CalibrateEnded";
 // Carries the empty object, not the command object.
@@ -35,6 +39,7 @@ inline constexpr std::string_view kResultKey = "result";
 inline constexpr std::string_view kRequestKey = "request";
 inline constexpr std::string_view kOutputKey = "output";
 inline constexpr std::string_view kOutputsKey = "outputs";
+inline constexpr std::string_view kBoardKey = "board";
 
 // Local: the device link and the report parser.
 inline constexpr std::string_view kHidConnectOK = "hidConnectOK";

@@ -23,6 +23,7 @@ CalibrateMessageWindowController::CalibrateMessageWindowController()
 CalibrateMessageWindowController::~CalibrateMessageWindowController() {
     if (window_) {
         window_->setKeyHandler({});
+        window_->setContentFollower({});
         window_->close();
     }
 }
@@ -51,6 +52,12 @@ void CalibrateMessageWindowController::showWindow() {
 void CalibrateMessageWindowController::windowDidLoad() {
     // Neither the parser's mode nor the cursor changes here, and focus is not kept.
     window_->setKeyHandler([this](WindowKey key) { keyUp(key); });
+    // The picture recentres on a board screen of another size: its buttons go with it.
+    window_->setContentFollower([this] {
+        if (buttonsPlaced_) {
+            placeButtons();
+        }
+    });
     window_->present();
     // What the first draw would record: the default picture's code and the anchor.
     ui_->drawView->recordHintCode();
@@ -75,6 +82,11 @@ void CalibrateMessageWindowController::setErrorType(std::int32_t areaErr, std::i
     ui_->drawView->setErrorType(areaErr, edgeErr, isEdgeMax);
     ui_->btn_close->setButtonInfo(noMessage, ui_->btn_close->geometry());
     ui_->btn_Start->setButtonInfo(yesMessage, ui_->btn_Start->geometry());
+    placeButtons();
+    buttonsPlaced_ = true;
+}
+
+void CalibrateMessageWindowController::placeButtons() {
     const layout::ResultButtons frames = layout::resultButtons(ui_->drawView->getLeastDrawPoint());
     const double h = prompt_.screenHeight();
     ui_->btn_close->setGeometry(toWidgetRect(frames.close, h));

@@ -44,10 +44,14 @@ public:
 
 private:
     void windowDidLoad();
+    // The buttons under the picture, from the board screen's size.
+    void placeButtons();
 
     JUXPrompt& prompt_;
     AgentWindowPtr window_;
     std::unique_ptr<Ui::CalibrateMessageWindowController> ui_;
+    // The buttons keep their layout-resource places until the grade is handed in.
+    bool buttonsPlaced_ = false;
 };
 
 } // namespace eboard

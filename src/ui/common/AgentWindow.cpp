@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QPainter>
 #include <QPixmapCache>
 #include <utility>
@@ -122,6 +123,19 @@ void AgentWindow::showEvent(QShowEvent* event) {
     if (WindowKeeper* keeper = WindowKeeper::instance()) {
         keeper->opened(this);
     }
+}
+
+void AgentWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!contentFollower_) {
+        return;
+    }
+    // The layout normally resizes the content before this handler runs, but not while it
+    // waits to be activated again: the follower must see the content's new size.
+    if (QLayout* content = layout()) {
+        content->setGeometry(rect());
+    }
+    contentFollower_();
 }
 
 void AgentWindow::hideEvent(QHideEvent* event) {

@@ -46,6 +46,13 @@ public:
     // Places the window on the board screen's current geometry without showing it.
     void placeOnBoardScreen();
 
+    // Runs whenever the window's size changes (it follows the board screen), once its
+    // layout has resized the content: places what the layout does not, such as the click
+    // areas over a picture's drawn buttons.
+    void setContentFollower(std::function<void()> follower) {
+        contentFollower_ = std::move(follower);
+    }
+
     // Raises the window and gives it the keyboard again.
     void reclaimFocus();
 
@@ -55,6 +62,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void actOnPendingKey();
@@ -62,6 +70,7 @@ private:
     Kind kind_;
     bool keepsFocus_ = false;
     std::function<void(WindowKey)> keyHandler_;
+    std::function<void()> contentFollower_;
     QPixmap backdrop_;
     // A release acts only once no press of the same key follows it at once: an X server
     // repeats a held key as release-press pairs, and Qt cannot always tell.

@@ -27,7 +27,8 @@ WindowKeeper* WindowKeeper::instance() {
     return keeper.data();
 }
 
-WindowKeeper::WindowKeeper() {
+WindowKeeper::WindowKeeper()
+    : stackingWatch_([this] { checkStacking(); }, kStackingCheckMs) {
     setParent(qGuiApp);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &WindowKeeper::focusWindowChanged);
     visibilityFilter_ = x11::makeVisibilityFilter([this] { coveredSomewhere(); });
@@ -35,13 +36,15 @@ WindowKeeper::WindowKeeper() {
         qGuiApp->installNativeEventFilter(visibilityFilter_.get());
     }
     stackingCheck_.setInterval(kStackingCheckMs);
-    connect(&stackingCheck_, &QTimer::timeout, this, [this] {
-        // A compositor passes visibility on to every window; its desktop's lock screen
-        // must not be fought either.
-        if (!x11::compositingManagerRuns()) {
-            coveredSomewhere();
-        }
-    });
+    connect(&stackingCheck_, &QTimer::timeout, this, &WindowKeeper::checkStacking);
+}
+
+void WindowKeeper::checkStacking() {
+    // A compositor passes visibility on to every window; its desktop's lock screen must
+    // not be fought either.
+    if (!x11::compositingManagerRuns()) {
+        coveredSomewhere();
+    }
 }
 
 WindowKeeper::~WindowKeeper() {
@@ -53,7 +56,7 @@ WindowKeeper::~WindowKeeper() {
 void WindowKeeper::opened(AgentWindow* window) {
     closed(window);
     open_.push_back(window);
-    if (visibilityFilter_) {
+    if (visibilityFilter_ && !stackingWatch_.start()) {
         stackingCheck_.start();
     }
 }
@@ -61,6 +64,7 @@ void WindowKeeper::opened(AgentWindow* window) {
 void WindowKeeper::closed(AgentWindow* window) {
     std::erase(open_, window);
     if (open_.empty()) {
+        stackingWatch_.stop();
         stackingCheck_.stop();
     }
 }

@@ -4,8 +4,10 @@
 // window that keeps focus takes it back; when another application's window covers
 // them, they are raised again in their order. Windows of the agent never trigger
 // either, so two of them cannot fight. Without a compositor the server cannot tell a
-// see-through window that it was covered, so there the stacking is checked twice a
-// second while windows are open.
+// see-through window that it was covered, so there the stacking is checked whenever the
+// screen's top-level windows change, at most twice a second, while windows are open.
+
+#include "ui/common/X11Windows.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QObject>
@@ -39,12 +41,15 @@ private:
     void focusWindowChanged(QWindow* window);
     void takeFocusBack();
     void restack();
+    void checkStacking();
 
     std::vector<AgentWindow*> open_;
     bool restackPending_ = false;
     std::unique_ptr<QAbstractNativeEventFilter> visibilityFilter_;
     // A see-through window on a server without a compositor hears nothing of being
-    // covered: while windows are open, the stacking is also looked at now and then.
+    // covered: while windows are open, the stacking is also looked at when it changes,
+    // or now and then where the changes cannot be heard.
+    x11::StackingWatch stackingWatch_;
     QTimer stackingCheck_;
 };
 

@@ -29,4 +29,27 @@ void setInputFocus(QWidget& window);
 // of the watched windows gets covered; null off X11.
 std::unique_ptr<QAbstractNativeEventFilter> makeVisibilityFilter(std::function<void()> onCovered);
 
+// Tells when the stacking of the screen's top-level windows may have changed (one was
+// created, mapped, unmapped, raised, lowered, moved or destroyed): at once, then not again
+// for holdMs, so that a burst of changes costs one call and a screen where nothing happens
+// costs no wake-up at all. It listens on an X connection of its own, so that Qt's own
+// events of the root window stay as Qt asked for them. Silent until started.
+class StackingWatch {
+public:
+    StackingWatch(std::function<void()> changed, int holdMs);
+    ~StackingWatch();
+    StackingWatch(const StackingWatch&) = delete;
+    StackingWatch& operator=(const StackingWatch&) = delete;
+
+    // False off X11 or when no connection to the X server could be made.
+    bool start();
+    void stop();
+
+private:
+    struct Listener;
+    std::function<void()> changed_;
+    int holdMs_;
+    std::unique_ptr<Listener> listener_;
+};
+
 } // namespace eboard::x11

@@ -18,12 +18,15 @@ void AbortWindowController::loadLayout(QWidget& window) {
 }
 
 void AbortWindowController::windowDidLoad() {
+    ui_->btn_AbortNo->initval(0);
+    ui_->btn_AbortYes->initval(1);
+}
+
+void AbortWindowController::placeButtons() {
     // The buttons hang below the content block, flush with its right edge.
     const auto buttons = layout::stopDialogButtons(ui_->view_Abort->getLeastDrawPoint());
     placeButton(*ui_->btn_AbortNo, buttons.type0);
     placeButton(*ui_->btn_AbortYes, buttons.type1);
-    ui_->btn_AbortNo->initval(0);
-    ui_->btn_AbortYes->initval(1);
 }
 
 void AbortWindowController::setDlgInfo(int abortType, const QString& yesName,

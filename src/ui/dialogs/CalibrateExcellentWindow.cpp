@@ -20,6 +20,9 @@ void CalibrateExcellentWindow::loadLayout(QWidget& window) {
 void CalibrateExcellentWindow::windowDidLoad() {
     ui_->btn_RetryDia->initval(0);
     ui_->btn_FinishDia->initval(1);
+}
+
+void CalibrateExcellentWindow::placeButtons() {
     // The buttons are click areas over the picture's own drawn buttons.
     const auto buttons = layout::excellentDialogButtons(ui_->drawView->getLeastDrawPoint());
     placeButton(*ui_->btn_RetryDia, buttons.type0);

@@ -21,16 +21,19 @@ void CheckCamPositionWindow::loadLayout(QWidget& window) {
 void CheckCamPositionWindow::windowDidLoad() {
     ui_->btn_cancel->initval(0);
     ui_->btn_Sd->initval(1);
-    // The buttons are click areas over the picture's own drawn buttons.
-    const auto buttons = layout::cameraPositionDialogButtons(ui_->drawView->getLeastDrawPoint());
-    placeButton(*ui_->btn_cancel, buttons.type0);
-    placeButton(*ui_->btn_Sd, buttons.type1);
     dialogWindow().setKeyHandler([this](WindowKey key) {
         if (key == WindowKey::Escape) {
             close();
             post(names::kStopCheckPosition);
         }
     });
+}
+
+void CheckCamPositionWindow::placeButtons() {
+    // The buttons are click areas over the picture's own drawn buttons.
+    const auto buttons = layout::cameraPositionDialogButtons(ui_->drawView->getLeastDrawPoint());
+    placeButton(*ui_->btn_cancel, buttons.type0);
+    placeButton(*ui_->btn_Sd, buttons.type1);
 }
 
 void CheckCamPositionWindow::setDlgInfo(const QString& yesName, const QString& noName) {

@@ -32,6 +32,7 @@ public:
 protected:
     void loadLayout(QWidget& window) override;
     void windowDidLoad() override;
+    void placeButtons() override;
 
 private:
     std::unique_ptr<Ui::CheckCamPositionWindow> ui_;

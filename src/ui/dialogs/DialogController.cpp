@@ -13,7 +13,9 @@ DialogController::DialogController(AgentWindow::Kind kind)
 
 DialogController::~DialogController() {
     if (window_) {
+        // The window goes later than this controller: nothing of it may call back.
         window_->setKeyHandler({});
+        window_->setContentFollower({});
         window_->close();
     }
 }
@@ -38,6 +40,10 @@ void DialogController::showWindow() {
         window_->setFixedSize(window_->size());
     }
     windowDidLoad();
+    if (kind_ == AgentWindow::Kind::FullScreen) {
+        placeButtons();
+        window_->setContentFollower([this] { placeButtons(); });
+    }
     window_->present();
 }
 

@@ -34,6 +34,10 @@ public:
 protected:
     virtual void loadLayout(QWidget& window) = 0;
     virtual void windowDidLoad() = 0;
+    // Places what the window's layout does not (the full-screen dialogs' click areas)
+    // from the board screen's size: once the window has loaded, and again whenever it
+    // changes size with the board screen.
+    virtual void placeButtons() {}
 
     AgentWindow& dialogWindow() { return *window_; }
 

@@ -29,10 +29,8 @@ inline bool prepareBoardScreen(QApplication& app, const char* program) {
         return false;
     }
     installTranslations(app);
-    JUXPrompt& prompt = JUXPrompt::getPrompt();
+    takeBoardScreenSize();
     const QRect board = boardScreenGeometry();
-    prompt.setScreenWidth(board.width());
-    prompt.setScreenHeight(board.height());
     std::printf("screen %dx%d, platform %s\n", board.width(), board.height(),
                 qPrintable(QGuiApplication::platformName()));
     return true;

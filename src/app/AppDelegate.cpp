@@ -64,9 +64,7 @@ void AppDelegate::applicationDidFinishLaunching() {
     setBoardOutputChoice(options_.output
                              ? *options_.output
                              : readBoardOutputChoice(agentConfigPath()).value_or("primary"));
-    const QRect board = boardScreenGeometry();
-    prompt_->setScreenWidth(board.width());
-    prompt_->setScreenHeight(board.height());
+    takeBoardScreenSize();
     installPointerSink();
     screenFollower_ = std::make_unique<ScreenFollower>([this] { followScreens(); });
     observeScreenCommands();
@@ -95,10 +93,7 @@ void AppDelegate::addToLoginItem() {
 }
 
 void AppDelegate::followScreens() {
-    JUXPrompt& prompt = JUXPrompt::getPrompt();
-    const QRect board = boardScreenGeometry();
-    prompt.setScreenWidth(board.width());
-    prompt.setScreenHeight(board.height());
+    takeBoardScreenSize();
     initCalibrateData();
     const layout::BoardGeometry geometry = boardPointerGeometry();
     if (geometry != followedGeometry_) {

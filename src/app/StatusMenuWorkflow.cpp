@@ -318,10 +318,7 @@ void StatusMenu::closeWindow(RunWindow window) {
 }
 
 void StatusMenu::prepareRequest() {
-    JUXPrompt& prompt = JUXPrompt::getPrompt();
-    const QRect frame = boardScreenGeometry();
-    prompt.setScreenWidth(frame.isEmpty() ? 0 : frame.width());
-    prompt.setScreenHeight(frame.isEmpty() ? 0 : frame.height());
+    takeBoardScreenSize();
     initCalibrateData();
 }
 

@@ -126,10 +126,12 @@ void drawView(QPainter& painter, QPointF camera, QPointF left, QPointF right) {
 }
 
 // The screen's outline as the camera sees it, for a hint code.
-void drawFinding(QPainter& painter, const QRectF& box, std::int32_t code) {
+void drawFinding(QPainter& painter, const QRectF& box, layout::HintCode hint) {
     const QRectF board = box.adjusted(30, 30, -30, -30);
     // How much shorter the right edge looks than the left one.
-    const double squeeze = code == 0 ? 0.32 : code == 1 ? 0.12 : 0.0;
+    const double squeeze = hint == layout::HintCode::LongEdge       ? 0.32
+                           : hint == layout::HintCode::UnequalEdges ? 0.12
+                                                                    : 0.0;
     const double inset = board.height() * squeeze;
     const QPolygonF seen{board.topLeft(), QPointF(board.right(), board.top() + inset),
                          QPointF(board.right(), board.bottom() - inset), board.bottomLeft()};
@@ -138,7 +140,7 @@ void drawFinding(QPainter& painter, const QRectF& box, std::int32_t code) {
     painter.setPen(QPen(kWhite, 3));
     painter.setBrush(accent(60));
     painter.drawPolygon(seen);
-    if (code != 2) {
+    if (hint != layout::HintCode::EdgesFine) {
         // The long edge, the one the finding is about.
         painter.setPen(QPen(accent(), 6, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(seen[0], seen[3]);
@@ -151,7 +153,7 @@ void drawFinding(QPainter& painter, const QRectF& box, std::int32_t code) {
     painter.restore();
 }
 
-void drawAdviceScene(QPainter& painter, const QRectF& box, std::int32_t code,
+void drawAdviceScene(QPainter& painter, const QRectF& box, layout::HintCode hint,
                      const StringTable& strings) {
     const QString language = strings.language();
     painter.save();
@@ -166,14 +168,14 @@ void drawAdviceScene(QPainter& painter, const QRectF& box, std::int32_t code,
     const QPointF right(board.right(), board.bottom());
     const double middle = board.center().x();
     const double near = box.bottom() - 74;
-    if (code == 0) {
+    if (hint == layout::HintCode::LongEdge) {
         const QPointF before(box.left() + 52, near);
         const QPointF after(middle, near);
         drawView(painter, after, left, right);
         drawCamera(painter, before, 35, true);
         drawArrow(painter, before + QPointF(34, 0), after - QPointF(38, 0));
         drawCamera(painter, after, 0, false);
-    } else if (code == 1) {
+    } else if (hint == layout::HintCode::UnequalEdges) {
         const QPointF place(middle, near);
         // Where the turned camera looks: past the board's edge.
         QTransform turned;
@@ -209,43 +211,16 @@ void drawAdviceScene(QPainter& painter, const QRectF& box, std::int32_t code,
     painter.restore();
 }
 
-const char* findingKey(std::int32_t code) {
-    switch (code) {
-    case 0:
-        return "picture_finding_oneSide";
-    case 1:
-        return "picture_finding_fromSide";
-    default:
-        return "picture_finding_covered";
-    }
-}
-
-const char* gradeKey(std::int32_t grade) {
-    switch (grade) {
-    case 1:
-        return "picture_grade_good";
-    case 2:
-        return "picture_grade_acceptable";
-    case 3:
-        return "picture_grade_poor";
-    default:
-        return "picture_grade_none";
-    }
-}
-
-const char* adviceKey(std::int32_t code, bool headline) {
-    switch (code) {
-    case 0:
-        return headline ? "picture_advice_oneSide_title" : "picture_advice_oneSide";
-    case 1:
-        return headline ? "picture_advice_fromSide_title" : "picture_advice_fromSide";
-    default:
-        return headline ? "picture_advice_covered_title" : "picture_advice_covered";
-    }
-}
-
-QString text(const StringTable& strings, const char* key) {
+QString text(const StringTable& strings, std::string_view key) {
     return strings.text(QString::fromLatin1(key));
+}
+
+// The labels of a page's drawn buttons, as the faces table names the click areas over them.
+QString negativeLabel(const StringTable& strings, layout::ButtonKind kind) {
+    return text(strings, layout::buttonFaces(kind).negative.label);
+}
+QString affirmativeLabel(const StringTable& strings, layout::ButtonKind kind) {
+    return text(strings, layout::buttonFaces(kind).affirmative.label);
 }
 
 } // namespace
@@ -293,8 +268,8 @@ QImage crosshair() {
     return image;
 }
 
-QImage resultPage(const StringTable& strings, std::int32_t localeID, std::int32_t grade,
-                  std::int32_t code) {
+QImage resultPage(const StringTable& strings, std::int32_t localeID, layout::GradeClass grade,
+                  layout::HintCode hint) {
     const QString language = strings.language();
     QImage image = blankPage(kResultSize);
     QPainter painter(&image);
@@ -303,15 +278,15 @@ QImage resultPage(const StringTable& strings, std::int32_t localeID, std::int32_
 
     drawText(painter, text(strings, "picture_result_caption"), QRectF(56, 36, 708, 32), 22, false,
              accent(), language);
-    drawText(painter, text(strings, gradeKey(grade)), QRectF(56, 72, 708, 72), 46, true, kWhite,
-             language);
+    drawText(painter, text(strings, layout::gradeText(grade)), QRectF(56, 72, 708, 72), 46, true,
+             kWhite, language);
     drawRule(painter, 150, width);
 
-    drawFinding(painter, QRectF(56, 178, 300, 240), code);
+    drawFinding(painter, QRectF(56, 178, 300, 240), hint);
     drawText(painter, text(strings, "picture_result_seen"), QRectF(56, 424, 300, 52), 16, false,
              kMuted, language, Qt::AlignHCenter | Qt::AlignTop);
-    drawText(painter, text(strings, findingKey(code)), QRectF(388, 178, 376, 300), 25, false,
-             kWhite, language);
+    drawText(painter, text(strings, layout::findingText(hint)), QRectF(388, 178, 376, 300), 25,
+             false, kWhite, language);
     drawText(painter, text(strings, "picture_result_next"), QRectF(56, 488, 708, 60), 19, false,
              kMuted, language);
 
@@ -319,10 +294,10 @@ QImage resultPage(const StringTable& strings, std::int32_t localeID, std::int32_
         kScreenWidth, kScreenHeight, kResultSize.width(), kResultSize.height(), localeID);
     const layout::ResultButtons buttons =
         layout::resultButtons(layout::resultAnchor(kScreenWidth, kScreenHeight));
-    drawFace(painter, insidePicture(buttons.close, picture), text(strings, "picture_result_close"),
-             Face::Secondary, language);
-    drawFace(painter, insidePicture(buttons.start, picture), text(strings, "picture_result_adjust"),
-             Face::Primary, language);
+    drawFace(painter, insidePicture(buttons.close, picture),
+             negativeLabel(strings, layout::ButtonKind::Text), Face::Secondary, language);
+    drawFace(painter, insidePicture(buttons.start, picture),
+             affirmativeLabel(strings, layout::ButtonKind::Text), Face::Primary, language);
     return image;
 }
 
@@ -351,13 +326,15 @@ QImage excellentPage(const StringTable& strings, std::int32_t localeID) {
     const layout::ButtonPair buttons =
         layout::excellentDialogButtons(layout::pictureDialogAnchor(kScreenWidth, kScreenHeight));
     drawFace(painter, insidePicture(buttons.type0, picture),
-             text(strings, "picture_excellent_again"), Face::Secondary, language);
+             negativeLabel(strings, layout::ButtonKind::CalibrateExcellent), Face::Secondary,
+             language);
     drawFace(painter, insidePicture(buttons.type1, picture),
-             text(strings, "picture_excellent_finish"), Face::Primary, language);
+             affirmativeLabel(strings, layout::ButtonKind::CalibrateExcellent), Face::Primary,
+             language);
     return image;
 }
 
-QImage advicePage(const StringTable& strings, std::int32_t code) {
+QImage advicePage(const StringTable& strings, layout::HintCode hint) {
     const QString language = strings.language();
     QImage image = blankPage(kAdviceSize);
     QPainter painter(&image);
@@ -365,7 +342,7 @@ QImage advicePage(const StringTable& strings, std::int32_t code) {
     const double width = kAdviceSize.width();
 
     // One or two lines of headline, sitting on the rule with the caption above them.
-    const FittedText headline(text(strings, adviceKey(code, true)),
+    const FittedText headline(text(strings, layout::adviceTitle(hint)),
                               languageFont(language, 36, true), QRectF(56, 68, 708, 110),
                               Qt::AlignLeft | Qt::AlignBottom, language);
     const double headlineTop = 170 - headline.height();
@@ -373,18 +350,20 @@ QImage advicePage(const StringTable& strings, std::int32_t code) {
              QRectF(56, headlineTop - 36, 708, 32), 22, false, accent(), language);
     headline.draw(painter, kWhite);
     drawRule(painter, 184, width);
-    drawAdviceScene(painter, QRectF(56, 200, 320, 264), code, strings);
-    drawText(painter, text(strings, adviceKey(code, false)), QRectF(404, 200, 360, 264), 23, false,
-             kWhite, language);
+    drawAdviceScene(painter, QRectF(56, 200, 320, 264), hint, strings);
+    drawText(painter, text(strings, layout::adviceText(hint)), QRectF(404, 200, 360, 264), 23,
+             false, kWhite, language);
 
     const layout::RectD picture = layout::centredPicture(
         kScreenWidth, kScreenHeight, kAdviceSize.width(), kAdviceSize.height(), 0.0);
     const layout::ButtonPair buttons = layout::cameraPositionDialogButtons(
         layout::pictureDialogAnchor(kScreenWidth, kScreenHeight));
-    drawFace(painter, insidePicture(buttons.type0, picture), text(strings, "picture_advice_cancel"),
-             Face::Secondary, language);
-    drawFace(painter, insidePicture(buttons.type1, picture), text(strings, "picture_advice_start"),
-             Face::Primary, language);
+    drawFace(painter, insidePicture(buttons.type0, picture),
+             negativeLabel(strings, layout::ButtonKind::CheckCamPosition), Face::Secondary,
+             language);
+    drawFace(painter, insidePicture(buttons.type1, picture),
+             affirmativeLabel(strings, layout::ButtonKind::CheckCamPosition), Face::Primary,
+             language);
     return image;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SourceFiles.h"
+#include "core/layout/Pictures.h"
 
 #include <QImage>
 #include <QSize>
@@ -15,11 +16,9 @@ QImage buttonFace(QSize size, const QString& label, Face face, const QString& la
 QImage dialogBackdrop(QSize size);
 QImage crosshair();
 
-// grade: 1 good, 2 acceptable, 3 poor, anything else the neutral set; code: the hint code
-// (0 camera near one side, 1 seen from the side, 2 edges covered).
-QImage resultPage(const StringTable& strings, std::int32_t localeID, std::int32_t grade,
-                  std::int32_t code);
+QImage resultPage(const StringTable& strings, std::int32_t localeID, layout::GradeClass grade,
+                  layout::HintCode hint);
 QImage excellentPage(const StringTable& strings, std::int32_t localeID);
-QImage advicePage(const StringTable& strings, std::int32_t code);
+QImage advicePage(const StringTable& strings, layout::HintCode hint);
 
 } // namespace eboard::pictures

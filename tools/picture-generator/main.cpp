@@ -5,6 +5,7 @@
 #include "Pages.h"
 #include "PictureText.h"
 #include "SourceFiles.h"
+#include "core/layout/Pictures.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -12,41 +13,19 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
+#include <QSet>
 #include <cstdio>
 #include <functional>
+#include <string_view>
+#include <utility>
 
 using namespace eboard::pictures;
+namespace layout = eboard::layout;
 
 namespace {
 
 const QStringList kLanguages = {QStringLiteral("en"), QStringLiteral("zh"), QStringLiteral("ja"),
                                 QStringLiteral("fr"), QStringLiteral("de")};
-
-struct FaceSource {
-    const char* key;
-    const char* uiFile;
-    const char* widget;
-    const char* label;
-    Face face;
-};
-
-// Each face at the size its window resource gives the button that shows it.
-const FaceSource kFaces[] = {
-    {"CP_1-btn-no.png", "StartNormalCalibrateDlg.ui", "btn_NO", "picture_button_no",
-     Face::Secondary},
-    {"CP_1-btn-yes.png", "StartNormalCalibrateDlg.ui", "btn_YES", "picture_button_yes",
-     Face::Primary},
-    {"CP_4.2-btn-fc.png", "EndNormalCalibratePoorWindow.ui", "btn_End_FinishCal",
-     "picture_button_finish", Face::Secondary},
-    {"CP_4.2-btn-sd.png", "EndNormalCalibratePoorWindow.ui", "btn_End_StartDia",
-     "picture_button_diagnose", Face::Primary},
-    {"SCPD_1-btn-c.png", "StartDiagnosisWindow.ui", "btn_cancel", "picture_button_cancel",
-     Face::Secondary},
-    {"SCPD_1-btn-s.png", "StartDiagnosisWindow.ui", "btn_start", "picture_button_start",
-     Face::Primary},
-    {"CP_4.1-btn-ok.png", "EndNormalCalibrateWindow.ui", "btn_EndNormalCal_OK", "picture_button_ok",
-     Face::Primary},
-};
 
 class Writer {
 public:
@@ -76,8 +55,9 @@ private:
 
 void generate(const QString& translations, const QString& uiFolder, const QString& output) {
     Writer writer(output);
+    const auto name = [](std::string_view key) { return QString::fromLatin1(key); };
     // Pictures without words: one file, whatever a language names.
-    writer.write(QStringLiteral("BKg.png"),
+    writer.write(name(layout::kBackdropPicture),
                  dialogBackdrop(widgetSize(uiFolder + QStringLiteral("/StartNormalCalibrateDlg.ui"),
                                            QStringLiteral("StartNormalCalibrateDlg"))),
                  QString());
@@ -87,38 +67,34 @@ void generate(const QString& translations, const QString& uiFolder, const QStrin
         const QString& language = kLanguages[localeID];
         const StringTable strings(translations + QStringLiteral("/eboard_%1.ts").arg(language),
                                   language);
-        const auto file = [&](const char* key) {
-            return strings.pictureFile(QString::fromLatin1(key));
-        };
-        writer.write(file("CP_3-crosshair.png"), cross, QString());
-        for (const FaceSource& face : kFaces) {
-            const QSize size =
-                widgetSize(uiFolder + QLatin1Char('/') + QString::fromLatin1(face.uiFile),
-                           QString::fromLatin1(face.widget));
-            writer.write(file(face.key),
-                         buttonFace(size, strings.text(QString::fromLatin1(face.label)), face.face,
-                                    language),
-                         language);
-        }
-        static const char* const kSuffix[] = {"-2t", "-3ct", "-1c"};
-        static const char* const kDefaultSuffix[] = {"-t", "-ct", "-c"};
-        for (int code = 0; code < 3; ++code) {
-            for (int grade = 1; grade <= 3; ++grade) {
-                const QString key = QStringLiteral("SCPD_%1%2.png")
-                                        .arg(grade + 2)
-                                        .arg(QLatin1String(kSuffix[code]));
-                writer.write(strings.pictureFile(key), resultPage(strings, localeID, grade, code),
+        writer.write(strings.pictureFile(name(layout::kCrosshairPicture)), cross, QString());
+        // Each face once, at the size its window's layout gives the first button showing it.
+        QSet<QString> drawn;
+        for (const layout::ButtonFaces& button : layout::allButtonFaces()) {
+            for (const auto& [face, role] : {std::pair{button.negative, Face::Secondary},
+                                             std::pair{button.affirmative, Face::Primary}}) {
+                if (face.picture.empty() || drawn.contains(name(face.picture))) {
+                    continue;
+                }
+                drawn.insert(name(face.picture));
+                const QSize size = widgetSize(uiFolder + QLatin1Char('/') + name(button.window) +
+                                                  QStringLiteral(".ui"),
+                                              name(face.widget));
+                writer.write(strings.pictureFile(name(face.picture)),
+                             buttonFace(size, strings.text(name(face.label)), role, language),
                              language);
             }
-            const QString neutral =
-                QStringLiteral("SCPD_3%1.png").arg(QLatin1String(kDefaultSuffix[code]));
-            writer.write(strings.pictureFile(neutral), resultPage(strings, localeID, 0, code),
-                         language);
         }
-        writer.write(file("SCPD_2.png"), excellentPage(strings, localeID), language);
-        writer.write(file("SCPD_6-2t.png"), advicePage(strings, 0), language);
-        writer.write(file("SCPD_6-3ct.png"), advicePage(strings, 1), language);
-        writer.write(file("SCPD_6-1c.png"), advicePage(strings, 2), language);
+        for (const layout::HintCode hint : layout::kHintCodes) {
+            for (const layout::GradeClass grade : layout::kGradeClasses) {
+                writer.write(strings.pictureFile(name(layout::resultPicture(grade, hint))),
+                             resultPage(strings, localeID, grade, hint), language);
+            }
+            writer.write(strings.pictureFile(name(layout::advicePicture(hint))),
+                         advicePage(strings, hint), language);
+        }
+        writer.write(strings.pictureFile(name(layout::kExcellentPicture)),
+                     excellentPage(strings, localeID), language);
     }
     std::printf("eboard-picture-generator: %d pictures in %s\n", writer.count(),
                 qPrintable(QDir::toNativeSeparators(output)));

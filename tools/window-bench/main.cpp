@@ -188,9 +188,7 @@ int main(int argc, char** argv) {
     installTranslations(app, QLocale(options.language));
     JUXPrompt& prompt = JUXPrompt::getPrompt();
     prompt.setlocale(agentLanguage(QLocale(options.language)).toStdString());
-    const QRect board = boardScreenGeometry();
-    prompt.setScreenWidth(board.width());
-    prompt.setScreenHeight(board.height());
+    takeBoardScreenSize();
     initCalibrateData();
     if (options.hintCode) {
         prompt.setItoScreenErrorType(*options.hintCode);

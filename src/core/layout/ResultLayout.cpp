@@ -8,32 +8,16 @@ constexpr double kButtonHeight = 34;
 constexpr double kButtonGap = 121;
 } // namespace
 
-std::int32_t resultHintCode(std::int32_t edgeErr, std::int32_t isEdgeMax) {
+HintCode resultHintCode(std::int32_t edgeErr, std::int32_t isEdgeMax) {
     if (edgeErr == 0) {
-        return 2;
+        return HintCode::EdgesFine;
     }
-    return isEdgeMax != 0 ? 0 : 1;
+    return isEdgeMax != 0 ? HintCode::LongEdge : HintCode::UnequalEdges;
 }
 
-std::string resultPictureKey(std::int32_t areaErr, std::int32_t edgeErr, std::int32_t isEdgeMax) {
-    static constexpr const char* kGradedSuffix[] = {"-2t", "-3ct", "-1c"};
-    static constexpr const char* kDefaultSuffix[] = {"-t", "-ct", "-c"};
-    const std::int32_t code = resultHintCode(edgeErr, isEdgeMax);
-    std::string key;
-    switch (areaErr) {
-    case 1:
-        key = "SCPD_3";
-        break;
-    case 2:
-        key = "SCPD_4";
-        break;
-    case 3:
-        key = "SCPD_5";
-        break;
-    default:
-        return std::string("SCPD_3") + kDefaultSuffix[code] + ".png";
-    }
-    return key + kGradedSuffix[code] + ".png";
+std::string_view resultPictureKey(std::int32_t areaErr, std::int32_t edgeErr,
+                                  std::int32_t isEdgeMax) {
+    return resultPicture(gradeClassOf(areaErr), resultHintCode(edgeErr, isEdgeMax));
 }
 
 double languageShift(std::int32_t localeID) {

@@ -1,33 +1,22 @@
 #pragma once
 
-#include "ui/common/AgentWindow.h"
+#include "ui/common/DialogController.h"
+#include "ui_CalibrateMessageWindowController.h"
 
 #include <QString>
 #include <cstdint>
-#include <memory>
 #include <optional>
-
-namespace Ui {
-class CalibrateMessageWindowController;
-}
 
 namespace eboard {
 
-class CalibrationMessageView;
 class JUXPrompt;
-class TextButton;
 
 // The diagnosis result screen: the graded picture with two invisible buttons below it
 // that post the names handed in after the window is shown; Escape posts "StopResult".
-class CalibrateMessageWindowController {
+class CalibrateMessageWindowController
+    : public FormController<Ui::CalibrateMessageWindowController> {
 public:
     CalibrateMessageWindowController();
-    ~CalibrateMessageWindowController();
-    CalibrateMessageWindowController(const CalibrateMessageWindowController&) = delete;
-    CalibrateMessageWindowController& operator=(const CalibrateMessageWindowController&) = delete;
-
-    void showWindow();
-    void close();
 
     // After showWindow(): the grade, and the names the start (yes) and close (no)
     // buttons post; an absent name keeps the button's current one.
@@ -35,21 +24,22 @@ public:
                       const std::optional<QString>& yesMessage,
                       const std::optional<QString>& noMessage);
 
-    AgentWindow* window() const { return window_.get(); }
-    CalibrationMessageView* drawView() const;
-    TextButton* btn_close() const;
-    TextButton* btn_Start() const;
+    CalibrationMessageView* drawView() const { return outlet(&Form::drawView); }
+    TextButton* btn_close() const { return outlet(&Form::btn_close); }
+    TextButton* btn_Start() const { return outlet(&Form::btn_Start); }
 
     void keyUp(WindowKey key);
 
+protected:
+    void windowDidLoad() override;
+    // Under the picture, from the board screen's size, once the grade is handed in.
+    void placeButtons() override;
+
 private:
-    void windowDidLoad();
-    // The buttons under the picture, from the board screen's size.
-    void placeButtons();
+    // Tells the camera advice which picture the page shows.
+    void recordHintCode();
 
     JUXPrompt& prompt_;
-    AgentWindowPtr window_;
-    std::unique_ptr<Ui::CalibrateMessageWindowController> ui_;
     // The buttons keep their layout-resource places until the grade is handed in.
     bool buttonsPlaced_ = false;
 };

@@ -1,45 +1,30 @@
 #pragma once
 
-#include "core/notify/ObserverSet.h"
-#include "ui/common/AgentWindow.h"
-
-#include <memory>
-
-namespace Ui {
-class CalibrateWindowController;
-}
+#include "ui/common/DialogController.h"
+#include "ui_CalibrateWindowController.h"
 
 namespace eboard {
 
-class CalibrateView;
 class JUXPrompt;
 
 // The four-point target screen: takes one raw light point per crosshair from
-// "UpdateCalibrate", closes itself after the fourth, and posts "StopCalibrate" on
-// Escape. Created afresh for every run; destroying it ends its observations.
-class CalibrateWindowController {
+// "UpdateCalibrate", closes itself after the fourth ("CalibrateCaptured"), and posts
+// "StopCalibrate" on Escape. Created afresh for every run; destroying it ends its
+// observations.
+class CalibrateWindowController : public FormController<Ui::CalibrateWindowController> {
 public:
     CalibrateWindowController();
-    ~CalibrateWindowController();
-    CalibrateWindowController(const CalibrateWindowController&) = delete;
-    CalibrateWindowController& operator=(const CalibrateWindowController&) = delete;
 
-    void showWindow();
-    void close();
-
-    AgentWindow* window() const { return window_.get(); }
-    CalibrateView* calibrate_view() const;
+    CalibrateView* calibrate_view() const { return outlet(&Form::calibrate_view); }
 
     void UpdateCalibrate();
     void keyUp(WindowKey key);
 
-private:
-    void windowDidLoad();
+protected:
+    void windowDidLoad() override;
 
+private:
     JUXPrompt& prompt_;
-    AgentWindowPtr window_;
-    std::unique_ptr<Ui::CalibrateWindowController> ui_;
-    ObserverSet observers_;
 };
 
 } // namespace eboard

@@ -14,18 +14,16 @@ void CalibrationMessageView::setErrorType(std::int32_t areaErr, std::int32_t edg
     areaErr_ = areaErr;
     edgeErr_ = edgeErr;
     isEdgeMax_ = isEdgeMax;
-    recordHintCode();
     update();
 }
 
-PointD CalibrationMessageView::getLeastDrawPoint() {
+PointD CalibrationMessageView::getLeastDrawPoint() const {
     const JUXPrompt& prompt = JUXPrompt::getPrompt();
-    leastDrawPoint_ = layout::resultAnchor(prompt.screenWidth(), prompt.screenHeight());
-    return leastDrawPoint_;
+    return layout::resultAnchor(prompt.screenWidth(), prompt.screenHeight());
 }
 
-void CalibrationMessageView::recordHintCode() const {
-    JUXPrompt::getPrompt().setItoScreenErrorType(layout::resultHintCode(edgeErr_, isEdgeMax_));
+layout::HintCode CalibrationMessageView::hintCode() const {
+    return layout::resultHintCode(edgeErr_, isEdgeMax_);
 }
 
 void CalibrationMessageView::draw(QPainter& painter) {
@@ -34,14 +32,12 @@ void CalibrationMessageView::draw(QPainter& painter) {
     const std::int32_t h = prompt.screenHeight();
     fillRect(painter, {0, 0, double(w), double(h)}, Qt::black);
 
-    recordHintCode();
-    const std::string key = layout::resultPictureKey(areaErr_, edgeErr_, isEdgeMax_);
-    const QPixmap picture = loadPicture(QString::fromStdString(key));
+    const QPixmap picture =
+        loadPicture(QString::fromLatin1(layout::resultPictureKey(areaErr_, edgeErr_, isEdgeMax_)));
     const QSizeF size = logicalSize(picture);
     const layout::RectD where =
         layout::resultPictureRect(w, h, size.width(), size.height(), prompt.localeID());
     drawPicture(painter, picture, {where.x, where.y}, QPainter::CompositionMode_Source);
-    getLeastDrawPoint();
 }
 
 } // namespace eboard

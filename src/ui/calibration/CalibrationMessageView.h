@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/base/Point.h"
+#include "core/layout/Pictures.h"
 #include "ui/common/DrawnView.h"
 
 #include <cstdint>
@@ -8,9 +9,7 @@
 namespace eboard {
 
 // The diagnosis result page: one picture chosen by the area grade and the edge check,
-// centred on the screen. It also records the hint code that the camera-position advice
-// reads later; the code follows the error fields, so it is right whether or not the
-// page has been painted yet.
+// centred on the screen. Its hint code is the advice the picture leads to.
 class CalibrationMessageView : public DrawnView {
     Q_OBJECT
 public:
@@ -18,9 +17,8 @@ public:
 
     void setErrorType(std::int32_t areaErr, std::int32_t edgeErr, std::int32_t isEdgeMax);
     // The anchor below the picture that the buttons hang from (screen coordinates).
-    PointD getLeastDrawPoint();
-    // Writes the hint code of the current error fields to the shared state.
-    void recordHintCode() const;
+    PointD getLeastDrawPoint() const;
+    layout::HintCode hintCode() const;
 
     std::int32_t AreaErr() const { return areaErr_; }
     std::int32_t EdgeErr() const { return edgeErr_; }
@@ -30,7 +28,6 @@ protected:
     void draw(QPainter& painter) override;
 
 private:
-    PointD leastDrawPoint_;
     std::int32_t areaErr_ = 0;
     std::int32_t edgeErr_ = 0;
     std::int32_t isEdgeMax_ = 0;

@@ -1,6 +1,7 @@
 #include "ui/common/BoardScreen.h"
 
 #include "core/base/Log.h"
+#include "core/state/JUXPrompt.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -73,6 +74,13 @@ layout::BoardGeometry boardPointerGeometry() {
     const std::vector<layout::OutputGeometry> outputs = desktopOutputs();
     const auto index = boardIndex(outputs);
     return index ? layout::boardGeometry(outputs, *index) : layout::BoardGeometry{};
+}
+
+void takeBoardScreenSize() {
+    const QRect board = boardScreenGeometry();
+    JUXPrompt& prompt = JUXPrompt::getPrompt();
+    prompt.setScreenWidth(board.isEmpty() ? 0 : board.width());
+    prompt.setScreenHeight(board.isEmpty() ? 0 : board.height());
 }
 
 } // namespace eboard

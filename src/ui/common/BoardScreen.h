@@ -26,6 +26,10 @@ QScreen* boardScreen();
 // Its geometry in logical pixels (an empty rectangle without a screen).
 QRect boardScreenGeometry();
 
+// Takes its size into the shared state (screenWidth, screenHeight; 0 x 0 without a
+// screen), where the calibration windows and the pen read it.
+void takeBoardScreenSize();
+
 // The board screen and the whole desktop in device pixels, for the pointer back ends.
 layout::BoardGeometry boardPointerGeometry();
 

@@ -4,12 +4,10 @@
 
 namespace eboard {
 
-namespace {
-QRectF toQt(const layout::RectD& rect, double viewHeight) {
+QRectF toQtRect(const layout::RectD& rect, double viewHeight) {
     const layout::RectD r = layout::toTopDown(rect, viewHeight);
     return {r.x, r.y, r.width, r.height};
 }
-} // namespace
 
 QFont helveticaFont(int pixelSize) {
     QFont font(QStringLiteral("Helvetica"));
@@ -47,7 +45,7 @@ void DrawnView::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void DrawnView::fillRect(QPainter& painter, const layout::RectD& rect, const QColor& color) const {
-    painter.fillRect(toQt(rect, flipHeight()), color);
+    painter.fillRect(toQtRect(rect, flipHeight()), color);
 }
 
 void DrawnView::strokeRect(QPainter& painter, const layout::RectD& rect, const QColor& color,
@@ -58,7 +56,7 @@ void DrawnView::strokeRect(QPainter& painter, const layout::RectD& rect, const Q
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(toQt(rect, flipHeight()));
+    painter.drawRect(toQtRect(rect, flipHeight()));
     painter.restore();
 }
 
@@ -67,7 +65,7 @@ void DrawnView::drawText(QPainter& painter, const layout::RectD& rect, const QSt
     painter.save();
     painter.setFont(font);
     painter.setPen(color);
-    const QRectF box = toQt(rect, flipHeight());
+    const QRectF box = toQtRect(rect, flipHeight());
     painter.setClipRect(box);
     painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
     painter.restore();
@@ -80,7 +78,7 @@ void DrawnView::drawPicture(QPainter& painter, const QPixmap& picture, PointD or
     }
     const QSizeF size = logicalSize(picture);
     const QRectF target =
-        toQt(layout::RectD{origin.x, origin.y, size.width(), size.height()}, flipHeight());
+        toQtRect(layout::RectD{origin.x, origin.y, size.width(), size.height()}, flipHeight());
     painter.save();
     painter.setCompositionMode(mode);
     painter.drawPixmap(target, picture, QRectF(picture.rect()));

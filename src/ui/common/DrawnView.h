@@ -20,6 +20,9 @@ namespace eboard {
 QFont helveticaFont(int pixelSize);
 QFont helveticaObliqueFont(int pixelSize);
 
+// A rectangle given from the bottom-left of a view this high, in Qt's top-left system.
+QRectF toQtRect(const layout::RectD& rect, double viewHeight);
+
 // A colour given as RGB components from 0 to 1, opaque.
 QColor deviceRgb(double red, double green, double blue);
 

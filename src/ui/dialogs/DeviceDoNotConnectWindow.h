@@ -1,37 +1,21 @@
 #pragma once
 
-#include "ui/dialogs/DialogController.h"
-
-#include <QString>
-#include <memory>
-
-class QLabel;
-
-namespace Ui {
-class DeviceDoNotConnectWindow;
-}
+#include "ui/common/DialogController.h"
+#include "ui_DeviceDoNotConnectWindow.h"
 
 namespace eboard {
 
-class DeviceDoNotConnectButton;
-
 // Tells that no camera unit is connected; its OK button closes it.
-class DeviceDoNotConnectWindow : public DialogController {
+class DeviceDoNotConnectWindow : public FormController<Ui::DeviceDoNotConnectWindow> {
 public:
     DeviceDoNotConnectWindow();
-    ~DeviceDoNotConnectWindow() override;
 
-    // Outlets; null until showWindow().
-    QLabel* txt_Title() const;
-    QLabel* txt_Content() const;
-    DeviceDoNotConnectButton* btn_OK() const;
+    QLabel* txt_Title() const { return outlet(&Form::txt_Title); }
+    QLabel* txt_Content() const { return outlet(&Form::txt_Content); }
+    DeviceDoNotConnectButton* btn_OK() const { return outlet(&Form::btn_OK); }
 
 protected:
-    void loadLayout(QWidget& window) override;
     void windowDidLoad() override;
-
-private:
-    std::unique_ptr<Ui::DeviceDoNotConnectWindow> ui_;
 };
 
 } // namespace eboard

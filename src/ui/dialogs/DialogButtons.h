@@ -1,105 +1,38 @@
 #pragma once
+// The dialogs' buttons by the names their layouts give them: each is its kind in the
+// faces table (core/layout/Pictures.h), which says what it shows.
 
-#include "ui/dialogs/TwoStateButton.h"
+#include "core/layout/Pictures.h"
+#include "core/notify/Names.h"
+#include "ui/common/TwoStateButton.h"
 
 namespace eboard {
 
-// Invisible: the result screen's click areas over its picture.
-class TextButton : public TwoStateButton {
-    Q_OBJECT
+template <layout::ButtonKind Kind> class KindButton : public TwoStateButton {
 public:
-    explicit TextButton(QWidget* parent = nullptr);
-
-protected:
-    QString negativeFace() const override;
-    QString affirmativeFace() const override;
+    explicit KindButton(QWidget* parent = nullptr)
+        : TwoStateButton(Kind, parent) {}
 };
 
-// The start dialog's No and Yes.
-class StartNormalCalibrateButton : public TwoStateButton {
-    Q_OBJECT
+template <layout::ButtonKind Kind, const std::string_view& Name>
+class KindOkButton : public SinglePurposeButton {
 public:
-    explicit StartNormalCalibrateButton(QWidget* parent = nullptr);
-
-protected:
-    QString negativeFace() const override;
-    QString affirmativeFace() const override;
+    explicit KindOkButton(QWidget* parent = nullptr)
+        : SinglePurposeButton(Kind, Name, parent) {}
 };
 
-// The stop-confirmation dialog's No and Yes.
-class AbortMessageButton : public TwoStateButton {
-    Q_OBJECT
-public:
-    explicit AbortMessageButton(QWidget* parent = nullptr);
-
-protected:
-    QString negativeFace() const override;
-    QString affirmativeFace() const override;
-};
-
-// The poor end dialog's finish and start-diagnosis.
-class PoorEndNormalCalBtn : public TwoStateButton {
-    Q_OBJECT
-public:
-    explicit PoorEndNormalCalBtn(QWidget* parent = nullptr);
-
-protected:
-    QString negativeFace() const override;
-    QString affirmativeFace() const override;
-};
-
-// The diagnosis start dialog's cancel and start.
-class StartDiagnosisButton : public TwoStateButton {
-    Q_OBJECT
-public:
-    explicit StartDiagnosisButton(QWidget* parent = nullptr);
-
-protected:
-    QString negativeFace() const override;
-    QString affirmativeFace() const override;
-};
-
-// Invisible: the excellent dialog's click areas over its picture.
-class CalibrateExcellentButton : public TwoStateButton {
-    Q_OBJECT
-public:
-    explicit CalibrateExcellentButton(QWidget* parent = nullptr);
-
-protected:
-    QString negativeFace() const override;
-    QString affirmativeFace() const override;
-};
-
-// Invisible: the camera-position dialog's click areas over its picture.
-class CheckCamPositionButton : public TwoStateButton {
-    Q_OBJECT
-public:
-    explicit CheckCamPositionButton(QWidget* parent = nullptr);
-
-protected:
-    QString negativeFace() const override;
-    QString affirmativeFace() const override;
-};
-
-// The normal end dialog's OK: posts "NormalCalibrateDone".
-class EndNormalCalibrateButton : public SinglePurposeButton {
-    Q_OBJECT
-public:
-    explicit EndNormalCalibrateButton(QWidget* parent = nullptr);
-};
-
-// The device-not-connected dialog's OK: posts "DeviceNotConnectDone".
-class DeviceDoNotConnectButton : public SinglePurposeButton {
-    Q_OBJECT
-public:
-    explicit DeviceDoNotConnectButton(QWidget* parent = nullptr);
-};
-
-// The not-saved dialog's OK: posts "CalibrateNotSavedDone".
-class CalibrateNotSavedButton : public SinglePurposeButton {
-    Q_OBJECT
-public:
-    explicit CalibrateNotSavedButton(QWidget* parent = nullptr);
-};
+using TextButton = KindButton<layout::ButtonKind::Text>;
+using StartNormalCalibrateButton = KindButton<layout::ButtonKind::StartNormalCalibrate>;
+using AbortMessageButton = KindButton<layout::ButtonKind::AbortMessage>;
+using PoorEndNormalCalBtn = KindButton<layout::ButtonKind::PoorEndNormalCal>;
+using StartDiagnosisButton = KindButton<layout::ButtonKind::StartDiagnosis>;
+using CalibrateExcellentButton = KindButton<layout::ButtonKind::CalibrateExcellent>;
+using CheckCamPositionButton = KindButton<layout::ButtonKind::CheckCamPosition>;
+using EndNormalCalibrateButton =
+    KindOkButton<layout::ButtonKind::EndNormalCalibrate, names::kNormalCalibrateDone>;
+using DeviceDoNotConnectButton =
+    KindOkButton<layout::ButtonKind::DeviceDoNotConnect, names::kDeviceNotConnectDone>;
+using CalibrateNotSavedButton =
+    KindOkButton<layout::ButtonKind::CalibrateNotSaved, names::kCalibrateNotSavedDone>;
 
 } // namespace eboard

@@ -1,11 +1,13 @@
 #include "ui/dialogs/DialogViews.h"
 
 #include "core/layout/DialogLayout.h"
+#include "core/layout/Pictures.h"
 #include "core/state/JUXPrompt.h"
 #include "ui/AppResources.h"
 
 #include <QPainter>
 #include <QPixmap>
+#include <optional>
 
 namespace eboard {
 
@@ -37,7 +39,7 @@ StartNormalCalibrateView::StartNormalCalibrateView(QWidget* parent)
 
 void StartNormalCalibrateView::paintEvent(QPaintEvent*) {
     // The backdrop is the one picture not looked up in the string table.
-    const QPixmap backdrop = loadUntranslatedPicture(QStringLiteral("BKg.png"));
+    const QPixmap backdrop = loadUntranslatedPicture(QString::fromLatin1(layout::kBackdropPicture));
     if (backdrop.isNull()) {
         return;
     }
@@ -55,9 +57,8 @@ void AbortMessageView::setAbortType(int type) {
     update();
 }
 
-PointD AbortMessageView::getLeastDrawPoint() {
-    leastDrawPoint_ = layout::stopDialog(screenWidth(), screenHeight()).leastDrawPoint;
-    return leastDrawPoint_;
+PointD AbortMessageView::getLeastDrawPoint() const {
+    return layout::stopDialog(screenWidth(), screenHeight()).leastDrawPoint;
 }
 
 const char* AbortMessageView::titleKey(int type) {
@@ -73,7 +74,6 @@ void AbortMessageView::draw(QPainter& painter) {
     const layout::StopDialog page = layout::stopDialog(screenWidth(), screenHeight());
     drawText(painter, page.content, localizedString(contentKey(abortViewType_)), helveticaFont(16),
              Qt::white);
-    leastDrawPoint_ = page.leastDrawPoint;
     drawText(painter, page.title, localizedString(titleKey(abortViewType_)), helveticaFont(30),
              deviceRgb(0.21, 0.66, 1.0));
 }
@@ -81,38 +81,27 @@ void AbortMessageView::draw(QPainter& painter) {
 CalibrateExcellentView::CalibrateExcellentView(QWidget* parent)
     : DrawnView(parent) {}
 
-PointD CalibrateExcellentView::getLeastDrawPoint() {
-    leastDrawPoint_ = pictureAnchor();
-    return leastDrawPoint_;
+PointD CalibrateExcellentView::getLeastDrawPoint() const {
+    return pictureAnchor();
 }
 
 void CalibrateExcellentView::draw(QPainter& painter) {
-    const QPixmap picture = loadPicture(QStringLiteral("SCPD_2.png"));
+    const QPixmap picture = loadPicture(QString::fromLatin1(layout::kExcellentPicture));
     painter.fillRect(rect(), Qt::black);
     const double shift = layout::excellentPictureShift(JUXPrompt::getPrompt().localeID());
     drawPicture(painter, picture, centredOrigin(picture, shift), QPainter::CompositionMode_Source);
-    leastDrawPoint_ = pictureAnchor();
 }
 
 CheckCamPositionView::CheckCamPositionView(QWidget* parent)
     : DrawnView(parent) {}
 
-PointD CheckCamPositionView::getLeastDrawPoint() {
-    leastDrawPoint_ = pictureAnchor();
-    return leastDrawPoint_;
+PointD CheckCamPositionView::getLeastDrawPoint() const {
+    return pictureAnchor();
 }
 
-QString CheckCamPositionView::pictureForHintCode(int code) {
-    switch (code) {
-    case 0:
-        return QStringLiteral("SCPD_6-2t.png");
-    case 1:
-        return QStringLiteral("SCPD_6-3ct.png");
-    case 2:
-        return QStringLiteral("SCPD_6-1c.png");
-    default:
-        return {};
-    }
+QString CheckCamPositionView::pictureForHintCode(std::int32_t code) {
+    const std::optional<layout::HintCode> hint = layout::hintCodeOf(code);
+    return hint ? QString::fromLatin1(layout::advicePicture(*hint)) : QString();
 }
 
 void CheckCamPositionView::draw(QPainter& painter) {
@@ -123,7 +112,6 @@ void CheckCamPositionView::draw(QPainter& painter) {
         drawPicture(painter, picture, centredOrigin(picture, 0.0),
                     QPainter::CompositionMode_Source);
     }
-    leastDrawPoint_ = pictureAnchor();
 }
 
 } // namespace eboard

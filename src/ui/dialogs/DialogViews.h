@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 
 namespace eboard {
 
@@ -30,7 +31,7 @@ public:
     int AbortViewType() const { return abortViewType_; }
     // The right end of the content block's bottom edge: the buttons hang below it. It
     // follows the screen size alone, so it is valid before the first paint.
-    PointD getLeastDrawPoint();
+    PointD getLeastDrawPoint() const;
 
     // The string-table keys of the texts for a type.
     static const char* titleKey(int type);
@@ -41,7 +42,6 @@ protected:
 
 private:
     int abortViewType_ = 0;
-    PointD leastDrawPoint_;
 };
 
 // The diagnosis-excellent page: black with "SCPD_2.png" centred, raised by 9 for the
@@ -50,13 +50,10 @@ class CalibrateExcellentView : public DrawnView {
     Q_OBJECT
 public:
     explicit CalibrateExcellentView(QWidget* parent = nullptr);
-    PointD getLeastDrawPoint();
+    PointD getLeastDrawPoint() const;
 
 protected:
     void draw(QPainter& painter) override;
-
-private:
-    PointD leastDrawPoint_;
 };
 
 // The camera-position advice page: black with the advice picture of the result screen's
@@ -65,16 +62,13 @@ class CheckCamPositionView : public DrawnView {
     Q_OBJECT
 public:
     explicit CheckCamPositionView(QWidget* parent = nullptr);
-    PointD getLeastDrawPoint();
+    PointD getLeastDrawPoint() const;
 
-    // The advice picture for a hint code; empty for none.
-    static QString pictureForHintCode(int code);
+    // The advice picture for a stored hint code; empty for none.
+    static QString pictureForHintCode(std::int32_t code);
 
 protected:
     void draw(QPainter& painter) override;
-
-private:
-    PointD leastDrawPoint_;
 };
 
 } // namespace eboard

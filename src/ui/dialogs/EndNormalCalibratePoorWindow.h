@@ -1,42 +1,23 @@
 #pragma once
 
-#include "ui/dialogs/DialogController.h"
-
-#include <QString>
-#include <memory>
-
-class QLabel;
-
-namespace Ui {
-class EndNormalCalibratePoorWindow;
-}
+#include "ui/common/DialogController.h"
+#include "ui_EndNormalCalibratePoorWindow.h"
 
 namespace eboard {
 
-class PoorEndNormalCalBtn;
-
-// Tells that a normal calibration came out poor and offers a diagnosis.
-class EndNormalCalibratePoorWindow : public DialogController {
+// Tells that a normal calibration came out poor; offers a diagnosis or to finish.
+class EndNormalCalibratePoorWindow : public FormController<Ui::EndNormalCalibratePoorWindow> {
 public:
     EndNormalCalibratePoorWindow();
-    ~EndNormalCalibratePoorWindow() override;
 
-    // The names the buttons post; call after showWindow().
-    void setDlgInfo(const QString& yesName, const QString& noName);
-
-    // Outlets; null until showWindow().
-    QLabel* txt_EndTitle() const;
-    QLabel* txt_EndContent1() const;
-    QLabel* txt_EndContent2() const;
-    PoorEndNormalCalBtn* btn_End_StartDia() const;
-    PoorEndNormalCalBtn* btn_End_FinishCal() const;
+    QLabel* txt_EndTitle() const { return outlet(&Form::txt_EndTitle); }
+    QLabel* txt_EndContent1() const { return outlet(&Form::txt_EndContent1); }
+    QLabel* txt_EndContent2() const { return outlet(&Form::txt_EndContent2); }
+    PoorEndNormalCalBtn* btn_End_StartDia() const { return outlet(&Form::btn_End_StartDia); }
+    PoorEndNormalCalBtn* btn_End_FinishCal() const { return outlet(&Form::btn_End_FinishCal); }
 
 protected:
-    void loadLayout(QWidget& window) override;
     void windowDidLoad() override;
-
-private:
-    std::unique_ptr<Ui::EndNormalCalibratePoorWindow> ui_;
 };
 
 } // namespace eboard

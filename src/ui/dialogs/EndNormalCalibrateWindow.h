@@ -1,38 +1,24 @@
 #pragma once
 
-#include "ui/dialogs/DialogController.h"
-
-#include <QString>
-#include <memory>
-
-class QLabel;
-
-namespace Ui {
-class EndNormalCalibrateWindow;
-}
+#include "ui/common/DialogController.h"
+#include "ui_EndNormalCalibrateWindow.h"
 
 namespace eboard {
 
-class EndNormalCalibrateButton;
-
 // Tells that a normal calibration came out good; its OK button closes it.
-class EndNormalCalibrateWindow : public DialogController {
+class EndNormalCalibrateWindow : public FormController<Ui::EndNormalCalibrateWindow> {
 public:
     EndNormalCalibrateWindow();
-    ~EndNormalCalibrateWindow() override;
 
-    // Outlets; null until showWindow().
-    QLabel* txt_EndNormalCalTitle() const;
-    QLabel* txt_EndNormalCalContent_1() const;
-    QLabel* txt_EndNormalCalContent_2() const;
-    EndNormalCalibrateButton* btn_EndNormalCal_OK() const;
+    QLabel* txt_EndNormalCalTitle() const { return outlet(&Form::txt_EndNormalCalTitle); }
+    QLabel* txt_EndNormalCalContent_1() const { return outlet(&Form::txt_EndNormalCalContent_1); }
+    QLabel* txt_EndNormalCalContent_2() const { return outlet(&Form::txt_EndNormalCalContent_2); }
+    EndNormalCalibrateButton* btn_EndNormalCal_OK() const {
+        return outlet(&Form::btn_EndNormalCal_OK);
+    }
 
 protected:
-    void loadLayout(QWidget& window) override;
     void windowDidLoad() override;
-
-private:
-    std::unique_ptr<Ui::EndNormalCalibrateWindow> ui_;
 };
 
 } // namespace eboard

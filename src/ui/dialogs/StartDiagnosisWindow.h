@@ -1,41 +1,22 @@
 #pragma once
 
-#include "ui/dialogs/DialogController.h"
-
-#include <QString>
-#include <memory>
-
-class QLabel;
-
-namespace Ui {
-class StartDiagnosisWindow;
-}
+#include "ui/common/DialogController.h"
+#include "ui_StartDiagnosisWindow.h"
 
 namespace eboard {
 
-class StartDiagnosisButton;
-
-// Asks whether to start a diagnosis.
-class StartDiagnosisWindow : public DialogController {
+// Asks whether to start a diagnosis; Escape answers no.
+class StartDiagnosisWindow : public FormController<Ui::StartDiagnosisWindow> {
 public:
     StartDiagnosisWindow();
-    ~StartDiagnosisWindow() override;
 
-    // The names the buttons post; call after showWindow().
-    void setDlgInfo(const QString& yesName, const QString& noName);
-
-    // Outlets; null until showWindow().
-    QLabel* txt_title() const;
-    QLabel* txt_content() const;
-    StartDiagnosisButton* btn_start() const;
-    StartDiagnosisButton* btn_cancel() const;
+    QLabel* txt_title() const { return outlet(&Form::txt_title); }
+    QLabel* txt_content() const { return outlet(&Form::txt_content); }
+    StartDiagnosisButton* btn_start() const { return outlet(&Form::btn_start); }
+    StartDiagnosisButton* btn_cancel() const { return outlet(&Form::btn_cancel); }
 
 protected:
-    void loadLayout(QWidget& window) override;
     void windowDidLoad() override;
-
-private:
-    std::unique_ptr<Ui::StartDiagnosisWindow> ui_;
 };
 
 } // namespace eboard

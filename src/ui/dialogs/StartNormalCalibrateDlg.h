@@ -1,41 +1,22 @@
 #pragma once
 
-#include "ui/dialogs/DialogController.h"
-
-#include <QString>
-#include <memory>
-
-class QLabel;
-
-namespace Ui {
-class StartNormalCalibrateDlg;
-}
+#include "ui/common/DialogController.h"
+#include "ui_StartNormalCalibrateDlg.h"
 
 namespace eboard {
 
-class StartNormalCalibrateButton;
-
-// Asks whether to start a normal calibration.
-class StartNormalCalibrateDlg : public DialogController {
+// Asks whether to start a normal calibration; Escape answers no.
+class StartNormalCalibrateDlg : public FormController<Ui::StartNormalCalibrateDlg> {
 public:
     StartNormalCalibrateDlg();
-    ~StartNormalCalibrateDlg() override;
 
-    // The names the buttons post; call after showWindow().
-    void setDlgInfo(const QString& yesName, const QString& noName);
-
-    // Outlets; null until showWindow().
-    QLabel* txt_contentText() const;
-    QLabel* txt_title() const;
-    StartNormalCalibrateButton* btn_NO() const;
-    StartNormalCalibrateButton* btn_YES() const;
+    QLabel* txt_contentText() const { return outlet(&Form::txt_contentText); }
+    QLabel* txt_title() const { return outlet(&Form::txt_title); }
+    StartNormalCalibrateButton* btn_NO() const { return outlet(&Form::btn_NO); }
+    StartNormalCalibrateButton* btn_YES() const { return outlet(&Form::btn_YES); }
 
 protected:
-    void loadLayout(QWidget& window) override;
     void windowDidLoad() override;
-
-private:
-    std::unique_ptr<Ui::StartNormalCalibrateDlg> ui_;
 };
 
 } // namespace eboard

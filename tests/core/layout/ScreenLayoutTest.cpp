@@ -67,12 +67,34 @@ TEST(TargetLayout, HalvesTruncateOn1440And1441Wide) {
     EXPECT_EQ(centredTextBlock(1441, 901).body.y, 357);
 }
 
-TEST(ResultLayout, HintCodeFollowsTheEdgeFields) {
-    EXPECT_EQ(resultHintCode(1, 1), 0);
-    EXPECT_EQ(resultHintCode(-3, 7), 0);
-    EXPECT_EQ(resultHintCode(1, 0), 1);
-    EXPECT_EQ(resultHintCode(0, 0), 2);
-    EXPECT_EQ(resultHintCode(0, 5), 2);
+TEST(ResultLayout, HintCodeFollowsTheEdgeFieldsAndKeepsItsStoredValues) {
+    EXPECT_EQ(resultHintCode(1, 1), HintCode::LongEdge);
+    EXPECT_EQ(resultHintCode(-3, 7), HintCode::LongEdge);
+    EXPECT_EQ(resultHintCode(1, 0), HintCode::UnequalEdges);
+    EXPECT_EQ(resultHintCode(0, 0), HintCode::EdgesFine);
+    EXPECT_EQ(resultHintCode(0, 5), HintCode::EdgesFine);
+    // The shared state and the advice page keep these numbers.
+    EXPECT_EQ(hintCodeOf(0), HintCode::LongEdge);
+    EXPECT_EQ(hintCodeOf(1), HintCode::UnequalEdges);
+    EXPECT_EQ(hintCodeOf(2), HintCode::EdgesFine);
+    EXPECT_EQ(hintCodeOf(3), std::nullopt);
+    EXPECT_EQ(hintCodeOf(-1), std::nullopt);
+}
+
+TEST(ResultLayout, EachHintLeadsToTheAdviceOfItsResultPictures) {
+    // A result picture's name ends as its advice picture's does: "t", "ct" or "c".
+    const auto ending = [](std::string_view name) {
+        std::string_view tail = name.substr(name.find('-') + 1);
+        if (!tail.empty() && tail.front() >= '0' && tail.front() <= '9') {
+            tail.remove_prefix(1);
+        }
+        return tail;
+    };
+    for (const HintCode hint : kHintCodes) {
+        for (const GradeClass grade : kGradeClasses) {
+            EXPECT_EQ(ending(resultPicture(grade, hint)), ending(advicePicture(hint)));
+        }
+    }
 }
 
 TEST(ResultLayout, TwelvePictureKeys) {

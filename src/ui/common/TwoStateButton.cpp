@@ -1,4 +1,4 @@
-#include "ui/dialogs/TwoStateButton.h"
+#include "ui/common/TwoStateButton.h"
 
 #include "core/notify/NotificationCenter.h"
 
@@ -8,8 +8,9 @@ namespace {
 const QString kPostsNothing = QStringLiteral(" ");
 }
 
-TwoStateButton::TwoStateButton(QWidget* parent)
-    : DrawnButton(parent) {}
+TwoStateButton::TwoStateButton(layout::ButtonKind kind, QWidget* parent)
+    : DrawnButton(parent)
+    , kind_(kind) {}
 
 void TwoStateButton::initval(int type) {
     postMessage_ = kPostsNothing;
@@ -25,8 +26,13 @@ void TwoStateButton::setButtonInfo(const std::optional<QString>& name, const QRe
     update();
 }
 
+const layout::Face& TwoStateButton::face() const {
+    const layout::ButtonFaces& faces = layout::buttonFaces(kind_);
+    return buttonType_ == 0 ? faces.negative : faces.affirmative;
+}
+
 QString TwoStateButton::faceFileName() const {
-    return buttonType_ == 0 ? negativeFace() : affirmativeFace();
+    return QString::fromLatin1(face().picture);
 }
 
 void TwoStateButton::clicked() {
@@ -36,10 +42,19 @@ void TwoStateButton::clicked() {
     NotificationCenter::defaultCenter().postNotification(postMessage_->toStdString());
 }
 
-SinglePurposeButton::SinglePurposeButton(QString face, QString name, QWidget* parent)
+SinglePurposeButton::SinglePurposeButton(layout::ButtonKind kind, std::string_view name,
+                                         QWidget* parent)
     : DrawnButton(parent)
-    , face_(std::move(face))
-    , name_(std::move(name)) {}
+    , kind_(kind)
+    , name_(QString::fromLatin1(name)) {}
+
+const layout::Face& SinglePurposeButton::face() const {
+    return layout::buttonFaces(kind_).affirmative;
+}
+
+QString SinglePurposeButton::faceFileName() const {
+    return QString::fromLatin1(face().picture);
+}
 
 void SinglePurposeButton::clicked() {
     NotificationCenter::defaultCenter().postNotification(name_.toStdString());

@@ -1,15 +1,18 @@
-#include "ui/dialogs/DialogController.h"
+#include "ui/common/DialogController.h"
 
 #include "core/state/JUXPrompt.h"
 #include "ui/common/BoardScreen.h"
-#include "ui/dialogs/TwoStateButton.h"
+#include "ui/common/DrawnView.h"
+#include "ui/common/TwoStateButton.h"
 
 #include <QLayout>
 
 namespace eboard {
 
-DialogController::DialogController(AgentWindow::Kind kind)
-    : kind_(kind) {}
+DialogController::DialogController(AgentWindow::Kind kind,
+                                   std::optional<layout::ButtonKind> answers)
+    : kind_(kind)
+    , answers_(answers) {}
 
 DialogController::~DialogController() {
     if (window_) {
@@ -27,6 +30,7 @@ void DialogController::showWindow() {
     }
     window_.reset(new AgentWindow(kind_));
     loadLayout(*window_);
+    findAnswerButtons();
     if (kind_ == AgentWindow::Kind::FullScreen) {
         // The page is laid out from the board screen's size before it first paints, so
         // the buttons placed from its anchors sit where the drawing puts them.
@@ -53,10 +57,27 @@ void DialogController::close() {
     }
 }
 
-void DialogController::handOutNames(TwoStateButton& type0, TwoStateButton& type1,
-                                    const QString& yesName, const QString& noName) {
-    type0.setButtonInfo(noName, type0.geometry());
-    type1.setButtonInfo(yesName, type1.geometry());
+void DialogController::findAnswerButtons() {
+    if (!answers_) {
+        return;
+    }
+    const layout::ButtonFaces& faces = layout::buttonFaces(*answers_);
+    const auto find = [this](std::string_view name) {
+        return window_->findChild<TwoStateButton*>(QString::fromLatin1(name));
+    };
+    negative_ = find(faces.negative.widget);
+    affirmative_ = find(faces.affirmative.widget);
+    Q_ASSERT(negative_ != nullptr && affirmative_ != nullptr);
+    negative_->initval(0);
+    affirmative_->initval(1);
+}
+
+void DialogController::setDlgInfo(const QString& yesName, const QString& noName) {
+    if (negative_ == nullptr || affirmative_ == nullptr) {
+        return;
+    }
+    negative_->setButtonInfo(noName, negative_->geometry());
+    affirmative_->setButtonInfo(yesName, affirmative_->geometry());
 }
 
 void DialogController::answerEscapeWith(TwoStateButton& button) {
@@ -67,10 +88,16 @@ void DialogController::answerEscapeWith(TwoStateButton& button) {
     });
 }
 
+void DialogController::closeOn(std::string_view name) {
+    observe(name, [this, name] {
+        stopObserving(name);
+        close();
+    });
+}
+
 void DialogController::placeButton(QWidget& button, const layout::RectD& frame) {
     const QWidget* page = button.parentWidget();
-    const layout::RectD r = layout::toTopDown(frame, page != nullptr ? page->height() : 0);
-    button.setGeometry(QRectF(r.x, r.y, r.width, r.height).toRect());
+    button.setGeometry(toQtRect(frame, page != nullptr ? page->height() : 0).toRect());
 }
 
 void DialogController::observe(std::string_view name, std::function<void()> handler) {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/dialogs/DrawnButton.h"
+#include "core/layout/Pictures.h"
+#include "ui/common/DrawnButton.h"
 
 #include <QRectF>
 #include <optional>
@@ -9,12 +10,12 @@ namespace eboard {
 
 // A dialog button whose notification name is handed in by the dialog's opener and whose
 // face depends on its type: 0 the negative or secondary choice, anything else the
-// affirmative or primary one. Until initval() the button has no name; the name " "
-// (one blank) means a click posts nothing.
+// affirmative or primary one. Its faces are its kind's in the faces table. Until
+// initval() the button has no name; the name " " (one blank) means a click posts nothing.
 class TwoStateButton : public DrawnButton {
     Q_OBJECT
 public:
-    explicit TwoStateButton(QWidget* parent = nullptr);
+    TwoStateButton(layout::ButtonKind kind, QWidget* parent);
 
     // Forgets any handed-in name (back to " ") and sets the type. Called when the
     // dialog's window has loaded.
@@ -27,33 +28,34 @@ public:
     void answer() { clicked(); }
     int buttonType() const { return buttonType_; }
     QRectF btn_rect() const { return btnRect_; }
+    // What it shows: the face of its type.
+    const layout::Face& face() const;
 
 protected:
     QString faceFileName() const override;
     void clicked() override;
 
-    // The faces for type 0 and for the other types; empty for an invisible button.
-    virtual QString negativeFace() const = 0;
-    virtual QString affirmativeFace() const = 0;
-
 private:
+    layout::ButtonKind kind_;
     std::optional<QString> postMessage_;
     int buttonType_ = 0;
     QRectF btnRect_;
 };
 
-// A button with one face and one fixed notification name.
+// A button with one face, its kind's affirmative one, and one fixed notification name.
 class SinglePurposeButton : public DrawnButton {
     Q_OBJECT
 public:
-    SinglePurposeButton(QString face, QString name, QWidget* parent);
+    SinglePurposeButton(layout::ButtonKind kind, std::string_view name, QWidget* parent);
+
+    const layout::Face& face() const;
 
 protected:
-    QString faceFileName() const override { return face_; }
+    QString faceFileName() const override;
     void clicked() override;
 
 private:
-    QString face_;
+    layout::ButtonKind kind_;
     QString name_;
 };
 

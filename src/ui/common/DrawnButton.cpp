@@ -1,4 +1,4 @@
-#include "ui/dialogs/DrawnButton.h"
+#include "ui/common/DrawnButton.h"
 
 #include "ui/AppResources.h"
 

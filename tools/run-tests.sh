@@ -26,3 +26,7 @@ export XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home"
 unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
 
 dbus-run-session -- xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" ctest --preset default
+
+# The core, device, pointer and eboardctl tests once more under AddressSanitizer,
+# LeakSanitizer and UndefinedBehaviorSanitizer (their own build in build-asan).
+tools/sanitize.sh

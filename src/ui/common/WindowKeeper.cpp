@@ -48,7 +48,9 @@ void WindowKeeper::checkStacking() {
 }
 
 WindowKeeper::~WindowKeeper() {
-    if (visibilityFilter_) {
+    // The keeper goes with the application object, when qGuiApp is already null; the
+    // filter then leaves the event dispatcher by itself as it is destroyed.
+    if (visibilityFilter_ && qGuiApp != nullptr) {
         qGuiApp->removeNativeEventFilter(visibilityFilter_.get());
     }
 }

@@ -6,7 +6,7 @@
 #include <string>
 
 // Xlib's Display; its header stays out of here because its macros break Qt's headers.
-struct _XDisplay;
+struct _XDisplay; // NOLINT(bugprone-reserved-identifier): Xlib's own name for it
 
 namespace eboard {
 

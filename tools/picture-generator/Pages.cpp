@@ -155,7 +155,7 @@ void drawFinding(QPainter& painter, const QRectF& box, layout::HintCode hint) {
 
 void drawAdviceScene(QPainter& painter, const QRectF& box, layout::HintCode hint,
                      const StringTable& strings) {
-    const QString language = strings.language();
+    const QString& language = strings.language();
     painter.save();
     painter.setClipRect(box);
     painter.fillRect(box, QColor(24, 30, 42));
@@ -270,7 +270,7 @@ QImage crosshair() {
 
 QImage resultPage(const StringTable& strings, std::int32_t localeID, layout::GradeClass grade,
                   layout::HintCode hint) {
-    const QString language = strings.language();
+    const QString& language = strings.language();
     QImage image = blankPage(kResultSize);
     QPainter painter(&image);
     prepare(painter);
@@ -302,7 +302,7 @@ QImage resultPage(const StringTable& strings, std::int32_t localeID, layout::Gra
 }
 
 QImage excellentPage(const StringTable& strings, std::int32_t localeID) {
-    const QString language = strings.language();
+    const QString& language = strings.language();
     QImage image = blankPage(kExcellentSize);
     QPainter painter(&image);
     prepare(painter);
@@ -335,7 +335,7 @@ QImage excellentPage(const StringTable& strings, std::int32_t localeID) {
 }
 
 QImage advicePage(const StringTable& strings, layout::HintCode hint) {
-    const QString language = strings.language();
+    const QString& language = strings.language();
     QImage image = blankPage(kAdviceSize);
     QPainter painter(&image);
     prepare(painter);

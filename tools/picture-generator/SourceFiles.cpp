@@ -63,7 +63,7 @@ QString StringTable::text(const QString& key) const {
 }
 
 QString StringTable::pictureFile(const QString& key) const {
-    const QString name = text(key);
+    QString name = text(key);
     if (name.startsWith(QLatin1Char('/')) || name.contains(QLatin1String("..")) ||
         !name.endsWith(QLatin1String(".png"))) {
         throw PictureError(QStringLiteral("language %1 names \"%2\" for the picture %3: a PNG "

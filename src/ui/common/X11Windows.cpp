@@ -160,10 +160,12 @@ bool topmostIsOneOf(const std::vector<QWidget*>& windows) {
     const xcb_window_t* children = xcb_query_tree_children(tree.get());
     const int count = xcb_query_tree_children_length(tree.get());
     std::vector<xcb_get_window_attributes_cookie_t> attributeCookies;
+    attributeCookies.reserve(static_cast<std::size_t>(std::max(count, 0)));
     for (int i = 0; i < count; ++i) {
         attributeCookies.push_back(xcb_get_window_attributes(c, children[i]));
     }
     std::vector<Reply<xcb_get_window_attributes_reply_t>> attributes;
+    attributes.reserve(attributeCookies.size());
     for (const xcb_get_window_attributes_cookie_t cookie : attributeCookies) {
         attributes.emplace_back(xcb_get_window_attributes_reply(c, cookie, nullptr));
     }

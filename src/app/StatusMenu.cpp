@@ -132,7 +132,7 @@ void StatusMenu::awakeFromNib() {
 
 void StatusMenu::connectOK() {
     setStatusImage(QStringLiteral("ok.png"));
-    prompt_->setConnectionState(1);
+    prompt_->setConnection(ConnectionState::Connected);
     dispatch(RunEvent::Replug);
     if (prompt_->iFirstCalibrate() == 0) {
         postCommand(names::kStartCalibrate);
@@ -142,7 +142,7 @@ void StatusMenu::connectOK() {
 
 void StatusMenu::connectNG() {
     setStatusImage(QStringLiteral("ng.png"));
-    prompt_->setConnectionState(0);
+    prompt_->setConnection(ConnectionState::NoUnit);
     postCommand(names::kHN42DisConnected);
     dispatch(RunEvent::Unplug);
 }

@@ -2,6 +2,7 @@
 // events of the run, and the actions the run asks for are carried out here.
 #include "app/StatusMenu.h"
 #include "core/calibration/CalibrationData.h"
+#include "core/layout/Pictures.h"
 #include "core/notify/Names.h"
 #include "core/state/JUXPrompt.h"
 #include "ui/calibration/CalibrateMessageWindowController.h"
@@ -87,14 +88,15 @@ QString qName(std::string_view name) {
     return QString::fromLatin1(name);
 }
 
-std::int32_t diagnosisClass(ResultClass result) {
+// The result screen shows the diagnosis classes 1 to 3 as its grade classes.
+layout::GradeClass diagnosisClass(ResultClass result) {
     switch (result) {
     case ResultClass::Class1:
-        return 1;
+        return layout::GradeClass::Good;
     case ResultClass::Class2:
-        return 2;
+        return layout::GradeClass::Acceptable;
     default:
-        return 3;
+        return layout::GradeClass::Poor;
     }
 }
 
@@ -110,7 +112,7 @@ void StatusMenu::completeCalibrate(const UserInfo& userInfo) {
 
 void StatusMenu::request(CalibrationType type, const UserInfo& userInfo) {
     requestAtHand_ = requestToken(userInfo);
-    if (JUXPrompt::getPrompt().connectionState() != 1) {
+    if (!JUXPrompt::getPrompt().unitConnected()) {
         dispatch(RunEvent::RequestWithoutUnit);
     } else {
         const bool replacesStartDialog = run_.stage == RunStage::StartDialog;
@@ -216,11 +218,11 @@ void StatusMenu::dispatch(RunEvent event) {
     // abort page read them.
     JUXPrompt& prompt = JUXPrompt::getPrompt();
     run_.inProgress = prompt.bInPrograss();
-    run_.type = prompt.iCalibrateType() != 0 ? CalibrationType::Diagnosis : CalibrationType::Normal;
+    run_.type = prompt.calibrationType();
     const RunTransition step = transition(run_, event);
     run_ = step.next;
     prompt.setBInPrograss(run_.inProgress);
-    prompt.setICalibrateType(static_cast<std::int32_t>(run_.type));
+    prompt.setCalibrationType(run_.type);
     for (const RunAction& action : step.actions) {
         carryOut(action);
     }
@@ -290,8 +292,8 @@ void StatusMenu::openWindow(RunWindow window) {
     case RunWindow::ResultScreen:
         // Its start button answers with the restart, its close button with the close.
         windows_.get<CalibrateMessageWindowController>()->setErrorType(
-            diagnosisClass(grade_.result), grade_.edgeFlag ? 1 : 0, grade_.longEdgeFlag ? 1 : 0,
-            second, first);
+            static_cast<std::int32_t>(diagnosisClass(grade_.result)), grade_.edgeFlag ? 1 : 0,
+            grade_.longEdgeFlag ? 1 : 0, second, first);
         break;
     case RunWindow::Excellent:
         windows_.get<CalibrateExcellentWindow>()->setDlgInfo(first, second);

@@ -10,6 +10,7 @@
 // the start dialog is open only replaces the dialog.
 
 #include "core/calibration/RunResult.h"
+#include "core/state/JUXPrompt.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,9 +18,6 @@
 #include <vector>
 
 namespace eboard {
-
-// iCalibrateType.
-enum class CalibrationType : std::int32_t { Normal = 0, Diagnosis = 1 };
 
 enum class RunStage : std::uint8_t {
     Idle,         // no run open (the end window of a finished one may still show)

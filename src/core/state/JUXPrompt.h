@@ -10,6 +10,11 @@
 
 namespace eboard {
 
+// iCalibrateType: the kind of run; any value but 0 is read as a diagnosis.
+enum class CalibrationType : std::int32_t { Normal = 0, Diagnosis = 1 };
+// connectionState: whether a camera unit is connected and open.
+enum class ConnectionState : std::int32_t { NoUnit = 0, Connected = 1 };
+
 // The one process-wide state that the agent's parts share. It only stores values:
 // the rules for when a field changes live with the code that writes it.
 // Every field is read and written on the main thread; only the creation is guarded.
@@ -50,6 +55,12 @@ public:
     void setBInPrograss(bool v) { bInPrograss_ = v; }
     std::int32_t connectionState() const { return connectionState_; }
     void setConnectionState(std::int32_t v) { connectionState_ = v; }
+    bool unitConnected() const {
+        return connectionState_ == static_cast<std::int32_t>(ConnectionState::Connected);
+    }
+    void setConnection(ConnectionState state) {
+        connectionState_ = static_cast<std::int32_t>(state);
+    }
     std::int32_t screenWidth() const { return screenWidth_; }
     void setScreenWidth(std::int32_t v) { screenWidth_ = v; }
     std::int32_t screenHeight() const { return screenHeight_; }
@@ -64,6 +75,12 @@ public:
     void setIAreaTotalPer(std::int32_t v) { iAreaTotalPer_ = v; }
     std::int32_t iCalibrateType() const { return iCalibrateType_; }
     void setICalibrateType(std::int32_t v) { iCalibrateType_ = v; }
+    CalibrationType calibrationType() const {
+        return iCalibrateType_ != 0 ? CalibrationType::Diagnosis : CalibrationType::Normal;
+    }
+    void setCalibrationType(CalibrationType type) {
+        iCalibrateType_ = static_cast<std::int32_t>(type);
+    }
     std::int32_t iEdgePer() const { return iEdgePer_; }
     void setIEdgePer(std::int32_t v) { iEdgePer_ = v; }
     std::int32_t itoScreenErrorType() const { return itoScreenErrorType_; }

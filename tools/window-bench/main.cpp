@@ -3,6 +3,7 @@
 #include "BenchWindow.h"
 #include "app/DisplayCheck.h"
 #include "core/calibration/CalibrationData.h"
+#include "core/notify/Names.h"
 #include "core/notify/NotificationCenter.h"
 #include "core/state/JUXPrompt.h"
 #include "ui/AppResources.h"
@@ -215,7 +216,7 @@ int main(int argc, char** argv) {
     bench->handOver(options.handOver);
     if (options.lightPoint) {
         prompt.setLightPointRaw(*options.lightPoint);
-        center.postNotification("UpdatePreView");
+        center.postNotification(names::kUpdatePreView);
     }
 
     CloseWatch closeWatch;

@@ -13,12 +13,10 @@
 #include "support/AgentProcess.h"
 #include "support/MockUnitBed.h"
 #include "support/PenPipeline.h"
-#include "support/RunCommand.h"
 #include "support/TempDir.h"
+#include "support/XDesktop.h"
 
 #include <QCoreApplication>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -35,39 +33,13 @@ using namespace eboard::testing;
 using SteadyClock = std::chrono::steady_clock;
 namespace fs = std::filesystem;
 
-// Whether a mapped top-level window with this title is on the display: asked of the X
-// server directly, so the poll costs well under a millisecond.
-bool windowViewable(Display* display, const char* title) {
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
-        return false;
-    }
-    bool found = false;
-    for (unsigned int i = 0; i < count && !found; ++i) {
-        XWindowAttributes attributes;
-        if (!XGetWindowAttributes(display, children[i], &attributes) ||
-            attributes.map_state != IsViewable) {
-            continue;
-        }
-        char* name = nullptr;
-        if (XFetchName(display, children[i], &name) && name != nullptr) {
-            found = std::string(name) == title;
-            XFree(name);
-        }
-    }
-    if (children != nullptr) {
-        XFree(children);
-    }
-    return found;
-}
-
-bool waitForWindow(Display* display, const char* title, bool shown = true) {
+// Waits until a window with this title is on the display (or gone). Asks the X server
+// every half millisecond rather than through QTest::qWaitFor, which sleeps 10 ms between
+// its passes: the wait is part of what is measured.
+bool waitForWindow(const XDesktop& desktop, const char* title, bool shown = true) {
     const auto deadline = SteadyClock::now() + std::chrono::seconds(10);
     while (SteadyClock::now() < deadline) {
-        if (windowViewable(display, title) == shown) {
+        if (desktop.windows(XDesktop::By::Title, title).empty() != shown) {
             return true;
         }
         QCoreApplication::processEvents();
@@ -76,27 +48,21 @@ bool waitForWindow(Display* display, const char* title, bool shown = true) {
     return false;
 }
 
-void clickAt(int x, int y) {
-    runCommand("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
-    Display* display = XOpenDisplay(nullptr);
+    const XDesktop desktop;
     const char* preload = std::getenv("LD_PRELOAD");
-    if (display == nullptr || preload == nullptr ||
+    if (!desktop.open() || preload == nullptr ||
         std::string(preload).find("umockdev") == std::string::npos) {
         std::fprintf(stderr, "calibration_run_bench: needs an X display, a session bus and "
                              "umockdev-wrapper (use bench/calibration-run-bench.sh)\n");
         return 1;
     }
-    // Windows come and go between the listing and the questions about them.
-    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
-    const int width = DisplayWidth(display, DefaultScreen(display));
-    const int height = DisplayHeight(display, DefaultScreen(display));
+    const int width = desktop.width();
+    const int height = desktop.height();
 
     TempDir home;
     fs::create_directories(dataDirectory(home.path()));
@@ -126,12 +92,12 @@ int main(int argc, char** argv) {
     for (int run = 0; run < runs; ++run) {
         const auto start = SteadyClock::now();
         watcher.post("StartCalibrate");
-        if (!waitForWindow(display, "StartNormalCalibrateDlg")) {
+        if (!waitForWindow(desktop, "StartNormalCalibrateDlg")) {
             std::fprintf(stderr, "run %d: no start dialog\n", run + 1);
             return 1;
         }
-        clickAt(boxX + 365 + 57, boxY + 236 + 15);
-        if (!waitForWindow(display, "CalibrationPreViewWindowController")) {
+        desktop.click(boxX + 365 + 57, boxY + 236 + 15);
+        if (!waitForWindow(desktop, "CalibrationPreViewWindowController")) {
             std::fprintf(stderr, "run %d: no preview\n", run + 1);
             return 1;
         }
@@ -140,8 +106,8 @@ int main(int argc, char** argv) {
             std::printf("agent RSS with the first preview open: %ld kB (%s)\n", rssPreview,
                         bench::residentParts(std::to_string(agent.process.processId())).c_str());
         }
-        runCommand("xdotool key space");
-        if (!waitForWindow(display, "CalibrateWindowController")) {
+        desktop.key("space");
+        if (!waitForWindow(desktop, "CalibrateWindowController")) {
             std::fprintf(stderr, "run %d: no target screen\n", run + 1);
             return 1;
         }
@@ -150,15 +116,15 @@ int main(int argc, char** argv) {
         }
         const auto lift = SteadyClock::now();
         unit.write(noPointFrame());
-        if (!waitForWindow(display, "EndNormalCalibrateWindow")) {
+        if (!waitForWindow(desktop, "EndNormalCalibrateWindow")) {
             std::fprintf(stderr, "run %d: no end dialog\n", run + 1);
             return 1;
         }
         const auto shown = SteadyClock::now();
         toResult.push_back(std::chrono::duration<double, std::milli>(shown - lift).count());
         wholeRun.push_back(std::chrono::duration<double, std::milli>(shown - start).count());
-        clickAt(boxX + 365 + 57, boxY + 236 + 15); // its OK button
-        waitForWindow(display, "EndNormalCalibrateWindow", false);
+        desktop.click(boxX + 365 + 57, boxY + 236 + 15); // its OK button
+        waitForWindow(desktop, "EndNormalCalibrateWindow", false);
         if (run == 0) {
             rssFirst = bench::residentKiB(std::to_string(agent.process.processId()));
         }
@@ -173,6 +139,5 @@ int main(int argc, char** argv) {
                 runs, rssLast, rssLast - rssFirst);
     watcher.post("Quit");
     agent.waitForExit();
-    XCloseDisplay(display);
     return 0;
 }

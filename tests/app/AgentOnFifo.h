@@ -4,23 +4,17 @@
 
 #include "core/base/DataPaths.h"
 #include "core/calibration/SettingArchive.h"
-#include "support/AgentProcess.h"
-#include "support/TempDir.h"
+#include "support/AgentTest.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 namespace eboard::testing {
 
-class AgentOnFifo : public ::testing::Test {
+class AgentOnFifo : public AgentTest {
 protected:
-    void SetUp() override {
-        if (std::getenv("DISPLAY") == nullptr) {
-            GTEST_SKIP() << "needs an X display (run under xvfb-run)";
-        }
-        ASSERT_TRUE(watcher.listening()) << "needs a session bus (run under dbus-run-session)";
+    void prepare() override {
         std::filesystem::create_directories(dataDirectory(home.path()));
         // The golden replays' calibration: on 1920x1080, raw (50, 250) of tap.rec lands at
         // (150, 236.25) in device pixels.
@@ -30,9 +24,6 @@ protected:
     }
 
     std::filesystem::path fifo() const { return home / "unit"; }
-
-    TempDir home;
-    BusWatcher watcher;
 };
 
 } // namespace eboard::testing

@@ -1,11 +1,9 @@
 // The agent as users run it: a child process on the session bus and the X display.
-#include "support/AgentProcess.h"
-
 #include "core/base/DataPaths.h"
+#include "support/AgentTest.h"
 #include "support/OddFiles.h"
-#include "support/TempDir.h"
+#include "support/XDesktop.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace eboard::testing {
@@ -13,23 +11,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class AgentProcessTest : public ::testing::Test {
+class AgentProcessTest : public AgentTest {
 protected:
-    void SetUp() override {
-        if (std::getenv("DISPLAY") == nullptr) {
-            GTEST_SKIP() << "needs an X display (run under xvfb-run)";
-        }
-        ASSERT_TRUE(watcher.listening()) << "needs a session bus (run under dbus-run-session)";
+    int aboutWindows() const {
+        return static_cast<int>(desktop.windows(XDesktop::By::Title, "About").size());
+    }
+    // The windows of the agent that are on screen: the tray icon, and the menu once open.
+    int visibleAgentWindows() const {
+        return static_cast<int>(desktop.windows(XDesktop::By::Class, "eBoardAgent").size());
     }
 
-    int aboutWindows() {
-        const QString found =
-            runTool(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--name", "^About$"});
-        return static_cast<int>(found.split('\n', Qt::SkipEmptyParts).size());
-    }
-
-    TempDir home;
-    BusWatcher watcher;
+    XDesktop desktop;
 };
 
 TEST_F(AgentProcessTest, FirstRunAnnouncesItselfAndCreatesItsFilesTheSecondDoesNot) {
@@ -38,7 +30,7 @@ TEST_F(AgentProcessTest, FirstRunAnnouncesItselfAndCreatesItsFilesTheSecondDoesN
         AgentProcess agent(home.path());
         agent.start();
         ASSERT_TRUE(watcher.waitFor("DriverOpened")) << agent.errorOutput().toStdString();
-        ASSERT_TRUE(waitUntil([&] { return fs::exists(autostart); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(autostart); }));
         EXPECT_TRUE(fs::is_directory(home / "Library/HN-42_driver"));
         EXPECT_NE(readText(autostart).find("Exec=" + agentProgram().toStdString() + "\n"),
                   std::string::npos);
@@ -71,7 +63,7 @@ TEST_F(AgentProcessTest, SecondCopyEndsAndTheFirstKeepsRunning) {
 
     // The first still serves commands.
     watcher.post("Version");
-    EXPECT_TRUE(waitUntil([&] { return aboutWindows() == 1; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return aboutWindows() == 1; }));
     watcher.post("Quit");
     EXPECT_EQ(first.waitForExit(), 0);
 }
@@ -127,23 +119,15 @@ TEST_F(AgentProcessTest, VersionTwiceShowsOneAboutWindow) {
     agent.start();
     ASSERT_TRUE(watcher.waitFor("DriverOpened"));
     watcher.post("Version");
-    ASSERT_TRUE(waitUntil([&] { return aboutWindows() == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return aboutWindows() == 1; }));
     watcher.post("Version");
     watcher.post("Version");
     // Let the agent handle both before counting again.
-    settle(std::chrono::milliseconds(500));
+    QTest::qWait(500);
     EXPECT_EQ(aboutWindows(), 1);
     EXPECT_TRUE(agent.running());
     watcher.post("Quit");
     EXPECT_EQ(agent.waitForExit(), 0);
-}
-
-// The windows of the agent that are on screen: the tray icon, and the menu once open.
-int visibleAgentWindows() {
-    return static_cast<int>(
-        runTool(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--class", "eBoardAgent"})
-            .split('\n', Qt::SkipEmptyParts)
-            .size());
 }
 
 TEST_F(AgentProcessTest, TrayIconShowsAndItsMenusQuitEndsTheAgent) {
@@ -154,38 +138,21 @@ TEST_F(AgentProcessTest, TrayIconShowsAndItsMenusQuitEndsTheAgent) {
     tray.start(QStringLiteral("trayer"),
                {"--edge", "top", "--align", "right", "--widthtype", "request", "--height", "32"});
     ASSERT_TRUE(tray.waitForStarted(5000));
-    auto panel = [] {
-        return runTool(QStringLiteral("xdotool"), {"search", "--classname", "^panel$"})
-            .split('\n', Qt::SkipEmptyParts);
-    };
-    ASSERT_TRUE(waitUntil([&] { return !panel().isEmpty(); }));
+    const auto panel = [&] { return desktop.windows(XDesktop::By::Instance, "panel"); };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !panel().empty(); }));
 
     AgentProcess agent(home.path());
     agent.start();
     ASSERT_TRUE(watcher.waitFor("DriverOpened"));
-    ASSERT_TRUE(waitUntil([] { return visibleAgentWindows() == 1; })) << "the tray icon";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return visibleAgentWindows() == 1; })) << "the tray icon";
 
-    const QString geometry =
-        runTool(QStringLiteral("xdotool"), {"getwindowgeometry", "--shell", panel().front()});
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    for (const QString& line : geometry.split('\n', Qt::SkipEmptyParts)) {
-        const QStringList pair = line.split('=');
-        const int value = pair.value(1).toInt();
-        x = pair[0] == "X" ? value : x;
-        y = pair[0] == "Y" ? value : y;
-        width = pair[0] == "WIDTH" ? value : width;
-        height = pair[0] == "HEIGHT" ? value : height;
-    }
-    ASSERT_GT(width, 0);
-    runTool(QStringLiteral("xdotool"), {"mousemove", QString::number(x + width / 2),
-                                        QString::number(y + height / 2), "click", "3"});
-    ASSERT_TRUE(waitUntil([] { return visibleAgentWindows() == 2; })) << "the menu opens";
+    const XWindowFrame frame = desktop.frame(panel().front());
+    ASSERT_GT(frame.width, 0);
+    desktop.click(frame.x + frame.width / 2, frame.y + frame.height / 2, 3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return visibleAgentWindows() == 2; })) << "the menu opens";
     // Quit is the last item: Up from the top wraps to it.
-    runTool(QStringLiteral("xdotool"), {"key", "Up"});
-    runTool(QStringLiteral("xdotool"), {"key", "Return"});
+    desktop.key("Up");
+    desktop.key("Return");
     EXPECT_EQ(agent.waitForExit(), 0);
     EXPECT_EQ(watcher.count("Quit"), 1) << "the menu posts Quit for every observer";
     tray.kill();
@@ -193,12 +160,12 @@ TEST_F(AgentProcessTest, TrayIconShowsAndItsMenusQuitEndsTheAgent) {
 }
 
 TEST_F(AgentProcessTest, EboardctlDrivesTheAgentAndWatchesTheBus) {
-    const QString eboardctl = QStringLiteral(EBOARD_BIN_DIR "/eboardctl");
+    const QString eboardctl = eboardctlProgram();
     QProcess watch;
     watch.start(eboardctl, {"watch"});
     ASSERT_TRUE(watch.waitForStarted(5000));
     // watch is listening once it sees a probe.
-    ASSERT_TRUE(waitUntil([&] {
+    ASSERT_TRUE(QTest::qWaitFor([&] {
         watcher.post("Probe");
         return watch.waitForReadyRead(100);
     }));
@@ -212,7 +179,7 @@ TEST_F(AgentProcessTest, EboardctlDrivesTheAgentAndWatchesTheBus) {
     EXPECT_EQ(agent.waitForExit(), 0);
     EXPECT_EQ(QProcess::execute(eboardctl, {"smooth", "seven"}), 2);
 
-    settle(std::chrono::milliseconds(300));
+    QTest::qWait(300);
     watch.kill();
     watch.waitForFinished(5000);
     const QString lines = QString::fromUtf8(watch.readAll());
@@ -225,7 +192,7 @@ TEST_F(AgentProcessTest, WithoutATraySaysHowToReachTheAgent) {
     agent.start();
     ASSERT_TRUE(watcher.waitFor("DriverOpened"));
     QString errors;
-    EXPECT_TRUE(waitUntil([&] {
+    EXPECT_TRUE(QTest::qWaitFor([&] {
         errors += agent.errorOutput();
         return errors.contains("no system tray on this desktop");
     })) << errors.toStdString();
@@ -238,7 +205,7 @@ TEST_F(AgentProcessTest, WithoutATraySaysHowToReachTheAgent) {
         tray.start(QStringLiteral("trayer"), {"--edge", "top", "--align", "right", "--widthtype",
                                               "request", "--height", "32"});
         ASSERT_TRUE(tray.waitForStarted(5000));
-        EXPECT_TRUE(waitUntil([] { return visibleAgentWindows() == 1; })) << "the tray icon";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return visibleAgentWindows() == 1; })) << "the tray icon";
         tray.kill();
         tray.waitForFinished(5000);
     }

@@ -1,10 +1,9 @@
 // The agent on a real X display: the pen lands on the same device pixel whatever Qt's scale
 // factor, and the board output can be listed and chosen from eboardctl.
 #include "AgentOnFifo.h"
-#include "support/AgentProcess.h"
+#include "support/Eboardctl.h"
 #include "support/PointerRest.h"
-#include "support/TempDir.h"
-#include "support/XPointer.h"
+#include "support/XDesktop.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -15,14 +14,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QString eboardctl() {
-    return QStringLiteral(EBOARD_BIN_DIR "/eboardctl");
-}
-
 using AgentScreensTest = AgentOnFifo;
 
 TEST_F(AgentScreensTest, TapLandsOnTheSameDevicePixelAtEveryScale) {
-    XPointer pointer;
+    XDesktop pointer;
     ASSERT_TRUE(pointer.open());
     for (const char* scale : {"1", "1.5", "2"}) {
         SCOPED_TRACE(std::string("QT_SCALE_FACTOR=") + scale);
@@ -35,11 +30,12 @@ TEST_F(AgentScreensTest, TapLandsOnTheSameDevicePixelAtEveryScale) {
             << agent.errorOutput().toStdString();
         pointer.moveTo(1000, 900);
 
-        QProcess play;
-        play.start(eboardctl(), {"play", QStringLiteral(EBOARD_TEST_DATA_DIR "/replay/tap.rec"),
-                                 "--to", QString::fromStdString(fifo().string())});
-        ASSERT_TRUE(play.waitForFinished(10000));
-        EXPECT_EQ(play.exitCode(), 0) << play.readAllStandardError().toStdString();
+        const CommandResult play =
+            runCommand("timeout 10 " +
+                       eboardctlCommand("play " + quoted(EBOARD_TEST_DATA_DIR "/replay/tap.rec") +
+                                            " --to " + quoted(fifo()),
+                                        {}, Stderr::Merged));
+        ASSERT_EQ(play.status, 0) << play.out;
 
         // The lift puts the pointer back on the touch, released.
         EXPECT_TRUE(pointerRestsAt(pointer, 150, 236)) << agent.errorOutput().toStdString();
@@ -56,21 +52,13 @@ TEST_F(AgentScreensTest, OutputsAreListedAndTheBoardChoiceIsRememberedAndFollowe
     ASSERT_TRUE(watcher.waitFor("DriverOpened")) << agent.errorOutput().toStdString();
 
     // Xvfb has one output; the absent DP-9 falls back to it.
-    QProcess outputs;
-    outputs.start(eboardctl(), {"outputs"});
-    ASSERT_TRUE(outputs.waitForFinished(10000));
-    ASSERT_EQ(outputs.exitCode(), 0) << outputs.readAllStandardError().toStdString();
-    const QStringList lines =
-        QString::fromLocal8Bit(outputs.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    const CommandResult outputs = eboardctl("outputs", {}, Stderr::Merged);
+    ASSERT_EQ(outputs.status, 0) << outputs.out;
+    const QStringList lines = QString::fromStdString(outputs.out).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 1) << lines.join('|').toStdString();
     EXPECT_TRUE(lines[0].endsWith(" 1920x1080+0+0 scale 2 primary board"))
         << lines[0].toStdString();
 
-    const QString configHome = QString::fromStdString((home / "config").string());
-    QProcess choose;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", configHome);
-    choose.setProcessEnvironment(environment);
     const int lists = watcher.count("SetBoardOutput");
     // eboardctl repeats what the agent answers: an absent output leaves the primary.
     const std::pair<const char*, const char*> choices[] = {
@@ -78,10 +66,11 @@ TEST_F(AgentScreensTest, OutputsAreListedAndTheBoardChoiceIsRememberedAndFollowe
         {"primary", "the running agent uses the primary output \""},
     };
     for (const auto& [choice, said] : choices) {
-        choose.start(eboardctl(), {"output", choice});
-        ASSERT_TRUE(choose.waitForFinished(10000));
-        EXPECT_EQ(choose.exitCode(), 0) << choose.readAllStandardError().toStdString();
-        EXPECT_THAT(choose.readAllStandardOutput().toStdString(), ::testing::HasSubstr(said));
+        const CommandResult choose =
+            runCommand("XDG_CONFIG_HOME=" + quoted(home / "config") + " " +
+                       eboardctlCommand(std::string("output ") + choice, {}, Stderr::Merged));
+        EXPECT_EQ(choose.status, 0) << choose.out;
+        EXPECT_THAT(choose.out, ::testing::HasSubstr(said));
     }
     EXPECT_EQ(readText(home / "config/eboard/agent.conf"), "output=primary\n");
     EXPECT_TRUE(watcher.waitFor("SetBoardOutput", lists + 2));

@@ -11,7 +11,6 @@
 namespace eboard {
 namespace {
 
-using testing::waitUntil;
 using BusCommandsTest = testing::SessionBusPeer;
 
 TEST_F(BusCommandsTest, SetSmoothValueFromOtherProcesses) {
@@ -45,7 +44,7 @@ TEST_F(BusCommandsTest, SetSmoothValueFromOtherProcesses) {
         emitFromPeer("SetSmoothValue", "com.jux.command", c.info);
         emitFromPeer("SmoothDone", "com.jux.command", {});
         const int target = done + 1;
-        ASSERT_TRUE(waitUntil([&] { return done == target; })) << c.what;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return done == target; })) << c.what;
         EXPECT_EQ(JUXPrompt::getPrompt().ismooth(), c.expected) << c.what;
     }
     JUXPrompt::getPrompt().setIsmooth(4);

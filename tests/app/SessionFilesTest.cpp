@@ -88,7 +88,7 @@ TEST(SessionIntegration, TurnsOverlayScrollingOffThroughGsettings) {
     writeScript(dir / "gsettings", "echo \"$@\" > '" + record.string() + "'");
     ScopedEnv path("PATH", dir.path().string());
     ASSERT_TRUE(showScrollBarsAlways());
-    ASSERT_TRUE(waitUntil([&] { return fs::exists(record) && fs::file_size(record) > 0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(record) && fs::file_size(record) > 0; }));
     EXPECT_EQ(readText(record), "set org.gnome.desktop.interface overlay-scrolling false\n");
 }
 
@@ -151,7 +151,7 @@ TEST(CompanionLauncher, DesktopEntryWinsOverTheExecutable) {
     ScopedEnv path("PATH", (dir / "bin").string() + ":/usr/bin:/bin");
 
     ASSERT_TRUE(openCompanion(QStringLiteral("Skribo")));
-    ASSERT_TRUE(waitUntil([&] { return fs::exists(marker) && fs::file_size(marker) > 0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(marker) && fs::file_size(marker) > 0; }));
     EXPECT_EQ(readText(marker), "entry\n");
 }
 
@@ -165,7 +165,7 @@ TEST(CompanionLauncher, ExecutableOnThePathWhenThereIsNoEntry) {
     ScopedEnv path("PATH", (dir / "bin").string() + ":/usr/bin:/bin");
 
     ASSERT_TRUE(openCompanion(QStringLiteral("Skribo")));
-    ASSERT_TRUE(waitUntil([&] { return fs::exists(marker) && fs::file_size(marker) > 0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(marker) && fs::file_size(marker) > 0; }));
     EXPECT_EQ(readText(marker), "path\n");
 }
 

@@ -7,6 +7,7 @@
 #include "support/EventLoop.h"
 #include "support/LoopbackBus.h"
 #include "support/ScopedEnv.h"
+#include "support/SharedState.h"
 #include "support/TempDir.h"
 #include "ui/AppResources.h"
 #include "ui/about/AboutWindowController.h"
@@ -32,10 +33,7 @@ class StatusMenuTest : public ::testing::Test {
 protected:
     void SetUp() override {
         homeEnv.emplace("HOME", home.path().string());
-        JUXPrompt& prompt = JUXPrompt::getPrompt();
-        prompt.setConnectionState(0);
-        prompt.setBInPrograss(false);
-        prompt.setIsmooth(4);
+        resetSharedState();
         menu.setExitFunction([this](int status) { exitStatus = status; });
     }
 
@@ -125,7 +123,7 @@ TEST_F(StatusMenuTest, QuitExitsWithZeroOnALaterPass) {
     wake();
     bus.postNotification("Quit", kCommandObject, {});
     EXPECT_FALSE(exitStatus) << "never inside the posting call";
-    ASSERT_TRUE(waitUntil([&] { return exitStatus.has_value(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return exitStatus.has_value(); }));
     EXPECT_EQ(*exitStatus, 0);
 }
 
@@ -208,7 +206,7 @@ TEST_F(StatusMenuTest, MenuItemsPostTheSameCommandsAsOtherProcesses) {
     items[3]->trigger();
     EXPECT_EQ(bus.posted.back().name, "Quit");
     EXPECT_FALSE(exitStatus);
-    ASSERT_TRUE(waitUntil([&] { return exitStatus.has_value(); }))
+    ASSERT_TRUE(QTest::qWaitFor([&] { return exitStatus.has_value(); }))
         << "the menu's Quit takes the bus path to quit";
 }
 

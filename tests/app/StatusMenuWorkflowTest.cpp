@@ -10,6 +10,7 @@
 #include "support/EventLoop.h"
 #include "support/LoopbackBus.h"
 #include "support/ScopedEnv.h"
+#include "support/SharedState.h"
 #include "support/TempDir.h"
 #include "ui/calibration/CalibrateMessageWindowController.h"
 #include "ui/calibration/CalibrateWindowController.h"
@@ -79,14 +80,9 @@ class StatusMenuWorkflowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         homeEnv.emplace("HOME", home.path().string());
-        JUXPrompt& prompt = JUXPrompt::getPrompt();
-        prompt.setConnectionState(0);
-        prompt.setBInPrograss(false);
-        prompt.setCurrentStatus(JUXPrompt::kPointerMode);
-        prompt.setCalibrateIndex(0);
-        prompt.setICalibrateType(0);
-        prompt.setScreenWidth(1024);
-        prompt.setScreenHeight(768);
+        resetSharedState();
+        JUXPrompt::getPrompt().setScreenWidth(1024);
+        JUXPrompt::getPrompt().setScreenHeight(768);
         menu.setExitFunction([](int) {});
         menu.awakeFromNib();
         JUXPrompt::getPrompt().setIFirstCalibrate(1);
@@ -97,8 +93,7 @@ protected:
         while (cursorHideCount() > 0) {
             showCursor();
         }
-        JUXPrompt::getPrompt().setCurrentStatus(JUXPrompt::kPointerMode);
-        JUXPrompt::getPrompt().setCalibrateIndex(0);
+        resetSharedState();
     }
 
     static NotificationCenter& local() { return NotificationCenter::defaultCenter(); }
@@ -658,7 +653,7 @@ TEST_F(StatusMenuWorkflowTest, ResultScreenHandsTheEdgeFindingsToTheAdvice) {
         grade(1, c.points);
         ASSERT_TRUE(isOpen(menu.finishCalibrationCtl()));
         // The screen records the code as it draws its picture.
-        EXPECT_TRUE(waitUntil([&] {
+        EXPECT_TRUE(QTest::qWaitFor([&] {
             return JUXPrompt::getPrompt().itoScreenErrorType() == c.hint;
         })) << JUXPrompt::getPrompt().itoScreenErrorType();
         press(menu.finishCalibrationCtl()->btn_Start());

@@ -16,7 +16,6 @@ namespace eboard {
 namespace {
 
 using testing::drainEvents;
-using testing::waitUntil;
 
 using DBusCenterTest = testing::SessionBusPeer;
 using StringMap = QMap<QString, QString>;
@@ -30,7 +29,7 @@ TEST_F(DBusCenterTest, OwnPostsReachOwnObserversOnALaterPass) {
     center.postNotification("Probe", kCommandObject, {{"n", std::int64_t{1}}});
     center.postNotification("Probe", kCommandObject, {{"n", std::int64_t{2}}});
     EXPECT_TRUE(seen.empty()) << "never inside the posting call";
-    ASSERT_TRUE(waitUntil([&] { return seen.size() == 2; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return seen.size() == 2; }));
     // Qt 6.4's bus delivery swaps two back-to-back signals now and then (about once in a
     // hundred runs here); nothing in the agent relies on their order, so neither does this.
     EXPECT_THAT(seen, ::testing::UnorderedElementsAre(1, 2));
@@ -45,7 +44,7 @@ TEST_F(DBusCenterTest, OnlyTheCommandObjectIsDelivered) {
     emitFromPeer("Probe", "com.jux.commandX", {});
     emitFromPeer("Probe", "com.jux", {});
     emitFromPeer("Marker", "com.jux.command", {});
-    ASSERT_TRUE(waitUntil([&] { return markers == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return markers == 1; }));
     EXPECT_EQ(probes, 0);
 }
 
@@ -63,7 +62,7 @@ TEST_F(DBusCenterTest, SignalsOfAnotherShapeAreIgnoredWithoutHarm) {
     short_ << QStringLiteral("Probe");
     ASSERT_TRUE(peer.send(short_));
     emitFromPeer("Marker", "com.jux.command", {});
-    ASSERT_TRUE(waitUntil([&] { return markers == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return markers == 1; }));
     EXPECT_EQ(probes, 0);
 }
 
@@ -73,7 +72,7 @@ TEST_F(DBusCenterTest, MonitorSeesEveryCommandWithItsName) {
     emitFromPeer("HN42Connected", "com.jux.command", {});
     emitFromPeer("Ignored", "other", {});
     emitFromPeer("MoveMenu", "com.jux.command", {{"Localation", "left"}});
-    ASSERT_TRUE(waitUntil([&] { return names.size() == 2; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return names.size() == 2; }));
     // Both commands and nothing else, in whichever order the bus delivers them.
     EXPECT_THAT(names, ::testing::UnorderedElementsAre("HN42Connected", "MoveMenu"));
 }

@@ -125,7 +125,7 @@ TEST_F(DeviceLinkTest, RemoveEventAndReadErrorTogetherDisconnectOnce) {
     ::close(writers.back()); // the reader will see end of file
     writers.pop_back();
     (*removed)(unitAt("/dev/hidraw1").syspath);
-    settle();
+    QTest::qWait(60);
     EXPECT_EQ(disconnects, 1);
     EXPECT_EQ(link->notifierOwner().findChildren<QSocketNotifier*>().size(), 0u);
 }
@@ -152,29 +152,29 @@ TEST_F(DevicePathTest, FifoCarriesFramesHoweverTheWriterChunksThem) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     DeviceLink link(nullptr);
     ASSERT_TRUE(link.startWithPath(fifo));
-    settle();
+    QTest::qWait(60);
     EXPECT_EQ(connects, 0) << "a FIFO connects when a writer opens it";
     const int writer = ::open(fifo.c_str(), O_WRONLY | O_CLOEXEC);
     ASSERT_GE(writer, 0);
-    ASSERT_TRUE(waitUntil([&] { return connects == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return connects == 1; }));
 
     const FrameBytes touch = rawPointFrame(500, 300);
     const FrameBytes lift = noPointFrame();
     ASSERT_EQ(::write(writer, touch.data(), 7), 7);
-    settle(std::chrono::milliseconds(20));
+    QTest::qWait(20);
     EXPECT_EQ(link.reportsTaken(), 0u);
     ASSERT_EQ(::write(writer, touch.data() + 7, 13), 13);
     std::vector<std::uint8_t> two(lift.begin(), lift.end());
     two.insert(two.end(), touch.begin(), touch.end());
     ASSERT_EQ(::write(writer, two.data(), two.size()), static_cast<ssize_t>(two.size()));
-    ASSERT_TRUE(waitUntil([&] { return link.reportsTaken() == 3; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return link.reportsTaken() == 3; }));
     EXPECT_EQ(link.reportsDropped(), 0u);
     EXPECT_GE(sink.events.size(), 3u); // press, release, press
 
     ::close(writer);
-    ASSERT_TRUE(waitUntil([&] { return disconnects == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return disconnects == 1; }));
     EXPECT_FALSE(link.isHeld());
-    settle();
+    QTest::qWait(60);
     EXPECT_EQ(disconnects, 1);
 }
 
@@ -188,13 +188,13 @@ TEST_F(DevicePathTest, PenDownWhenTheWriterGoesIsReleasedWhereThePointerWas) {
     for (const FrameBytes& frame : {rawPointFrame(500, 300), rawPointFrame(560, 320)}) {
         ASSERT_EQ(::write(writer, frame.data(), frame.size()), 20);
     }
-    ASSERT_TRUE(waitUntil([&] { return link.reportsTaken() == 2; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return link.reportsTaken() == 2; }));
     ASSERT_FALSE(sink.events.empty());
     ASSERT_EQ(sink.events.back().kind, RecordingPointerSink::Kind::LeftDrag);
     const PointD last = sink.events.back().position;
 
     ::close(writer);
-    ASSERT_TRUE(waitUntil([&] { return disconnects == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return disconnects == 1; }));
     ASSERT_EQ(sink.events.back().kind, RecordingPointerSink::Kind::LeftUp);
     EXPECT_EQ(sink.events.back().position, last);
 }
@@ -209,7 +209,7 @@ TEST_F(DevicePathTest, FileIsReadToItsEndThenDisconnects) {
     const int baseline = openDescriptorCount();
     ASSERT_TRUE(setupHIDManagerForPath(dir / "reports.bin"));
     EXPECT_EQ(connects, 1);
-    ASSERT_TRUE(waitUntil([&] { return disconnects == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return disconnects == 1; }));
     // Two lifts in the file, and the end of the file lets go of the pen still down.
     EXPECT_EQ(
         std::count_if(sink.events.begin(), sink.events.end(),
@@ -222,7 +222,7 @@ TEST_F(DevicePathTest, FileIsReadToItsEndThenDisconnects) {
 TEST_F(DevicePathTest, MissingPathIsSaidOnceAndConnectsWhenItAppears) {
     ::testing::internal::CaptureStderr();
     ASSERT_TRUE(setupHIDManagerForPath(dir / "absent"));
-    settle();
+    QTest::qWait(60);
     const std::string log = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(connects, 0);
     EXPECT_NE(log.find("No such file or directory; waiting for it to appear"), std::string::npos)
@@ -234,7 +234,7 @@ TEST_F(DevicePathTest, MissingPathIsSaidOnceAndConnectsWhenItAppears) {
     for (int round = 1; round <= 2; ++round) {
         writeBytes(dir / "staged", std::vector<std::uint8_t>(touch.begin(), touch.end()));
         std::filesystem::rename(dir / "staged", dir / "absent");
-        ASSERT_TRUE(waitUntil([&] { return disconnects == round; })) << round;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return disconnects == round; })) << round;
         EXPECT_EQ(connects, round);
         std::filesystem::remove(dir / "absent");
     }
@@ -245,30 +245,30 @@ TEST_F(DevicePathTest, FifoIsFollowedWriterAfterWriter) {
     const std::string fifo = (dir / "unit").string();
     ::testing::internal::CaptureStderr();
     ASSERT_TRUE(setupHIDManagerForPath(fifo)); // made only afterwards
-    settle();
+    QTest::qWait(60);
     ::testing::internal::GetCapturedStderr();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const FrameBytes touch = rawPointFrame(500, 300);
     for (int round = 1; round <= 3; ++round) {
         int writer = -1;
-        ASSERT_TRUE(waitUntil([&] {
+        ASSERT_TRUE(QTest::qWaitFor([&] {
             writer = writer >= 0 ? writer : ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
             return writer >= 0;
         })) << "the link must be reading again, round "
             << round;
-        ASSERT_TRUE(waitUntil([&] { return connects == round; })) << round;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return connects == round; })) << round;
         ASSERT_EQ(::write(writer, touch.data(), touch.size()), 20);
-        settle(std::chrono::milliseconds(20));
+        QTest::qWait(20);
         ::close(writer);
-        ASSERT_TRUE(waitUntil([&] { return disconnects == round; })) << round;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return disconnects == round; })) << round;
     }
     // A writer that opens and goes without a word still connects and disconnects.
     ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
-    ASSERT_TRUE(waitUntil([&] { return disconnects == 4; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return disconnects == 4; }));
     EXPECT_EQ(connects, 4);
     // Removed while nobody writes: nothing to announce.
     std::filesystem::remove(fifo);
-    settle();
+    QTest::qWait(60);
     EXPECT_EQ(disconnects, 4);
     closeHIDManager();
 }

@@ -3,19 +3,16 @@
 #include "device/DeviceLink.h"
 #include "device/HID_Communication.h"
 #include "device/UdevDeviceFinder.h"
+#include "support/Eboardctl.h"
 #include "support/MockUnitBed.h"
-#include "support/RunCommand.h"
 
 #include <QSocketNotifier>
 #include <algorithm>
-#include <chrono>
 #include <memory>
 #include <vector>
 
 namespace eboard::testing {
 namespace {
-
-using namespace std::chrono_literals;
 
 constexpr std::size_t kUnitPlusMonitor = 2; // notifiers while a unit is open
 
@@ -62,9 +59,9 @@ TEST_F(HotplugTest, UnitPluggedInLaterConnectsAndItsFramesReachThePointer) {
     startLink();
     MockUnit unit;
     bed->plug(unit);
-    ASSERT_TRUE(waitUntil([&] { return connects == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return connects == 1; }));
     writeFrame(unit, 500, 300);
-    ASSERT_TRUE(waitUntil([&] { return !sink.events.empty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !sink.events.empty(); }));
     EXPECT_EQ(sink.events.front().kind, RecordingPointerSink::Kind::Move);
     EXPECT_EQ(sink.events.front().position, (PointD{500, 1080 - 300}));
 }
@@ -75,21 +72,21 @@ TEST_F(HotplugTest, SecondUnitIsIgnoredAlsoAfterTheFirstIsRemoved) {
     startLink();
     MockUnit second;
     bed->plug(second);
-    settle();
+    QTest::qWait(60);
     EXPECT_EQ(connects, 1);
     EXPECT_EQ(link->currentDevice()->node, first.node());
 
     first.unplug();
-    ASSERT_TRUE(waitUntil([&] { return disconnects == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return disconnects == 1; }));
     writeFrame(second, 500, 300);
-    settle();
+    QTest::qWait(60);
     EXPECT_EQ(connects, 1);
     EXPECT_FALSE(link->isHeld());
     EXPECT_TRUE(sink.events.empty());
     EXPECT_EQ(link->reportsTaken(), 0u);
 
     second.unplug();
-    settle();
+    QTest::qWait(60);
     EXPECT_EQ(disconnects, 1);
 }
 
@@ -98,12 +95,12 @@ TEST_F(HotplugTest, RemovalPostsOneDisconnectAndReplugConnectsWithAFreshPointer)
     bed->plug(unit);
     startLink();
     writeFrame(unit, 500, 300);
-    ASSERT_TRUE(waitUntil([&] { return !sink.events.empty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !sink.events.empty(); }));
 
     unit.unplug();
-    ASSERT_TRUE(waitUntil([&] { return disconnects == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return disconnects == 1; }));
     unit.closeNode(); // the read error after the remove event must not count again
-    settle();
+    QTest::qWait(60);
     EXPECT_EQ(disconnects, 1);
     EXPECT_EQ(notifiers(), 1u);
 
@@ -111,7 +108,7 @@ TEST_F(HotplugTest, RemovalPostsOneDisconnectAndReplugConnectsWithAFreshPointer)
     pointerState().mouse.reset();
     MockUnit again;
     bed->plug(again);
-    ASSERT_TRUE(waitUntil([&] { return connects == 2; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return connects == 2; }));
     EXPECT_TRUE(pointerState().mouse.has_value());
     EXPECT_EQ(pointerState().lastReleaseTime, 42.0);
     EXPECT_EQ(disconnects, 1);
@@ -124,11 +121,11 @@ TEST_F(HotplugTest, RemovalOfAnotherDeviceChangesNothing) {
     bed->plug(keyboard, UnitTraits{0x046D, 0xC31C, unitDescriptor()});
     startLink();
     keyboard.unplug();
-    settle();
+    QTest::qWait(60);
     EXPECT_EQ(disconnects, 0);
     EXPECT_TRUE(link->isHeld());
     writeFrame(unit, 500, 300);
-    EXPECT_TRUE(waitUntil([&] { return !sink.events.empty(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !sink.events.empty(); }));
 }
 
 TEST_F(HotplugTest, NodeClosingUnderTheReaderCountsAsRemoval) {
@@ -136,11 +133,11 @@ TEST_F(HotplugTest, NodeClosingUnderTheReaderCountsAsRemoval) {
     bed->plug(unit);
     startLink();
     unit.closeNode();
-    ASSERT_TRUE(waitUntil([&] { return disconnects == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return disconnects == 1; }));
     EXPECT_FALSE(link->isHeld());
     EXPECT_EQ(notifiers(), 1u);
     unit.unplug(); // the later remove event is not a second disconnection
-    settle();
+    QTest::qWait(60);
     EXPECT_EQ(disconnects, 1);
 }
 
@@ -154,14 +151,14 @@ TEST_F(HotplugTest, OnlyTwentyByteReportsReachTheFrameCheck) {
     longer.push_back(0);
 
     unit.write(shorter);
-    ASSERT_TRUE(waitUntil([&] { return link->reportsDropped() == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return link->reportsDropped() == 1; }));
     unit.write(longer);
-    ASSERT_TRUE(waitUntil([&] { return link->reportsDropped() == 2; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return link->reportsDropped() == 2; }));
     EXPECT_EQ(link->reportsTaken(), 0u);
     EXPECT_TRUE(sink.events.empty());
 
     unit.write(frame);
-    ASSERT_TRUE(waitUntil([&] { return link->reportsTaken() == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return link->reportsTaken() == 1; }));
     EXPECT_FALSE(sink.events.empty());
 }
 
@@ -173,7 +170,7 @@ TEST_F(HotplugTest, PreviewModeFramesReachTheFrameCheck) {
     NotificationCenter::defaultCenter().addObserver(this, "UpdatePreView", [&] { ++previews; });
     JUXPrompt::getPrompt().setCurrentStatus(JUXPrompt::kPreviewMode);
     writeFrame(unit, 500, 300);
-    EXPECT_TRUE(waitUntil([&] { return previews == 1; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return previews == 1; }));
     EXPECT_TRUE(sink.events.empty());
 }
 
@@ -190,7 +187,7 @@ TEST_P(UnitMismatchTest, NeverConnects) {
     startLink();
     MockUnit pluggedLater;
     bed->plug(pluggedLater, GetParam().traits);
-    settle();
+    QTest::qWait(60);
     EXPECT_EQ(connects, 0);
     EXPECT_FALSE(link->isHeld());
     EXPECT_EQ(notifiers(), 1u);
@@ -234,17 +231,17 @@ TEST_F(HotplugTest, HundredPlugCyclesLeaveNoDescriptorOrNotifierBehind) {
     for (int cycle = 1; cycle <= 101; ++cycle) {
         MockUnit unit;
         bed->plug(unit);
-        ASSERT_TRUE(waitUntil([&] { return connects == cycle; })) << "cycle " << cycle;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return connects == cycle; })) << "cycle " << cycle;
         writeFrame(unit, 500, 300);
-        ASSERT_TRUE(waitUntil([&] { return link->reportsTaken() == std::uint64_t(cycle); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return link->reportsTaken() == std::uint64_t(cycle); }));
         if (cycle % 2 == 0) {
             unit.closeNode(); // read error first, remove event second
         }
         unit.unplug();
-        ASSERT_TRUE(waitUntil([&] { return disconnects == cycle; })) << "cycle " << cycle;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return disconnects == cycle; })) << "cycle " << cycle;
         unit.closeNode();
         if (cycle == 1) {
-            settle();
+            QTest::qWait(60);
             baseline = openDescriptorCount();
         }
     }
@@ -252,7 +249,7 @@ TEST_F(HotplugTest, HundredPlugCyclesLeaveNoDescriptorOrNotifierBehind) {
     EXPECT_EQ(disconnects, 101);
     // No growth; the count may drop when a descriptor the test environment held closes.
     // The emulation closes its side of a node on its own thread, so give it a moment.
-    EXPECT_TRUE(waitUntil([&] { return openDescriptorCount() <= baseline; }, 2000ms))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return openDescriptorCount() <= baseline; }, 2000))
         << openDescriptorCount() << " descriptors open, " << baseline << " before";
     EXPECT_EQ(notifiers(), 1u);
 }
@@ -269,7 +266,7 @@ TEST_F(HotplugTest, ModuleFunctionsConnectAndCloseWithoutAnnouncing) {
         EXPECT_EQ(connects, round);
         const std::size_t before = sink.events.size();
         unit.write(round == 1 ? rawPointFrame(500, 300) : noPointFrame()); // touch, then lift
-        ASSERT_TRUE(waitUntil([&] { return sink.events.size() > before; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return sink.events.size() > before; }));
         closeHIDManager();
         EXPECT_EQ(disconnects, 0);
         unit.closeNode();
@@ -277,7 +274,7 @@ TEST_F(HotplugTest, ModuleFunctionsConnectAndCloseWithoutAnnouncing) {
     }
     // No growth; the count may drop when a descriptor the test environment held closes.
     // The emulation closes its side of a node on its own thread, so give it a moment.
-    EXPECT_TRUE(waitUntil([&] { return openDescriptorCount() <= baseline; }, 2000ms))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return openDescriptorCount() <= baseline; }, 2000))
         << openDescriptorCount() << " descriptors open, " << baseline << " before";
 }
 
@@ -289,7 +286,7 @@ TEST_F(HotplugTest, EboardctlDevicesListsUnitsAndWhyTheyAreUnusable) {
     MockUnit mouse;
     bed->plug(mouse, UnitTraits{0x046D, 0xC077, unitDescriptor(4, 0x01)});
     // The child inherits the preload and the testbed from this process.
-    const CommandResult devices = runCommand(EBOARD_BIN_DIR "/eboardctl devices");
+    const CommandResult devices = eboardctl("devices");
     EXPECT_EQ(devices.status, 0);
     const std::string& output = devices.out;
     EXPECT_NE(output.find(unit.node() + " 2a3c:1201 usage-page=0x0c input-report=20 ok\n"),
@@ -314,7 +311,7 @@ TEST_F(HotplugTest, EveryReportOfALongRunReachesThePointerSink) {
         const std::size_t before = sink.events.size();
         // Alternating touch and lift: every frame gives the pointer at least one event.
         unit.write(i % 2 == 0 ? rawPointFrame(500, 300) : noPointFrame());
-        ASSERT_TRUE(waitUntil([&] { return sink.events.size() > before; })) << "report " << i;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return sink.events.size() > before; })) << "report " << i;
         const auto expected =
             i % 2 == 0 ? RecordingPointerSink::Kind::LeftDown : RecordingPointerSink::Kind::LeftUp;
         EXPECT_TRUE(std::any_of(sink.events.begin() + static_cast<std::ptrdiff_t>(before),

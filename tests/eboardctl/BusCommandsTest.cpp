@@ -79,7 +79,7 @@ TEST_F(EboardctlBus, WaitReturnsWithTheAnnouncedEndOfTheRun) {
         requests.clear();
         QProcess run;
         run.start(kEboardctl, {c.command, "--wait"});
-        ASSERT_TRUE(waitUntil([&] {
+        ASSERT_TRUE(QTest::qWaitFor([&] {
             return std::find(requests.begin(), requests.end(), c.request) != requests.end();
         })) << c.command;
         EXPECT_EQ(run.state(), QProcess::Running) << "it waits for the end";
@@ -101,7 +101,7 @@ TEST_F(EboardctlBus, WaitReturnsWithTheAnnouncedEndOfTheRun) {
     QProcess orphan;
     requests.clear();
     orphan.start(kEboardctl, {"calibrate", "--wait"});
-    ASSERT_TRUE(waitUntil([&] {
+    ASSERT_TRUE(QTest::qWaitFor([&] {
         return std::find(requests.begin(), requests.end(), "StartCalibrate") != requests.end();
     }));
     peer.unregisterService(QString::fromLatin1(kAgentBusName));
@@ -169,8 +169,7 @@ TEST_F(EboardctlBus, OutputSaysWhichOutputTheAgentReallyUses) {
         run.setProcessEnvironment(environment);
         run.start(kEboardctl, {"output", c.choice});
         ASSERT_TRUE(run.waitForStarted(5000));
-        ASSERT_TRUE(waitUntil([&] { return run.state() == QProcess::NotRunning; },
-                              std::chrono::milliseconds(10000)));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return run.state() == QProcess::NotRunning; }, 10000));
         EXPECT_EQ(chosen, std::vector<std::string>{c.choice});
         EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
         const std::string said = run.readAllStandardOutput().toStdString();
@@ -184,7 +183,7 @@ TEST_F(EboardctlBus, WatchEscapesWhatCouldForgeALineOrSteerTheTerminal) {
     QProcess watch;
     watch.start(kEboardctl, {"watch"});
     ASSERT_TRUE(watch.waitForStarted(5000));
-    ASSERT_TRUE(waitUntil([&] {
+    ASSERT_TRUE(QTest::qWaitFor([&] {
         DBusDistributedCenter::post(peer, "Probe", "com.jux.command", {});
         return watch.waitForReadyRead(100);
     }));
@@ -193,7 +192,7 @@ TEST_F(EboardctlBus, WatchEscapesWhatCouldForgeALineOrSteerTheTerminal) {
     DBusDistributedCenter::post(peer, "", "com.jux.command", {});
     DBusDistributedCenter::post(peer, "Done", "com.jux.command", {});
     QString lines;
-    ASSERT_TRUE(waitUntil([&] {
+    ASSERT_TRUE(QTest::qWaitFor([&] {
         lines += QString::fromUtf8(watch.readAllStandardOutput());
         return lines.contains("Done\n");
     })) << lines.toStdString();
@@ -221,7 +220,7 @@ TEST_F(EboardctlBus, WatchEndsWhenTheBusGoesAway) {
     watch.setProcessEnvironment(environment);
     watch.start(kEboardctl, {"watch"});
     ASSERT_TRUE(watch.waitForStarted(5000));
-    settle(std::chrono::milliseconds(500)); // connected and listening
+    QTest::qWait(500); // connected and listening
     ASSERT_EQ(watch.state(), QProcess::Running) << watch.readAllStandardError().toStdString();
 
     daemon.terminate();

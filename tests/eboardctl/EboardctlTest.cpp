@@ -1,30 +1,16 @@
 // Runs the eboardctl binary as a user would and checks what it prints.
-#include "support/RunCommand.h"
+#include "support/Eboardctl.h"
+
 #include "support/TempDir.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+namespace eboard::testing {
 namespace {
 
-using eboard::testing::CommandResult;
-using eboard::testing::runCommand;
-using eboard::testing::TempDir;
 using ::testing::HasSubstr;
-
-std::string quoted(const std::string& text) {
-    return "'" + text + "'";
-}
-
-// Runs eboardctl with HOME pointing at home; stderr goes to stdout after a "ERR:" mark
-// only where tests ask for it.
-CommandResult eboardctl(const std::string& arguments, const std::filesystem::path& home,
-                        bool withStderr = false) {
-    const std::string command = "HOME=" + quoted(home.string()) + " " EBOARD_BIN_DIR "/eboardctl " +
-                                arguments + (withStderr ? " 2>&1" : " 2>/dev/null");
-    return runCommand(command);
-}
 
 TEST(EboardctlCalibration, SetThenPrintGivesTheSameValuesBitForBit) {
     TempDir home;
@@ -49,8 +35,8 @@ TEST(EboardctlCalibration, SetThenPrintGivesTheSameValuesBitForBit) {
                       quoted((home / "copy.archive").string()),
                   home.path());
     ASSERT_EQ(again.status, 0);
-    EXPECT_EQ(eboard::testing::readBytes(home / "copy.archive"),
-              eboard::testing::readBytes(home / "Library/HN-42_driver/eBoardSetting.archive"));
+    EXPECT_EQ(readBytes(home / "copy.archive"),
+              readBytes(home / "Library/HN-42_driver/eBoardSetting.archive"));
 }
 
 TEST(EboardctlCalibration, WrittenArchiveIsAFoundationKeyedArchive) {
@@ -69,8 +55,7 @@ TEST(EboardctlCalibration, WrittenArchiveIsAFoundationKeyedArchive) {
 TEST(EboardctlCalibration, ReadsFoundationsOwnArchive) {
     TempDir home;
     const CommandResult run =
-        eboardctl("calibration --file " +
-                      quoted(eboard::testing::plistFixture("settingdata-legacy-sample.bplist")),
+        eboardctl("calibration --file " + quoted(plistFixture("settingdata-legacy-sample.bplist")),
                   home.path());
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(run.out,
@@ -80,19 +65,20 @@ TEST(EboardctlCalibration, ReadsFoundationsOwnArchive) {
 
 TEST(EboardctlCalibration, CornersThatCannotMapThePenAreStoredWithAWarning) {
     TempDir home;
-    const CommandResult set = eboardctl("calibration set 0 0 0 0 0 0 0 0", home.path(), true);
+    const CommandResult set =
+        eboardctl("calibration set 0 0 0 0 0 0 0 0", home.path(), Stderr::Merged);
     EXPECT_EQ(set.status, 0);
     EXPECT_THAT(set.out, HasSubstr("warning: stored, but these corners enclose no area"));
     EXPECT_EQ(std::count(set.out.begin(), set.out.end(), '\n'), 1);
     EXPECT_EQ(eboardctl("calibration", home.path()).out.substr(0, 14), "RawPoint0_X 0\n");
     const CommandResult good =
-        eboardctl("calibration set 0 0 1024 0 0 768 1024 768", home.path(), true);
+        eboardctl("calibration set 0 0 1024 0 0 768 1024 768", home.path(), Stderr::Merged);
     EXPECT_EQ(good.out, "");
 }
 
 TEST(EboardctlErrors, BadInputGivesOneLineAndANonZeroStatus) {
     TempDir home;
-    const std::string nsuuid = quoted(eboard::testing::plistFixture("goios-nsuuid.bin"));
+    const std::string nsuuid = quoted(plistFixture("goios-nsuuid.bin"));
     const struct {
         std::string arguments;
         const char* message;
@@ -115,7 +101,7 @@ TEST(EboardctlErrors, BadInputGivesOneLineAndANonZeroStatus) {
         {"", "Usage"},
     };
     for (const auto& c : cases) {
-        const CommandResult run = eboardctl(c.arguments, home.path(), true);
+        const CommandResult run = eboardctl(c.arguments, home.path(), Stderr::Merged);
         EXPECT_NE(run.status, 0) << c.arguments;
         EXPECT_THAT(run.out, HasSubstr(c.message)) << c.arguments;
         if (!c.arguments.empty()) {
@@ -131,15 +117,14 @@ TEST(EboardctlGrade, GradesTheStoredRecordAndCreatesTheThresholdsFile) {
     ASSERT_EQ(diagnosis.status, 0);
     EXPECT_EQ(diagnosis.out, "area_percent 156\nedge_percent 100\nedge_flag 0\nlong_edge_flag 1\n"
                              "result excellent\n");
-    EXPECT_EQ(
-        eboard::testing::readText(home / "Library/HN-42_driver/checkvalue.dat"),
-        eboard::testing::readText(eboard::testing::plistFixture("areaconfig-apple.xml.plist")));
+    EXPECT_EQ(readText(home / "Library/HN-42_driver/checkvalue.dat"),
+              readText(plistFixture("areaconfig-apple.xml.plist")));
 
     // A small, lopsided quadrilateral with edited thresholds.
     ASSERT_EQ(eboardctl("calibration set 100 100 400 100 100 300 400 400", home.path()).status, 0);
     const auto thresholds = home / "t.plist";
-    eboard::testing::writeText(thresholds, "<plist><dict><key>AreaPer2</key><integer>5</integer>"
-                                           "<key>EdgePer</key><string>80</string></dict></plist>");
+    writeText(thresholds, "<plist><dict><key>AreaPer2</key><integer>5</integer>"
+                          "<key>EdgePer</key><string>80</string></dict></plist>");
     const CommandResult normal =
         eboardctl("grade --thresholds " + quoted(thresholds.string()), home.path());
     ASSERT_EQ(normal.status, 0);
@@ -158,7 +143,8 @@ TEST(EboardctlMap, MapsThroughTheStoredCalibration) {
 
     // Corners that enclose no area map nothing: a failure, not an answer.
     ASSERT_EQ(eboardctl("calibration set 1 1 1 1 1 1 1 1", home.path()).status, 0);
-    const CommandResult degenerate = eboardctl("map 512 384 --screen 1920x1080", home.path(), true);
+    const CommandResult degenerate =
+        eboardctl("map 512 384 --screen 1920x1080", home.path(), Stderr::Merged);
     EXPECT_EQ(degenerate.status, 1);
     EXPECT_EQ(degenerate.out, "eboardctl: the calibration in " +
                                   (home / "Library/HN-42_driver/eBoardSetting.archive").string() +
@@ -168,24 +154,23 @@ TEST(EboardctlMap, MapsThroughTheStoredCalibration) {
 TEST(EboardctlPlay, AByteStreamGetsOnlyUnitSizedReportsInOrder) {
     TempDir home;
     const std::string frame = "01 55 5d 04 01 00 02 00 00 00 00 00 00 00 00 00 00 00 00 00";
-    eboard::testing::writeText(
-        home / "unit.rec",
-        "# recording\nN: HN-42\n"
-        "E: 000000.000000 20 " +
-            frame +
-            "\n"
-            "E: 000000.010000 19 01 55 5d 04 01 00 02 00 00 00 00 00 00 00 00 00 00 00 00\n"
-            "E: 000000.020000 20 " +
-            frame + "\n");
+    writeText(home / "unit.rec",
+              "# recording\nN: HN-42\n"
+              "E: 000000.000000 20 " +
+                  frame +
+                  "\n"
+                  "E: 000000.010000 19 01 55 5d 04 01 00 02 00 00 00 00 00 00 00 00 00 00 00 00\n"
+                  "E: 000000.020000 20 " +
+                  frame + "\n");
     const auto target = home / "stream";
-    eboard::testing::writeText(target, "");
+    writeText(target, "");
     const CommandResult run = eboardctl("play " + quoted((home / "unit.rec").string()) + " --to " +
                                             quoted(target.string()),
-                                        home.path(), true);
+                                        home.path(), Stderr::Merged);
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_THAT(run.out, HasSubstr("skipped 1 reports not 20 bytes long"));
     EXPECT_THAT(run.out, HasSubstr("played 2 reports to"));
-    const std::vector<std::uint8_t> written = eboard::testing::readBytes(target);
+    const std::vector<std::uint8_t> written = readBytes(target);
     ASSERT_EQ(written.size(), 40u);
     EXPECT_EQ(written[0], 0x01);
     EXPECT_EQ(written[20], 0x01);
@@ -193,7 +178,7 @@ TEST(EboardctlPlay, AByteStreamGetsOnlyUnitSizedReportsInOrder) {
 
     const CommandResult broken = eboardctl("play " + quoted((home / "missing.rec").string()) +
                                                " --to " + quoted(target.string()),
-                                           home.path(), true);
+                                           home.path(), Stderr::Merged);
     EXPECT_NE(broken.status, 0);
     EXPECT_THAT(broken.out, HasSubstr("cannot open recording"));
 }
@@ -201,19 +186,22 @@ TEST(EboardctlPlay, AByteStreamGetsOnlyUnitSizedReportsInOrder) {
 TEST(EboardctlPlay, AFifoWithoutAReaderIsWaitedForAndSaidSo) {
     TempDir home;
     const std::string frame = "01 55 5d 04 01 00 02 00 00 00 00 00 00 00 00 00 00 00 00 00";
-    eboard::testing::writeText(home / "unit.rec", "E: 000000.000000 20 " + frame +
-                                                      "\nE: 000000.010000 20 " + frame + "\n");
+    writeText(home / "unit.rec",
+              "E: 000000.000000 20 " + frame + "\nE: 000000.010000 20 " + frame + "\n");
     const auto fifo = home / "unit";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     // The reader comes half a second after play started.
-    const CommandResult run = runCommand(
-        "(sleep 0.5; cat " + quoted(fifo.string()) + " > " + quoted((home / "got").string()) +
-        ") & HOME=" + quoted(home.path().string()) + " " EBOARD_BIN_DIR "/eboardctl play " +
-        quoted((home / "unit.rec").string()) + " --to " + quoted(fifo.string()) + " 2>&1; wait");
+    const CommandResult run =
+        runCommand("(sleep 0.5; cat " + quoted(fifo.string()) + " > " +
+                   quoted((home / "got").string()) + ") & " +
+                   eboardctlCommand("play " + quoted((home / "unit.rec").string()) + " --to " +
+                                        quoted(fifo.string()),
+                                    home.path(), Stderr::Merged) +
+                   "; status=$?; wait; exit $status");
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_THAT(run.out, HasSubstr("eboardctl: waiting for a reader of " + fifo.string()));
     EXPECT_THAT(run.out, HasSubstr("played 2 reports to"));
-    EXPECT_EQ(eboard::testing::readBytes(home / "got").size(), 40u);
+    EXPECT_EQ(readBytes(home / "got").size(), 40u);
 }
 
 TEST(Eboardctl, EveryCommandAnswersHelpWithItsUsage) {
@@ -221,7 +209,8 @@ TEST(Eboardctl, EveryCommandAnswersHelpWithItsUsage) {
     for (const char* command :
          {"calibration", "grade", "map", "replay", "devices", "record", "play", "calibrate",
           "diagnose", "quit", "version", "smooth", "watch"}) {
-        const CommandResult help = eboardctl(std::string(command) + " --help", home.path(), true);
+        const CommandResult help =
+            eboardctl(std::string(command) + " --help", home.path(), Stderr::Merged);
         EXPECT_EQ(help.status, 0) << command;
         EXPECT_EQ(help.out.rfind("Usage: eboardctl " + std::string(command), 0), 0u) << help.out;
     }
@@ -261,3 +250,4 @@ TEST(Eboardctl, HelpAndVersion) {
 }
 
 } // namespace
+} // namespace eboard::testing

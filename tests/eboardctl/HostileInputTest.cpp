@@ -1,32 +1,20 @@
 // eboardctl given files and paths made to break it: each ends in one line naming the
 // path and the reason, never a crash or an abort.
 #include "core/calibration/SettingArchive.h"
+#include "support/Eboardctl.h"
 #include "support/HostilePlist.h"
 #include "support/OddFiles.h"
-#include "support/RunCommand.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+namespace eboard::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using eboard::testing::CommandResult;
-using eboard::testing::runCommand;
-using eboard::testing::TempDir;
 using ::testing::HasSubstr;
-
-std::string quoted(const std::string& text) {
-    return "'" + text + "'";
-}
-
-// stdout and stderr together, and the exit status.
-CommandResult eboardctl(const std::string& arguments, const fs::path& home) {
-    return runCommand("HOME=" + quoted(home.string()) + " " EBOARD_BIN_DIR "/eboardctl " +
-                      arguments + " 2>&1");
-}
 
 std::size_t lineCount(const std::string& text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
@@ -46,16 +34,17 @@ protected:
 
 TEST_F(HostileInput, DeeplyNestedPlistIsRefusedNotRecursedInto) {
     const fs::path deep = home / "deep.plist";
-    eboard::testing::writeBytes(deep, eboard::testing::nestedArraysPlist(140000));
+    writeBytes(deep, nestedArraysPlist(140000));
 
-    const CommandResult calibration = eboardctl("calibration --file " + quoted(deep), home.path());
+    const CommandResult calibration =
+        eboardctl("calibration --file " + quoted(deep), home.path(), Stderr::Merged);
     EXPECT_EQ(calibration.status, 1);
     EXPECT_EQ(calibration.out,
               "eboardctl: " + deep.string() + " is not a SettingData calibration archive\n");
 
     // Unreadable thresholds grade with every threshold 0, and the user is told.
-    const CommandResult grade =
-        eboardctl("grade --file " + good() + " --thresholds " + quoted(deep), home.path());
+    const CommandResult grade = eboardctl(
+        "grade --file " + good() + " --thresholds " + quoted(deep), home.path(), Stderr::Merged);
     EXPECT_EQ(grade.status, 0) << grade.out;
     EXPECT_THAT(grade.out, HasSubstr("warning: " + deep.string() +
                                      " is no thresholds "
@@ -76,7 +65,8 @@ TEST_F(HostileInput, ThresholdsPathsThatCannotBeLookedAtFailInOneLine) {
     };
     for (const auto& c : cases) {
         const CommandResult grade =
-            eboardctl("grade --file " + good() + " --thresholds " + quoted(c.path), home.path());
+            eboardctl("grade --file " + good() + " --thresholds " + quoted(c.path), home.path(),
+                      Stderr::Merged);
         EXPECT_EQ(grade.status, 1) << c.reason;
         EXPECT_EQ(grade.out, "eboardctl: cannot read " + c.path.string() + ": " + c.reason + "\n");
     }
@@ -84,7 +74,7 @@ TEST_F(HostileInput, ThresholdsPathsThatCannotBeLookedAtFailInOneLine) {
 
     for (const fs::path& path : {loop, tooLong}) {
         const CommandResult calibration =
-            eboardctl("calibration --file " + quoted(path), home.path());
+            eboardctl("calibration --file " + quoted(path), home.path(), Stderr::Merged);
         EXPECT_EQ(calibration.status, 1);
         EXPECT_EQ(lineCount(calibration.out), 1u) << calibration.out;
         EXPECT_THAT(calibration.out, HasSubstr(path.string()));
@@ -96,8 +86,8 @@ TEST_F(HostileInput, FifosAtTheDataPathsFailAtOnceNamingThemAndStay) {
     fs::create_directories(folder);
     const fs::path archive = folder / "eBoardSetting.archive";
     const fs::path thresholds = folder / "checkvalue.dat";
-    eboard::testing::makeFifo(archive);
-    eboard::testing::makeFifo(thresholds);
+    makeFifo(archive);
+    makeFifo(thresholds);
     const std::pair<std::string, std::string> cases[] = {
         {"calibration", "cannot read " + archive.string()},
         {"map 1 2 --screen 10x10", "cannot read " + archive.string()},
@@ -106,8 +96,8 @@ TEST_F(HostileInput, FifosAtTheDataPathsFailAtOnceNamingThemAndStay) {
     };
     for (const auto& [arguments, failure] : cases) {
         // timeout(1) ends a reader that blocks with status 124 instead of hanging the test.
-        const CommandResult run = runCommand("HOME=" + quoted(home.path()) + " timeout 5 " +
-                                             EBOARD_BIN_DIR "/eboardctl " + arguments + " 2>&1");
+        const CommandResult run =
+            runCommand("timeout 5 " + eboardctlCommand(arguments, home.path(), Stderr::Merged));
         EXPECT_EQ(run.status, 1) << arguments;
         EXPECT_EQ(run.out, "eboardctl: " + failure + ": it is a FIFO, not a regular file\n");
     }
@@ -119,27 +109,29 @@ TEST_F(HostileInput, ArchiveBehindALinkIsWrittenWhereTheLinkPoints) {
     fs::create_directory(home / "store");
     fs::copy_file(home / "good.archive", home / "store/setting.archive");
     fs::create_symlink("store/setting.archive", home / "link.archive");
-    const CommandResult set = eboardctl(
-        "calibration set 1 2 3 4 5 6 7 8 --file " + quoted(home / "link.archive"), home.path());
+    const CommandResult set =
+        eboardctl("calibration set 1 2 3 4 5 6 7 8 --file " + quoted(home / "link.archive"),
+                  home.path(), Stderr::Merged);
     ASSERT_EQ(set.status, 0) << set.out;
     EXPECT_TRUE(fs::is_symlink(home / "link.archive"));
     const CommandResult print =
-        eboardctl("calibration --file " + quoted(home / "store/setting.archive"), home.path());
+        eboardctl("calibration --file " + quoted(home / "store/setting.archive"), home.path(),
+                  Stderr::Merged);
     EXPECT_THAT(print.out, HasSubstr("RawPoint3_Y 8\n"));
     EXPECT_EQ(std::distance(fs::directory_iterator(home / "store"), fs::directory_iterator()), 1);
 }
 
 TEST_F(HostileInput, WriteBeyondTheFileSizeLimitFailsInOneLineAndLeavesNoTemporaryFile) {
     const fs::path archive = home / "good.archive";
-    const std::vector<std::uint8_t> before = eboard::testing::readBytes(archive);
+    const std::vector<std::uint8_t> before = readBytes(archive);
     // ulimit -f 0: any byte written raises SIGXFSZ.
-    const CommandResult set = runCommand("ulimit -f 0; HOME=" + quoted(home.path()) +
-                                         " " EBOARD_BIN_DIR "/eboardctl calibration set 1 2 3 4 "
-                                         "5 6 7 8 --file " +
-                                         quoted(archive) + " 2>&1");
+    const CommandResult set =
+        runCommand("ulimit -f 0; " +
+                   eboardctlCommand("calibration set 1 2 3 4 5 6 7 8 --file " + quoted(archive),
+                                    home.path(), Stderr::Merged));
     EXPECT_EQ(set.status, 1);
     EXPECT_EQ(set.out, "eboardctl: cannot write " + archive.string() + ": File too large\n");
-    EXPECT_EQ(eboard::testing::readBytes(archive), before);
+    EXPECT_EQ(readBytes(archive), before);
     for (const auto& entry : fs::directory_iterator(home.path())) {
         EXPECT_EQ(entry.path().filename().string().rfind(".good.archive", 0), std::string::npos)
             << entry.path();
@@ -162,7 +154,7 @@ TEST_F(HostileInput, RecordingsThatAreNoFilesFailInOneLineWithTheReason) {
          "cannot open " + (home / "absent").string() + ": No such file or directory"},
     };
     for (const auto& c : cases) {
-        const CommandResult run = eboardctl(c.arguments, home.path());
+        const CommandResult run = eboardctl(c.arguments, home.path(), Stderr::Merged);
         EXPECT_EQ(run.status, 1) << c.arguments;
         // One line on stderr and nothing on stdout: no recording header for a non-unit.
         EXPECT_EQ(run.out, "eboardctl: " + c.message + "\n") << c.arguments;
@@ -176,8 +168,9 @@ TEST_F(HostileInput, RecordingErrorsCutLongFieldsAndEscapeTerminalBytes) {
         std::string(2'000'000, '\x1b') + "\n",
     };
     for (const std::string& content : cases) {
-        eboard::testing::writeText(home / "bad.rec", content);
-        const CommandResult run = eboardctl("replay " + quoted(home / "bad.rec"), home.path());
+        writeText(home / "bad.rec", content);
+        const CommandResult run =
+            eboardctl("replay " + quoted(home / "bad.rec"), home.path(), Stderr::Merged);
         EXPECT_EQ(run.status, 1);
         EXPECT_LT(run.out.size(), 300u) << run.out.substr(0, 300);
         EXPECT_EQ(lineCount(run.out), 1u);
@@ -186,3 +179,4 @@ TEST_F(HostileInput, RecordingErrorsCutLongFieldsAndEscapeTerminalBytes) {
 }
 
 } // namespace
+} // namespace eboard::testing

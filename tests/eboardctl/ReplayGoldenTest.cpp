@@ -4,7 +4,7 @@
 #include "core/calibration/SettingArchive.h"
 #include "core/pen/ProjectiveMapping.h"
 #include "core/state/JUXPrompt.h"
-#include "support/RunCommand.h"
+#include "support/Eboardctl.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
@@ -13,11 +13,10 @@
 #include <string>
 #include <unistd.h>
 
+namespace eboard::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using eboard::testing::CommandResult;
-using eboard::testing::runCommand;
 
 const fs::path kReplayDir = fs::path(EBOARD_TEST_DATA_DIR) / "replay";
 // Slots Raw0..Raw3 (top left, top right, bottom left, bottom right) for a 1280 x 640
@@ -55,13 +54,11 @@ TEST(ReplayCalibration, MapsExactlyOntoTwiceTheRawPoint) {
 
 TEST_P(ReplayGolden, LogMatchesTheExpectedEvents) {
     const fs::path recording = kReplayDir / (GetParam() + ".rec");
-    const std::string command = std::string(EBOARD_BIN_DIR) + "/eboardctl replay '" +
-                                recording.string() + "' --calibration '" + archive.string() +
-                                "' --screen 1280x640 --smooth 4 --pointer log";
-    const CommandResult result = runCommand(command);
-    ASSERT_EQ(result.status, 0) << command;
-    EXPECT_EQ(result.out, eboard::testing::readText(kReplayDir / (GetParam() + ".expected")))
-        << command;
+    const std::string arguments = "replay " + quoted(recording) + " --calibration " +
+                                  quoted(archive) + " --screen 1280x640 --smooth 4 --pointer log";
+    const CommandResult result = eboardctl(arguments);
+    ASSERT_EQ(result.status, 0) << arguments;
+    EXPECT_EQ(result.out, readText(kReplayDir / (GetParam() + ".expected"))) << arguments;
 }
 
 INSTANTIATE_TEST_SUITE_P(Recordings, ReplayGolden,
@@ -77,20 +74,20 @@ TEST(ReplayCommand, BadRecordingLineIsAnErrorNamingTheLine) {
     const fs::path bad =
         fs::temp_directory_path() / ("eboard-replay-bad-" + std::to_string(::getpid()) + ".rec");
     std::ofstream(bad) << "# fine\nE: 0.000000 20 01 55\n";
-    const CommandResult result = runCommand(std::string(EBOARD_BIN_DIR) + "/eboardctl replay '" +
-                                            bad.string() + "' --calibration /nonexistent 2>&1");
+    const CommandResult result =
+        eboardctl("replay " + quoted(bad) + " --calibration /nonexistent", {}, Stderr::Merged);
     fs::remove(bad);
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.out.find(bad.filename().string() + ":2:"), std::string::npos) << result.out;
 }
 
 TEST(ReplayCommand, RejectsUnknownPointerAndBadOptions) {
-    const std::string replay = std::string(EBOARD_BIN_DIR) + "/eboardctl replay ";
-    const fs::path rec = kReplayDir / "tap.rec";
-    EXPECT_EQ(runCommand(replay + "'" + rec.string() + "' --pointer mouse 2>&1").status, 2);
-    EXPECT_EQ(runCommand(replay + "'" + rec.string() + "' --screen 1280 2>&1").status, 2);
-    EXPECT_EQ(runCommand(replay + "'" + rec.string() + "' --smooth 4x 2>&1").status, 2);
-    EXPECT_EQ(runCommand(replay + "2>&1").status, 2);
+    const std::string replay = "replay " + quoted(kReplayDir / "tap.rec");
+    EXPECT_EQ(eboardctl(replay + " --pointer mouse", {}, Stderr::Merged).status, 2);
+    EXPECT_EQ(eboardctl(replay + " --screen 1280", {}, Stderr::Merged).status, 2);
+    EXPECT_EQ(eboardctl(replay + " --smooth 4x", {}, Stderr::Merged).status, 2);
+    EXPECT_EQ(eboardctl("replay", {}, Stderr::Merged).status, 2);
 }
 
 } // namespace
+} // namespace eboard::testing

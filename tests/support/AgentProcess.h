@@ -6,7 +6,6 @@
 #include "support/EventLoop.h"
 
 #include <QDBusConnection>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <filesystem>
@@ -19,6 +18,10 @@ namespace eboard::testing {
 
 inline QString agentProgram() {
     return QStringLiteral(EBOARD_BIN_DIR "/eBoardAgent");
+}
+
+inline QString eboardctlProgram() {
+    return QStringLiteral(EBOARD_BIN_DIR "/eboardctl");
 }
 
 class AgentProcess {
@@ -56,8 +59,8 @@ public:
     }
     // Exit code, or -1 when it did not end normally within timeoutMs.
     int waitForExit(int timeoutMs = 10000) {
-        if (!waitUntil([this] { return process.state() == QProcess::NotRunning; },
-                       std::chrono::milliseconds(timeoutMs))) {
+        if (!QTest::qWaitFor([this] { return process.state() == QProcess::NotRunning; },
+                             timeoutMs)) {
             return -1;
         }
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
@@ -93,8 +96,7 @@ public:
         return n;
     }
     bool waitFor(const std::string& name, int times = 1, int timeoutMs = 10000) {
-        return waitUntil([&] { return count(name) >= times; },
-                         std::chrono::milliseconds(timeoutMs));
+        return QTest::qWaitFor([&] { return count(name) >= times; }, timeoutMs);
     }
     // Sends a command as another process would.
     void post(const char* name, const QVariantMap& userInfo = {}) {
@@ -109,13 +111,5 @@ private:
     DBusDistributedCenter center_;
     bool listening_ = false;
 };
-
-// Runs a program to its end and returns its standard output.
-inline QString runTool(const QString& program, const QStringList& arguments) {
-    QProcess tool;
-    tool.start(program, arguments);
-    tool.waitForFinished(10000);
-    return QString::fromLocal8Bit(tool.readAllStandardOutput());
-}
 
 } // namespace eboard::testing

@@ -7,6 +7,7 @@
 #include "core/pen/ProjectiveMapping.h"
 #include "core/pen/StrokeInterpretation.h"
 #include "core/state/JUXPrompt.h"
+#include "support/SharedState.h"
 
 #include <array>
 #include <cstdint>
@@ -73,16 +74,7 @@ inline void resetPenPipeline() {
     setPointerClock(nullptr);
     setDistributedCenter(nullptr);
     penToScreenMapping() = PerspectiveTransform{};
-    JUXPrompt& prompt = JUXPrompt::getPrompt();
-    prompt.setCurrentStatus(JUXPrompt::kPointerMode);
-    prompt.setIsmooth(4);
-    prompt.setScreenWidth(0);
-    prompt.setScreenHeight(0);
-    prompt.setLightPointRaw(PointD{});
-    prompt.setCalibratePoint({});
-    prompt.setScreenCalibratePoint({});
-    prompt.setSettingData(SettingData{});
-    prompt.setIFirstCalibrate(0);
+    resetSharedState();
 }
 
 // Maps raw points onto themselves: the unit square onto itself.

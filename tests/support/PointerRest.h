@@ -1,34 +1,28 @@
 #pragma once
-// Waits for the X pointer to come to rest, released, at a pixel. Polls the server itself
-// between short event-loop passes: the agent moving the pointer sends this process nothing.
+// Waits for the X pointer to come to rest, released, at a pixel. Asks the server itself
+// between event-loop passes: the agent moving the pointer sends this process nothing.
 
-#include "support/XPointer.h"
+#include "support/EventLoop.h"
+#include "support/XDesktop.h"
 
-#include <QCoreApplication>
-#include <chrono>
 #include <gtest/gtest.h>
 
 namespace eboard::testing {
 
-inline ::testing::AssertionResult
-pointerRestsAt(const XPointer& pointer, int x, int y,
-               std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
-    const auto start = std::chrono::steady_clock::now();
+inline ::testing::AssertionResult pointerRestsAt(const XDesktop& pointer, int x, int y,
+                                                 int timeoutMs = 5000) {
     XPointerState state;
-    while (std::chrono::steady_clock::now() - start < timeout) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        state = pointer.query();
-        if (state.x == x && state.y == y && !state.leftPressed) {
-            return ::testing::AssertionSuccess();
-        }
+    if (QTest::qWaitFor(
+            [&] {
+                state = pointer.query();
+                return state.x == x && state.y == y && !state.leftPressed;
+            },
+            timeoutMs)) {
+        return ::testing::AssertionSuccess();
     }
     return ::testing::AssertionFailure()
            << "pointer at " << state.x << ", " << state.y << (state.leftPressed ? " held" : "")
-           << ", expected " << x << ", " << y << " released after "
-           << std::chrono::duration_cast<std::chrono::milliseconds>(
-                  std::chrono::steady_clock::now() - start)
-                  .count()
-           << " ms";
+           << ", expected " << x << ", " << y << " released after " << timeoutMs << " ms";
 }
 
 } // namespace eboard::testing

@@ -3,7 +3,7 @@
 // window over the whole screen that selects button and motion events. Includes Xlib, so
 // include this header after every Qt and gtest header.
 
-#include "support/XPointer.h"
+#include "support/XDesktop.h"
 
 #include <X11/Xlib.h>
 #include <chrono>
@@ -58,7 +58,8 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
 
-    // Collects pointer events until `count` button events arrived or a second passed.
+    // Collects pointer events until `count` button events arrived or a second passed. No Qt
+    // event loop runs in these tests: the waits poll the connection.
     std::vector<Seen> collectButtons(std::size_t count) {
         std::vector<Seen> seen;
         std::size_t buttons = 0;

@@ -9,22 +9,19 @@
 #include "core/layout/PreviewLayout.h"
 #include "core/layout/ResultLayout.h"
 #include "core/pen/ProjectiveMapping.h"
-#include "support/AgentProcess.h"
+#include "support/AgentTest.h"
+#include "support/EventLoop.h"
 #include "support/MockUnitBed.h"
 #include "support/OddFiles.h"
 #include "support/PenPipeline.h"
-#include "support/RunCommand.h"
-#include "support/TempDir.h"
-#include "support/XPointer.h"
+#include "support/XDesktop.h"
 
 #include <QProcess>
 #include <QRect>
-#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
-#include <sstream>
 #include <thread>
 
 namespace eboard::testing {
@@ -32,37 +29,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-int windowCount(const std::string& title) {
-    const std::string ids =
-        runCommand("xdotool search --onlyvisible --name '^" + title + "$' 2>/dev/null").out;
-    return static_cast<int>(std::count(ids.begin(), ids.end(), '\n'));
-}
-
-bool windowShown(const std::string& title) {
-    return windowCount(title) > 0;
-}
-
-bool waitForWindow(const std::string& title, bool shown = true) {
-    return waitUntil([&] { return windowShown(title) == shown; }, 10s);
-}
-
-void clickAt(QPoint p) {
-    runCommand("xdotool mousemove " + std::to_string(p.x()) + " " + std::to_string(p.y()) +
-               " click 1");
-}
-
-void pressKey(const char* key) {
-    runCommand(std::string("xdotool key ") + key);
-}
-
-QSize displaySize() {
-    std::istringstream in(runCommand("xdotool getdisplaygeometry").out);
-    int width = 0;
-    int height = 0;
-    in >> width >> height;
-    return {width, height};
-}
 
 // The boxed dialogs are 520 x 300, centred on the screen; a button's frame is given from
 // the dialog's top-left as in its layout resource.
@@ -79,15 +45,6 @@ QPoint fullScreenCentre(QSize screen, const layout::RectD& frame) {
 
 const QRect kStartYes(365, 236, 115, 31);       // normal start dialog's btn_YES
 const QRect kDiagnosisStart(365, 236, 115, 31); // diagnosis start dialog's btn_start
-
-// The colour of one display pixel as ImageMagick writes it ("#RRGGBB").
-std::string pixelAt(QPoint p) {
-    const std::string text = runCommand("import -window root -crop 1x1+" + std::to_string(p.x()) +
-                                        "+" + std::to_string(p.y()) + " txt:- 2>/dev/null")
-                                 .out;
-    const auto hash = text.find('#', text.find('\n'));
-    return hash == std::string::npos ? text : text.substr(hash, 7);
-}
 
 // Where the preview draws the light point for a raw point: its own mapping onto the
 // check area gives the point, which the view keeps as (x, height - y) and draws from its
@@ -108,7 +65,7 @@ public:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("HOME", QString::fromStdString(home.string()));
         process_.setProcessEnvironment(environment);
-        process_.start(QStringLiteral(EBOARD_BIN_DIR "/eboardctl"),
+        process_.start(eboardctlProgram(),
                        {QString::fromLatin1(command), QStringLiteral("--wait")});
         process_.waitForStarted(5000);
     }
@@ -120,8 +77,7 @@ public:
     }
     // What it printed and its exit status, once it ends.
     std::pair<std::string, int> result() {
-        waitUntil([this] { return process_.state() == QProcess::NotRunning; }, 15s);
-        if (process_.state() != QProcess::NotRunning) {
+        if (!QTest::qWaitFor([this] { return process_.state() == QProcess::NotRunning; }, 15000)) {
             return {"(still running)", -1};
         }
         return {process_.readAllStandardOutput().trimmed().toStdString(), process_.exitCode()};
@@ -136,19 +92,15 @@ const std::array<PointD, 4> kWide = {{{150, 120}, {160, 650}, {880, 110}, {890, 
 // The same corners seen small: at most 15 percent of the camera frame.
 const std::array<PointD, 4> kSmall = {{{400, 300}, {400, 500}, {650, 300}, {650, 500}}};
 
-class CalibrationRoadTest : public ::testing::Test {
+class CalibrationRoadTest : public AgentTest {
 protected:
-    void SetUp() override {
-        if (std::getenv("DISPLAY") == nullptr) {
-            GTEST_SKIP() << "needs an X display (run under xvfb-run)";
-        }
-        ASSERT_TRUE(pointer.open());
-        screen = displaySize();
+    void prepare() override {
+        ASSERT_TRUE(desktop.open());
+        screen = QSize(desktop.width(), desktop.height());
         ASSERT_GT(screen.width(), 0);
         fs::create_directories(dataDirectory(home.path()));
         ASSERT_FALSE(writeSettingArchive(archivePath(home.path()), stored));
         writeText(thresholdsPath(home.path()), defaultThresholdsXml());
-        ASSERT_TRUE(watcher.listening());
     }
     void TearDown() override {
         if (agent && agent->running()) {
@@ -193,14 +145,16 @@ protected:
             for (const PointD raw : {PointD{500, 400}, PointD{300, 200}}) {
                 const QPoint spot = previewSpot(screen, raw);
                 frame(rawPointFrame(static_cast<int>(raw.x), static_cast<int>(raw.y)));
-                EXPECT_TRUE(waitUntil([&] { return pixelAt(spot) == "#FFFFFF"; }, 3s))
-                    << "no light point at " << spot.x() << "," << spot.y() << ": " << pixelAt(spot);
+                EXPECT_TRUE(QTest::qWaitFor(
+                    [&] { return desktop.pixel(spot.x(), spot.y()) == 0xFFFFFF; }, 3000))
+                    << "no light point at " << spot.x() << "," << spot.y() << ": " << std::hex
+                    << desktop.pixel(spot.x(), spot.y());
             }
         } else {
             frame(rawPointFrame(500, 400));
         }
         frame(noPointFrame());
-        pressKey("space");
+        desktop.key("space");
         ASSERT_TRUE(waitForWindow("CalibrateWindowController"));
     }
 
@@ -222,7 +176,7 @@ protected:
 
     // Escape on the open screen: the stop dialog is up.
     void escapeToStopDialog() {
-        pressKey("Escape");
+        desktop.key("Escape");
         ASSERT_TRUE(waitForWindow("AbortWindowController"));
     }
     void answerStopDialog(bool stop) {
@@ -244,21 +198,28 @@ protected:
     // A touch on raw point p presses near the display point expected, and a lift releases.
     void expectPointerFollowsPen(PointD raw, QPoint expected) {
         frame(rawPointFrame(static_cast<int>(raw.x), static_cast<int>(raw.y)));
-        EXPECT_TRUE(waitUntil([&] {
-            const XPointerState state = pointer.query();
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            const XPointerState state = desktop.query();
             return state.leftPressed && std::abs(state.x - expected.x()) <= 2 &&
                    std::abs(state.y - expected.y()) <= 2;
-        })) << pointer.query().x
-            << "," << pointer.query().y;
+        })) << desktop.query().x
+            << "," << desktop.query().y;
         frame(noPointFrame());
-        EXPECT_TRUE(waitUntil([&] { return !pointer.query().leftPressed; }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !desktop.query().leftPressed; }));
     }
 
-    XPointer pointer;
+    int windowCount(const std::string& title) const {
+        return static_cast<int>(desktop.windows(XDesktop::By::Title, title).size());
+    }
+    bool windowShown(const std::string& title) const { return windowCount(title) > 0; }
+    bool waitForWindow(const std::string& title, bool shown = true) const {
+        return QTest::qWaitFor([&] { return windowShown(title) == shown; }, 10000);
+    }
+    void clickAt(QPoint p) const { desktop.click(p.x(), p.y()); }
+
+    XDesktop desktop;
     QSize screen;
-    TempDir home;
     const SettingData stored{{100, 100, 900, 100, 100, 700, 900, 700}};
-    BusWatcher watcher;
     std::unique_ptr<MockUnit> unit;
     std::unique_ptr<AgentProcess> agent;
 };
@@ -351,7 +312,7 @@ TEST_F(CalibrationRoadTest, UnplugDuringTheTargetsThenReplugLeavesTheArchiveAndP
         frame(rawPointFrame(static_cast<int>(p.x), static_cast<int>(p.y)));
         frame(noPointFrame());
     }
-    settle(300ms);
+    QTest::qWait(300);
     EXPECT_EQ(storedNow(), stored);
     EXPECT_FALSE(windowShown("EndNormalCalibrateWindow"));
     expectPointerFollowsPen({100, 100}, tenthIn());
@@ -376,7 +337,7 @@ TEST_F(CalibrationRoadTest, DiagnosisResultLeadsToTheCameraAdviceAndBackToThePre
     Follower again("diagnose", home.path());
     ASSERT_TRUE(waitForWindow("StartDiagnosisWindow"));
     EXPECT_TRUE(waitForWindow("CalibrationPreViewWindowController", false));
-    pressKey("Escape");
+    desktop.key("Escape");
     EXPECT_EQ(again.result(), std::make_pair(std::string("aborted"), 1));
     EXPECT_TRUE(waitForWindow("StartDiagnosisWindow", false));
     expectPointerFollowsPen(kSmall[0], tenthIn());
@@ -476,7 +437,7 @@ TEST_F(CalibrationRoadTest, LaterRequestsReplaceAPendingStartDialog) {
         Follower first("calibrate", home.path());
         ASSERT_TRUE(waitForWindow("StartNormalCalibrateDlg"));
         Follower second("calibrate", home.path());
-        settle(std::chrono::milliseconds(500));
+        QTest::qWait(500);
         EXPECT_EQ(windowCount("StartNormalCalibrateDlg"), 1);
         Follower diagnosis("diagnose", home.path());
         ASSERT_TRUE(waitForWindow("StartDiagnosisWindow"));

@@ -5,14 +5,7 @@
 # command, and the copyright file and changelog.
 cmake_minimum_required(VERSION 3.25)
 
-function(run)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out
-        ERROR_VARIABLE err)
-    if(NOT result EQUAL 0)
-        message(FATAL_ERROR "failed (${result}): ${ARGN}\n${out}\n${err}")
-    endif()
-    set(run_output "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../support/RunChecked.cmake)
 
 set(prefix ${WORK_DIR}/prefix)
 file(REMOVE_RECURSE ${WORK_DIR})

@@ -3,13 +3,11 @@
 // announced. Runs under umockdev-wrapper, which the agent child inherits.
 #include "core/base/DataPaths.h"
 #include "core/calibration/SettingArchive.h"
-#include "support/AgentProcess.h"
+#include "support/AgentTest.h"
 #include "support/MockUnitBed.h"
 #include "support/PenPipeline.h"
-#include "support/TempDir.h"
-#include "support/XPointer.h"
+#include "support/XDesktop.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -18,12 +16,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class PenRoad : public ::testing::Test {
+class PenRoad : public AgentTest {
 protected:
-    void SetUp() override {
-        if (std::getenv("DISPLAY") == nullptr) {
-            GTEST_SKIP() << "needs an X display (run under xvfb-run)";
-        }
+    void prepare() override {
         ASSERT_TRUE(pointer.open());
         // Corners seen by the camera in slot order top-left, top-right, bottom-left,
         // bottom-right; raw (100, 100) is then the top-left target, a tenth of the
@@ -32,7 +27,6 @@ protected:
         ASSERT_FALSE(writeSettingArchive(archivePath(home.path()),
                                          SettingData({100, 100, 900, 100, 100, 700, 900, 700})));
         writeText(thresholdsPath(home.path()), "");
-        ASSERT_TRUE(watcher.listening());
     }
 
     // Plugs the unit in and starts the agent with XTest as its pointer.
@@ -45,9 +39,7 @@ protected:
         ASSERT_TRUE(watcher.waitFor("HN42Connected")) << agent->errorOutput().toStdString();
     }
 
-    XPointer pointer;
-    TempDir home;
-    BusWatcher watcher;
+    XDesktop pointer;
     MockUnit unit;
     std::unique_ptr<AgentProcess> agent;
 };
@@ -65,11 +57,11 @@ TEST_F(PenRoad, TouchPressesAtTheMappedPointLiftReleasesUnplugAnnounces) {
                state.leftPressed == leftPressed;
     };
     unit.write(makeFrame(924, 100));
-    EXPECT_TRUE(waitUntil([&] { return near(pointer.query(), true); }))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return near(pointer.query(), true); }))
         << pointer.query().x << "," << pointer.query().y << " " << pointer.query().leftPressed;
 
     unit.write(noPointFrame());
-    EXPECT_TRUE(waitUntil([&] { return near(pointer.query(), false); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return near(pointer.query(), false); }));
 
     unit.unplug();
     EXPECT_TRUE(watcher.waitFor("HN42DisConnected")) << agent->errorOutput().toStdString();
@@ -83,11 +75,11 @@ TEST_F(PenRoad, TouchPressesAtTheMappedPointLiftReleasesUnplugAnnounces) {
 TEST_F(PenRoad, UnplugMidStrokeReleasesTheButton) {
     ASSERT_NO_FATAL_FAILURE(startAgentWithUnit());
     unit.write(makeFrame(924, 100)); // touches: button 1 goes down and stays down
-    ASSERT_TRUE(waitUntil([&] { return pointer.query().leftPressed; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pointer.query().leftPressed; }));
 
     unit.unplug();
     ASSERT_TRUE(watcher.waitFor("HN42DisConnected"));
-    EXPECT_TRUE(waitUntil([&] { return !pointer.query().leftPressed; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !pointer.query().leftPressed; }));
     EXPECT_TRUE(agent->running());
     watcher.post("Quit");
     EXPECT_EQ(agent->waitForExit(), 0);

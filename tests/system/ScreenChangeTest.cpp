@@ -9,9 +9,11 @@
 #include "core/pen/ProjectiveMapping.h"
 #include "core/state/JUXPrompt.h"
 #include "support/AgentProcess.h"
+#include "support/Eboardctl.h"
 #include "support/PointerRest.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
-#include "support/XPointer.h"
+#include "support/XDesktop.h"
 
 #include <QStandardPaths>
 #include <cmath>
@@ -85,8 +87,7 @@ protected:
         xorg.start("Xorg", {display, "-noreset", "-nolisten", "tcp", "-config",
                             QString::fromStdString((work / "xorg.conf").string()), "-logfile",
                             QString::fromStdString((work / "Xorg.log").string())});
-        ASSERT_TRUE(waitUntil([&] { return xrandr({}).contains("DUMMY0 connected"); },
-                              std::chrono::seconds(15)))
+        ASSERT_TRUE(QTest::qWaitFor([&] { return xrandr({}).contains("DUMMY0 connected"); }, 15000))
             << readText(work / "Xorg.log");
 
         fs::create_directories(home / "Library/HN-42_driver");
@@ -115,33 +116,24 @@ protected:
         tool.waitForFinished(10000);
         return QString::fromLocal8Bit(tool.readAllStandardOutput() + tool.readAllStandardError());
     }
-    QString eboardctl(const QStringList& arguments) {
-        QProcess tool;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", QString::fromStdString((home / "config").string()));
-        tool.setProcessEnvironment(environment);
-        tool.start(QStringLiteral(EBOARD_BIN_DIR "/eboardctl"), arguments);
-        tool.waitForFinished(10000);
-        return QString::fromLocal8Bit(tool.readAllStandardOutput());
-    }
     // Plays tap.rec and waits for the pointer to come to rest, released, at the expected
     // pixel; says where it is otherwise.
-    ::testing::AssertionResult tapLandsAt(const XPointer& pointer, std::pair<int, int> expected) {
+    ::testing::AssertionResult tapLandsAt(const XDesktop& pointer, std::pair<int, int> expected) {
         pointer.moveTo(5, 5);
-        QProcess play;
-        play.start(QStringLiteral(EBOARD_BIN_DIR "/eboardctl"),
-                   {"play", QStringLiteral(EBOARD_TEST_DATA_DIR "/replay/tap.rec"), "--to",
-                    QString::fromStdString(fifo().string())});
-        play.waitForFinished(10000);
+        runCommand("timeout 10 " +
+                   eboardctlCommand("play " + quoted(EBOARD_TEST_DATA_DIR "/replay/tap.rec") +
+                                    " --to " + quoted(fifo())));
         return pointerRestsAt(pointer, expected.first, expected.second);
     }
-    bool outputsShow(const QString& line) {
-        return waitUntil([&] { return eboardctl({"outputs"}).contains(line); },
-                         std::chrono::seconds(10));
+    bool outputsShow(const std::string& line) {
+        return QTest::qWaitFor(
+            [&] { return eboardctl("outputs").out.find(line) != std::string::npos; }, 10000);
     }
 
     TempDir work;
     TempDir home;
+    // Where eboardctl, like the agent (given it below), keeps the board output.
+    ScopedEnv configHome{"XDG_CONFIG_HOME", (home / "config").string()};
     BusWatcher watcher;
     QProcess xorg;
     QString display;
@@ -149,7 +141,7 @@ protected:
 };
 
 TEST_F(ScreenChangeTest, TouchFollowsAResolutionChangeAndAnOutputPluggedInAndChosen) {
-    XPointer pointer;
+    XDesktop pointer;
     ASSERT_TRUE(pointer.open());
     AgentProcess agent(home.path(),
                        {"--pointer", "xtest", "--device", QString::fromStdString(fifo().string())});
@@ -163,17 +155,15 @@ TEST_F(ScreenChangeTest, TouchFollowsAResolutionChangeAndAnOutputPluggedInAndCho
     // calibration.
     xrandr({"--output", "DUMMY0", "--mode", "1280x720"});
     ASSERT_TRUE(outputsShow("DUMMY0 1280x720+0+0 scale 1 primary board"))
-        << eboardctl({"outputs"}).toStdString();
+        << eboardctl("outputs").out;
     EXPECT_TRUE(tapLandsAt(pointer, landing(0, 0, 1280, 720)));
 
     // A second output comes, right of the first, and is made the board.
     xrandr({"--addmode", "DUMMY1", "1024x768"});
     xrandr({"--output", "DUMMY1", "--mode", "1024x768", "--right-of", "DUMMY0"});
-    ASSERT_TRUE(outputsShow("DUMMY1 1024x768+1280+0 scale 1\n"))
-        << eboardctl({"outputs"}).toStdString();
-    eboardctl({"output", "DUMMY1"});
-    ASSERT_TRUE(outputsShow("DUMMY1 1024x768+1280+0 scale 1 board"))
-        << eboardctl({"outputs"}).toStdString();
+    ASSERT_TRUE(outputsShow("DUMMY1 1024x768+1280+0 scale 1\n")) << eboardctl("outputs").out;
+    eboardctl("output DUMMY1");
+    ASSERT_TRUE(outputsShow("DUMMY1 1024x768+1280+0 scale 1 board")) << eboardctl("outputs").out;
     EXPECT_TRUE(tapLandsAt(pointer, landing(1280, 0, 1024, 768)));
 
     watcher.post("Quit");

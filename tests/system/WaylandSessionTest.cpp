@@ -3,6 +3,7 @@
 // writable /dev/uinput the pointer is refused in one line instead of falling back to XTest,
 // which would move XWayland's pointer only.
 #include "support/AgentProcess.h"
+#include "support/Eboardctl.h"
 #include "support/TempDir.h"
 
 #include <QRegularExpression>
@@ -33,7 +34,7 @@ protected:
         weston.start("weston", {"--backend=headless-backend.so", "--width=1920", "--height=1080",
                                 "--xwayland", QStringLiteral("--socket=") + kSocket});
         const QRegularExpression listening(QStringLiteral("xserver listening on display (:\\d+)"));
-        ASSERT_TRUE(waitUntil(
+        ASSERT_TRUE(QTest::qWaitFor(
             [&] {
                 westonLog += QString::fromLocal8Bit(weston.readAll());
                 const auto match = listening.match(westonLog);
@@ -42,7 +43,7 @@ protected:
                 }
                 return !xwaylandDisplay.isEmpty();
             },
-            std::chrono::seconds(15)))
+            15000))
             << westonLog.toStdString();
     }
     void TearDown() override {
@@ -72,8 +73,8 @@ TEST_F(WaylandSessionTest, AgentTakesXWaylandForItsWindowsAndNeverXTestForThePen
     ASSERT_TRUE(watcher.waitFor("DriverOpened", 1, 20000)) << agent.errorOutput().toStdString();
 
     // Only Qt's xcb platform sees weston's output as XWayland's.
-    const QStringList outputs = runTool(QStringLiteral(EBOARD_BIN_DIR "/eboardctl"), {"outputs"})
-                                    .split('\n', Qt::SkipEmptyParts);
+    const QStringList outputs =
+        QString::fromStdString(eboardctl("outputs").out).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(outputs.size(), 1);
     EXPECT_TRUE(outputs[0].startsWith("XWAYLAND"));
     EXPECT_TRUE(outputs[0].endsWith(" 1920x1080+0+0 scale 1 primary board"))

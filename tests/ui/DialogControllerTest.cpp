@@ -3,6 +3,7 @@
 #include "core/notify/NotificationCenter.h"
 #include "core/state/JUXPrompt.h"
 #include "support/EventLoop.h"
+#include "support/SharedState.h"
 #include "support/TempDir.h"
 #include "ui/AppResources.h"
 #include "ui/calibration/CalibrateMessageWindowController.h"
@@ -57,11 +58,9 @@ protected:
     static void SetUpTestSuite() { eboard::installTranslations(*qApp, QLocale("en")); }
     void SetUp() override {
         ASSERT_EQ(eboard::boardScreenGeometry().size(), QSize(1440, 900));
-        JUXPrompt& prompt = JUXPrompt::getPrompt();
-        prompt.setScreenWidth(1440);
-        prompt.setScreenHeight(900);
-        prompt.setLocaleID(JUXPrompt::kEnglish);
-        prompt.setItoScreenErrorType(0);
+        eboard::testing::resetSharedState();
+        JUXPrompt::getPrompt().setScreenWidth(1440);
+        JUXPrompt::getPrompt().setScreenHeight(900);
     }
 };
 
@@ -187,10 +186,9 @@ TEST_F(DialogControllers, EscapeOnAStartDialogAnswersNo) {
         const std::size_t before = recorder.posts.size();
         releaseKey(window, Qt::Key_Space);
         releaseKey(window, Qt::Key_Escape);
-        EXPECT_TRUE(
-            eboard::testing::waitUntil([&] { return recorder.posts.size() == before + 1; }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return recorder.posts.size() == before + 1; }));
     }
-    eboard::testing::settle(std::chrono::milliseconds(120));
+    QTest::qWait(120);
     EXPECT_EQ(recorder.posts, (Posts{"showCalibrationNo", "showCalibrationNo"}));
 }
 
@@ -337,12 +335,12 @@ TEST_F(DialogControllers, EscapeClosesTheCameraPositionDialogAndAsksToStopOnce) 
     releaseKey(camera.window(), Qt::Key_Space);
     releaseKey(camera.window(), Qt::Key_Return);
     releaseKey(camera.window(), Qt::Key_Escape, /*autoRepeat=*/true);
-    eboard::testing::settle(std::chrono::milliseconds(120));
+    QTest::qWait(120);
     EXPECT_TRUE(camera.window()->isVisible());
     EXPECT_TRUE(recorder.posts.empty());
     releaseKey(camera.window(), Qt::Key_Escape);
-    EXPECT_TRUE(eboard::testing::waitUntil([&] { return !camera.window()->isVisible(); }));
-    eboard::testing::settle(std::chrono::milliseconds(120));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !camera.window()->isVisible(); }));
+    QTest::qWait(120);
     EXPECT_EQ(recorder.posts, (Posts{"StopCheckPosition"}));
 
     // The result dialog has no keys of its own.
@@ -351,7 +349,7 @@ TEST_F(DialogControllers, EscapeClosesTheCameraPositionDialogAndAsksToStopOnce) 
     excellent.showWindow();
     releaseKey(excellent.window(), Qt::Key_Escape);
     releaseKey(excellent.window(), Qt::Key_Space);
-    eboard::testing::settle(std::chrono::milliseconds(120));
+    QTest::qWait(120);
     EXPECT_TRUE(excellent.window()->isVisible());
     EXPECT_TRUE(others.posts.empty());
 }

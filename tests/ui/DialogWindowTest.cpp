@@ -2,13 +2,10 @@
 // reaches the screen. Runs on bare Xvfb and under a window manager, at whatever size the
 // display has.
 #include "PostRecorder.h"
-#include "ScreenFixture.h"
+#include "WindowFixture.h"
 #include "core/layout/DialogLayout.h"
-#include "core/layout/Rect.h"
-#include "support/EventLoop.h"
 #include "support/RunCommand.h"
 #include "ui/AppResources.h"
-#include "ui/common/BoardScreen.h"
 #include "ui/common/X11Windows.h"
 #include "ui/dialogs/AbortWindowController.h"
 #include "ui/dialogs/CalibrateExcellentWindow.h"
@@ -25,9 +22,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmapCache>
-#include <QProcess>
 #include <QWindow>
-#include <chrono>
 #include <string>
 
 // After every Qt header: the X headers define macros that clash with Qt's.
@@ -36,16 +31,10 @@
 namespace eboard {
 namespace {
 
-using namespace std::chrono_literals;
+using testing::onScreen;
 using testing::PostRecorder;
 using testing::runCommand;
-using testing::waitUntil;
 using Posts = std::vector<std::string>;
-
-QRect onScreen(const layout::RectD& rect, int h) {
-    const layout::RectD r = layout::toTopDown(rect, h);
-    return QRectF(r.x, r.y, r.width, r.height).toRect();
-}
 
 bool near(QRgb pixel, QColor colour) {
     return std::abs(qRed(pixel) - colour.red()) < 8 &&
@@ -53,65 +42,43 @@ bool near(QRgb pixel, QColor colour) {
            std::abs(qBlue(pixel) - colour.blue()) < 8;
 }
 
-class DialogWindowTest : public testing::ScreenFixture {
+class DialogWindowTest : public testing::WindowFixture {
 protected:
     static void SetUpTestSuite() { installTranslations(*qApp, QLocale("en")); }
 
     void SetUp() override {
-        ScreenFixture::SetUp();
-        const QRect board = boardScreenGeometry();
-        width = board.width();
-        height = board.height();
-        useScreen(width, height);
+        WindowFixture::SetUp();
         // Faces and pages of flat colours, so what reaches the screen can be told apart.
         addPicture(QStringLiteral("CP_1-btn-no.png"), 20, 10, Qt::red);
         addPicture(QStringLiteral("CP_1-btn-yes.png"), 20, 10, Qt::green);
         addPicture(QStringLiteral("SCPD_2.png"), 600, 400, QColor(0, 0, 255));
         addPicture(QStringLiteral("SCPD_6-3ct.png"), 600, 400, QColor(255, 255, 0));
         addPicture(QStringLiteral("BKg.png"), 10, 10, QColor(40, 40, 40));
-        runCommand("xdotool mousemove 0 0");
-    }
-
-    void TearDown() override {
-        JUXPrompt::getPrompt().setItoScreenErrorType(0);
-        JUXPrompt::getPrompt().setLocaleID(JUXPrompt::kEnglish);
-        ScreenFixture::TearDown();
-    }
-
-    QImage screenshot() {
-        const std::string file = (pictures / "screen.png").string();
-        EXPECT_EQ(runCommand("import -window root " + file).status, 0);
-        return QImage(QString::fromStdString(file)).convertToFormat(QImage::Format_RGB32);
+        desktop.moveTo(0, 0);
     }
 
     // Waits until the window is on screen, has the keyboard and was drawn.
     static void shown(QWidget* window) {
         ASSERT_NE(window, nullptr);
-        ASSERT_TRUE(waitUntil([&] {
+        ASSERT_TRUE(QTest::qWaitFor([&] {
             return window->isVisible() && QGuiApplication::focusWindow() == window->windowHandle();
         }));
-        testing::settle(200ms);
+        QTest::qWait(200);
     }
 
     // A left click at the centre of a widget, through XTest.
-    static void clickAt(QWidget* widget) {
+    void clickAt(QWidget* widget) const {
         ASSERT_NE(widget, nullptr);
         const QPoint c = widget->mapToGlobal(widget->rect().center());
-        ASSERT_EQ(runCommand("xdotool mousemove " + std::to_string(c.x()) + " " +
-                             std::to_string(c.y()) + " click 1")
-                      .status,
-                  0);
+        ASSERT_TRUE(desktop.click(c.x(), c.y()));
     }
 
     // Waits for the expected posts, then a little longer for any extra one.
     static void expectPosts(const PostRecorder& recorder, const Posts& expected) {
-        waitUntil([&] { return recorder.posts.size() >= expected.size(); }, 3000ms);
-        testing::settle(150ms);
+        (void)QTest::qWaitFor([&] { return recorder.posts.size() >= expected.size(); }, 3000);
+        QTest::qWait(150);
         EXPECT_EQ(recorder.posts, expected);
     }
-
-    int width = 0;
-    int height = 0;
 };
 
 TEST_F(DialogWindowTest, ClicksOnTwoButtonDialogsPostTheHandedInNames) {
@@ -167,23 +134,23 @@ TEST_F(DialogWindowTest, OkButtonsCloseTheirOwnDialog) {
     QPixmap cached;
     EXPECT_TRUE(QPixmapCache::find(backdrop, &cached));
     clickAt(end.btn_EndNormalCal_OK());
-    ASSERT_TRUE(waitUntil([&] { return !end.window()->isVisible(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !end.window()->isVisible(); }));
     // Closed, it gives its native window, pixels and decoded pictures back; shown again,
     // it works as before.
-    ASSERT_TRUE(waitUntil([&] { return end.window()->backingStore() == nullptr; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return end.window()->backingStore() == nullptr; }));
     EXPECT_EQ(end.window()->windowHandle(), nullptr);
     EXPECT_FALSE(QPixmapCache::find(backdrop, &cached));
     end.showWindow();
     shown(end.window());
     clickAt(end.btn_EndNormalCal_OK()); // posts again; closing was a one-time answer
-    ASSERT_TRUE(waitUntil([&] { return recorder.posts.size() == 2; }, 3000ms));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return recorder.posts.size() == 2; }, 3000));
     end.close();
 
     DeviceDoNotConnectWindow device;
     device.showWindow();
     shown(device.window());
     clickAt(device.btn_OK());
-    ASSERT_TRUE(waitUntil([&] { return !device.window()->isVisible(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !device.window()->isVisible(); }));
     expectPosts(recorder, {"NormalCalibrateDone", "NormalCalibrateDone", "DeviceNotConnectDone"});
 }
 
@@ -194,19 +161,16 @@ TEST_F(DialogWindowTest, ReleaseAwayFromTheButtonStillPosts) {
     shown(abort.window());
     abort.setDlgInfo(1, QStringLiteral("StopResultYes"), QStringLiteral("StopResultNo"));
     const QPoint c = abort.btn_AbortYes()->mapToGlobal(abort.btn_AbortYes()->rect().center());
-    runCommand("xdotool mousemove " + std::to_string(c.x()) + " " + std::to_string(c.y()) +
-               " mousedown 1");
-    testing::settle(80ms);
+    desktop.press(c.x(), c.y());
+    QTest::qWait(80);
     // Released over the other button: the press's button answers, the other does not.
     const QPoint away = abort.btn_AbortNo()->mapToGlobal(abort.btn_AbortNo()->rect().center());
-    runCommand("xdotool mousemove " + std::to_string(away.x()) + " " + std::to_string(away.y()) +
-               " mouseup 1");
+    desktop.release(away.x(), away.y());
     expectPosts(recorder, {"StopResultYes"});
     // A press that began outside every button posts nothing where it is released.
-    runCommand("xdotool mousemove 5 5 mousedown 1");
-    testing::settle(80ms);
-    runCommand("xdotool mousemove " + std::to_string(c.x()) + " " + std::to_string(c.y()) +
-               " mouseup 1");
+    desktop.press(5, 5);
+    QTest::qWait(80);
+    desktop.release(c.x(), c.y());
     expectPosts(recorder, {"StopResultYes"});
 }
 
@@ -217,7 +181,7 @@ TEST_F(DialogWindowTest, StopDialogOnScreen) {
     shown(abort.window());
     EXPECT_EQ(abort.window()->geometry(), boardScreenGeometry());
     abort.setDlgInfo(0, QStringLiteral("StopCalYes"), QStringLiteral("StopCalNo"));
-    testing::settle(200ms);
+    QTest::qWait(200);
     const QImage shot = screenshot();
     ASSERT_EQ(shot.size(), QSize(width, height));
 
@@ -315,23 +279,23 @@ TEST_F(DialogWindowTest, EscapeAndSpaceSentThroughXTest) {
     abort.showWindow();
     shown(abort.window());
     // The stop dialog has no keys.
-    EXPECT_EQ(runCommand("xdotool key Escape space").status, 0);
-    testing::settle(200ms);
+    EXPECT_TRUE(desktop.key("Escape") && desktop.key("space"));
+    QTest::qWait(200);
     EXPECT_TRUE(abort.window()->isVisible());
     abort.close();
 
     CheckCamPositionWindow camera;
     camera.showWindow();
     shown(camera.window());
-    EXPECT_EQ(runCommand("xdotool key space a Return").status, 0);
-    testing::settle(200ms);
+    EXPECT_TRUE(desktop.key("space") && desktop.key("a") && desktop.key("Return"));
+    QTest::qWait(200);
     EXPECT_TRUE(camera.window()->isVisible());
     EXPECT_TRUE(recorder.posts.empty());
     // A held Escape acts once, on its release.
-    EXPECT_EQ(runCommand("xdotool keydown Escape").status, 0);
-    testing::settle(700ms);
+    EXPECT_TRUE(desktop.keyDown("Escape"));
+    QTest::qWait(700);
     EXPECT_TRUE(recorder.posts.empty());
-    EXPECT_EQ(runCommand("xdotool keyup Escape").status, 0);
+    EXPECT_TRUE(desktop.keyUp("Escape"));
     expectPosts(recorder, {"StopCheckPosition"});
     EXPECT_FALSE(camera.window()->isVisible());
 }
@@ -345,25 +309,15 @@ TEST_F(DialogWindowTest, ABoxedDialogStaysAboveAnotherApplication) {
     const QRect box = dialog.window()->frameGeometry();
 
     // Another application's window opened over the dialog and raised.
-    QProcess other;
-    other.start(QStringLiteral("xmessage"),
-                {QStringLiteral("-geometry"),
-                 QStringLiteral("200x100+%1+%2").arg(box.left() + 20).arg(box.top() + 20),
-                 QStringLiteral("another application")});
-    ASSERT_TRUE(other.waitForStarted(3000));
-    const auto found = runCommand(
-        "timeout 5 xdotool search --sync --onlyvisible --class Xmessage 2>/dev/null | head -1");
-    const unsigned long otherWindow = std::strtoul(found.out.c_str(), nullptr, 10);
-    ASSERT_NE(otherWindow, 0ul);
-    runCommand("xdotool windowraise " + std::to_string(otherWindow));
-    testing::settle(1200ms);
+    ASSERT_NO_FATAL_FAILURE(openOtherApplication(
+        QStringLiteral("200x100+%1+%2").arg(box.left() + 20).arg(box.top() + 20)));
+    desktop.raise(otherWindow);
+    QTest::qWait(1200);
 
     // The backdrop shows where the other window would be.
     const QImage shot = screenshot();
     EXPECT_TRUE(near(shot.pixel(box.left() + 30, box.top() + 30), QColor(40, 40, 40)));
     EXPECT_TRUE(near(shot.pixel(box.left() + 200, box.top() + 110), QColor(40, 40, 40)));
-    other.kill();
-    other.waitForFinished(2000);
 }
 
 TEST_F(DialogWindowTest, ACompositingManagerIsToldByItsSelection) {
@@ -377,7 +331,7 @@ TEST_F(DialogWindowTest, ACompositingManagerIsToldByItsSelection) {
     XSync(other, False);
     EXPECT_TRUE(x11::compositingManagerRuns());
     XCloseDisplay(other); // its windows go, and with them the selection
-    EXPECT_TRUE(waitUntil([] { return !x11::compositingManagerRuns(); }));
+    EXPECT_TRUE(QTest::qWaitFor([] { return !x11::compositingManagerRuns(); }));
 }
 
 // The keeper looks at the stacking only when the X server says it changed: another
@@ -398,28 +352,28 @@ TEST_F(DialogWindowTest, TheStackingWatchHearsOtherClientsOnlyWhileStarted) {
                       InputOutput, CopyFromParent, CWOverrideRedirect, &unmanaged);
     XMapWindow(other, window);
     XSync(other, False);
-    ASSERT_TRUE(waitUntil([&] { return calls == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return calls == 1; }));
 
     for (int i = 0; i < 5; ++i) {
         XLowerWindow(other, window);
         XRaiseWindow(other, window);
     }
     XSync(other, False);
-    testing::settle(300ms);
+    QTest::qWait(300);
     EXPECT_EQ(calls, 1) << "held";
-    EXPECT_TRUE(waitUntil([&] { return calls == 2; }, 3000ms)) << "what came in the hold";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls == 2; }, 3000)) << "what came in the hold";
 
     watch.stop();
     XUnmapWindow(other, window);
     XMapRaised(other, window);
     XSync(other, False);
-    testing::settle(1500ms);
+    QTest::qWait(1500);
     EXPECT_EQ(calls, 2) << "stopped";
 
     ASSERT_TRUE(watch.start());
     XUnmapWindow(other, window);
     XSync(other, False);
-    EXPECT_TRUE(waitUntil([&] { return calls == 3; }, 3000ms)) << "started again";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls == 3; }, 3000)) << "started again";
     XCloseDisplay(other);
 }
 

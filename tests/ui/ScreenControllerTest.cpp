@@ -38,8 +38,11 @@ QImage render(QWidget* window) {
 void release(QWidget* window, Qt::Key key, bool autoRepeat = false) {
     QKeyEvent event(QEvent::KeyRelease, key, Qt::NoModifier, QString(), autoRepeat);
     QApplication::sendEvent(window, &event);
-    // A release acts once it is clear that no repeated press follows it.
-    testing::settle(std::chrono::milliseconds(80));
+    // A release acts once it is clear that no repeated press follows it: on the window's
+    // 40 ms timer. On a loaded machine qWait can make its last pass before that timer is
+    // due, so one more pass runs it.
+    QTest::qWait(80);
+    testing::drainEvents();
 }
 
 // Whether the view-coordinate rectangle (y up) is filled with colour on a top-down image.

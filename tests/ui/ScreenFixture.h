@@ -5,6 +5,7 @@
 
 #include "core/calibration/CalibrationData.h"
 #include "core/state/JUXPrompt.h"
+#include "support/SharedState.h"
 #include "support/TempDir.h"
 #include "ui/common/CursorHiding.h"
 
@@ -58,11 +59,7 @@ protected:
 
     void SetUp() override {
         ::setenv("EBOARD_PICTURE_DIR", pictures.path().c_str(), 1);
-        JUXPrompt& prompt = JUXPrompt::getPrompt();
-        prompt.setCurrentStatus(JUXPrompt::kPointerMode);
-        prompt.setCalibrateIndex(0);
-        prompt.setCalibratePoint({});
-        prompt.setLocaleID(JUXPrompt::kEnglish);
+        resetSharedState();
         useScreen(1920, 1080);
     }
 
@@ -72,8 +69,7 @@ protected:
         while (cursorHideCount() > 0) {
             showCursor();
         }
-        JUXPrompt::getPrompt().setCurrentStatus(JUXPrompt::kPointerMode);
-        JUXPrompt::getPrompt().setCalibrateIndex(0);
+        resetSharedState();
     }
 
     TempDir pictures;

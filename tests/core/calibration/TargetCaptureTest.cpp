@@ -1,6 +1,7 @@
 #include "core/calibration/TargetCapture.h"
 
 #include "core/state/JUXPrompt.h"
+#include "support/SharedState.h"
 
 #include <gtest/gtest.h>
 
@@ -10,15 +11,10 @@ namespace {
 class TargetCaptureTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        prompt.setCalibrateIndex(0);
+        testing::resetSharedState();
         prompt.setCurrentStatus(JUXPrompt::kTargetCaptureMode);
-        prompt.setCalibratePoint({});
     }
-    void TearDown() override {
-        prompt.setCalibrateIndex(0);
-        prompt.setCurrentStatus(JUXPrompt::kPointerMode);
-        prompt.setCalibratePoint({});
-    }
+    void TearDown() override { testing::resetSharedState(); }
     CaptureResult feed(double x, double y) {
         prompt.setLightPointRaw({x, y});
         return captureTargetPoint(prompt);

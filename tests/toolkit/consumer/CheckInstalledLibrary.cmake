@@ -4,14 +4,7 @@
 # runtime and the -dev package's contents) into a scratch prefix, then
 # builds and runs the consumer through find_package and through pkg-config, and
 # checks that the library exports only the toolkit's own symbols.
-function(run)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out
-        ERROR_VARIABLE err)
-    if(NOT result EQUAL 0)
-        message(FATAL_ERROR "failed (${result}): ${ARGN}\n${out}\n${err}")
-    endif()
-    set(run_output "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../../support/RunChecked.cmake)
 
 set(prefix ${WORK_DIR}/prefix)
 file(REMOVE_RECURSE ${WORK_DIR})

@@ -4,6 +4,7 @@
 // language's picture shift, leaves a button over the background.
 #include "core/layout/DialogLayout.h"
 #include "core/layout/ResultLayout.h"
+#include "support/OnScreen.h"
 #include "support/RunCommand.h"
 #include "support/TempDir.h"
 
@@ -56,10 +57,7 @@ const Page kPages[] = {
      }},
 };
 
-QRect onScreen(const layout::RectD& rect, int screenHeight) {
-    const layout::RectD r = layout::toTopDown(rect, screenHeight);
-    return QRectF(r.x, r.y, r.width, r.height).toRect();
-}
+using testing::onScreen;
 
 bool same(QRgb a, QRgb b) {
     return std::abs(qRed(a) - qRed(b)) < 6 && std::abs(qGreen(a) - qGreen(b)) < 6 &&

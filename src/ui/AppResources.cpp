@@ -16,7 +16,8 @@ namespace eboard {
 
 namespace {
 constexpr char kStringTable[] = "Localizable";
-}
+constexpr char kPictureTable[] = "Pictures";
+} // namespace
 
 QString resourceFolder() {
     return QDir::cleanPath(QCoreApplication::applicationDirPath() +
@@ -25,6 +26,17 @@ QString resourceFolder() {
 
 QString localizedString(const char* key) {
     return QCoreApplication::translate(kStringTable, key);
+}
+
+QString pictureString(std::string_view key) {
+    return tableString(layout::TextTable::Pictures, key);
+}
+
+QString tableString(layout::TextTable table, std::string_view key) {
+    // Keys in the tables are not terminated: translate needs a terminated copy.
+    const std::string terminated(key);
+    return QCoreApplication::translate(
+        table == layout::TextTable::Pictures ? kPictureTable : kStringTable, terminated.c_str());
 }
 
 namespace {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/layout/PageTexts.h"
+
 #include <QLocale>
 #include <QPixmap>
 #include <QString>
+#include <string_view>
 
 class QCoreApplication;
 
@@ -16,6 +19,10 @@ QString resourceFolder();
 // A visible text by key from the application's string table; a key without an entry
 // shows itself.
 QString localizedString(const char* key);
+// A word drawn into the calibration pictures, by key (the string table "Pictures").
+QString pictureString(std::string_view key);
+// A text by key from the string table the key belongs to.
+QString tableString(layout::TextTable table, std::string_view key);
 
 // The path of a picture resource. The file name is first looked up in the string table,
 // so a translation can substitute its own picture. A folder named by the environment

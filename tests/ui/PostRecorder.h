@@ -13,8 +13,12 @@ class PostRecorder {
 public:
     PostRecorder(std::initializer_list<const char*> names) {
         for (const char* name : names) {
-            NotificationCenter::defaultCenter().addObserver(
-                this, name, [this, n = std::string(name)] { posts.push_back(n); });
+            record(name);
+        }
+    }
+    explicit PostRecorder(const std::vector<std::string>& names) {
+        for (const std::string& name : names) {
+            record(name);
         }
     }
     ~PostRecorder() { NotificationCenter::defaultCenter().removeObserver(this); }
@@ -22,6 +26,12 @@ public:
     PostRecorder& operator=(const PostRecorder&) = delete;
 
     std::vector<std::string> posts;
+
+private:
+    void record(const std::string& name) {
+        NotificationCenter::defaultCenter().addObserver(this, name,
+                                                        [this, name] { posts.push_back(name); });
+    }
 };
 
 } // namespace eboard::testing

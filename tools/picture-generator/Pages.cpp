@@ -2,6 +2,7 @@
 
 #include "PictureText.h"
 #include "core/layout/DialogLayout.h"
+#include "core/layout/PageTexts.h"
 #include "core/layout/ResultLayout.h"
 
 #include <QLinearGradient>
@@ -287,7 +288,7 @@ QImage resultPage(const StringTable& strings, std::int32_t localeID, layout::Gra
              kMuted, language, Qt::AlignHCenter | Qt::AlignTop);
     drawText(painter, text(strings, layout::findingText(hint)), QRectF(388, 178, 376, 300), 25,
              false, kWhite, language);
-    drawText(painter, text(strings, "picture_result_next"), QRectF(56, 488, 708, 60), 19, false,
+    drawText(painter, text(strings, layout::kResultNext), QRectF(56, 488, 708, 60), 19, false,
              kMuted, language);
 
     const layout::RectD picture = layout::resultPictureRect(
@@ -315,9 +316,9 @@ QImage excellentPage(const StringTable& strings, std::int32_t localeID) {
 
     drawText(painter, text(strings, "picture_result_caption"), QRectF(184, 32, 580, 32), 22, false,
              accent(), language);
-    drawText(painter, text(strings, "picture_excellent_title"), QRectF(184, 64, 580, 72), 48, true,
+    drawText(painter, text(strings, layout::kExcellentTitle), QRectF(184, 64, 580, 72), 48, true,
              kWhite, language);
-    drawText(painter, text(strings, "picture_excellent"), QRectF(184, 140, 580, 100), 22, false,
+    drawText(painter, text(strings, layout::kExcellentText), QRectF(184, 140, 580, 100), 22, false,
              kWhite, language);
 
     const layout::RectD picture =
@@ -346,8 +347,8 @@ QImage advicePage(const StringTable& strings, layout::HintCode hint) {
                               languageFont(language, 36, true), QRectF(56, 68, 708, 110),
                               Qt::AlignLeft | Qt::AlignBottom, language);
     const double headlineTop = 170 - headline.height();
-    drawText(painter, text(strings, "picture_advice_caption"),
-             QRectF(56, headlineTop - 36, 708, 32), 22, false, accent(), language);
+    drawText(painter, text(strings, layout::kAdviceCaption), QRectF(56, headlineTop - 36, 708, 32),
+             22, false, accent(), language);
     headline.draw(painter, kWhite);
     drawRule(painter, 184, width);
     drawAdviceScene(painter, QRectF(56, 200, 320, 264), hint, strings);

@@ -52,13 +52,13 @@ public:
                 controller_.setDlgInfo(given.abortType.value_or(0), nameOrBlank(given.yes),
                                        nameOrBlank(given.no));
             }
-        } else if constexpr (requires(Controller c) { c.setDlgInfo(QString(), QString()); }) {
-            if (names) {
-                controller_.setDlgInfo(nameOrBlank(given.yes), nameOrBlank(given.no));
-            }
         } else if constexpr (requires(Controller c) { c.setFailure(QString()); }) {
             if (given.failure) {
                 controller_.setFailure(*given.failure);
+            }
+        } else if constexpr (requires(Controller c) { c.setDlgInfo(QString(), QString()); }) {
+            if (names) {
+                controller_.setDlgInfo(nameOrBlank(given.yes), nameOrBlank(given.no));
             }
         }
     }

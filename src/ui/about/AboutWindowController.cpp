@@ -24,6 +24,9 @@ void AboutWindowController::windowDidLoad() {
                             Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
                             Qt::NoDropShadowWindowHint);
     window_->setWindowTitle(QStringLiteral("About"));
+    // Assistive technologies name the window by what it says, in the user's language.
+    window_->setAccessibleName(ui_->txt_product->text());
+    window_->setAccessibleDescription(ui_->txt_description->text());
     window_->setAttribute(Qt::WA_QuitOnClose, false);
     window_->setFixedSize(window_->sizeHint().expandedTo(window_->size()));
 }

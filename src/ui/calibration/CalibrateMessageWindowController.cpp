@@ -1,5 +1,6 @@
 #include "ui/calibration/CalibrateMessageWindowController.h"
 
+#include "core/layout/PageTexts.h"
 #include "core/layout/ResultLayout.h"
 #include "core/notify/Names.h"
 #include "core/state/JUXPrompt.h"
@@ -30,6 +31,12 @@ void CalibrateMessageWindowController::setErrorType(std::int32_t areaErr, std::i
     form().btn_Start->setButtonInfo(yesMessage, form().btn_Start->geometry());
     buttonsPlaced_ = true;
     placeButtons();
+    describeWindow();
+}
+
+AgentWindow::Description CalibrateMessageWindowController::windowTexts() const {
+    const CalibrationMessageView& view = *form().drawView;
+    return describePage(layout::resultTexts(layout::gradeClassOf(view.AreaErr()), view.hintCode()));
 }
 
 void CalibrateMessageWindowController::placeButtons() {

@@ -34,6 +34,7 @@ protected:
     void windowDidLoad() override;
     // Under the picture, from the board screen's size, once the grade is handed in.
     void placeButtons() override;
+    AgentWindow::Description windowTexts() const override;
 
 private:
     // Tells the camera advice which picture the page shows.

@@ -1,5 +1,6 @@
 #include "ui/calibration/CalibrateView.h"
 
+#include "core/layout/PageTexts.h"
 #include "core/layout/TargetLayout.h"
 #include "core/state/JUXPrompt.h"
 #include "ui/AppResources.h"
@@ -20,9 +21,12 @@ void CalibrateView::draw(QPainter& painter) {
     const layout::CentredTextBlock block = layout::centredTextBlock(w, h);
 
     fillRect(painter, {0, 0, double(w), double(h)}, Qt::black);
-    drawText(painter, block.body, localizedString("calibrateString"), helveticaFont(16),
+    const auto text = [](std::string_view key) {
+        return tableString(layout::kTargetTexts.table, key);
+    };
+    drawText(painter, block.body, text(layout::kTargetInstruction), helveticaFont(16),
              deviceRgb(1, 1, 1));
-    drawText(painter, block.title, localizedString("calibrateStringTitle"), helveticaFont(30),
+    drawText(painter, block.title, text(layout::kTargetTitle), helveticaFont(30),
              deviceRgb(0.21, 0.66, 1.0));
 
     // No target to show when the index or the targets are out of step (targets not laid

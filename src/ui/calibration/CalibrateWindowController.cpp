@@ -1,6 +1,7 @@
 #include "ui/calibration/CalibrateWindowController.h"
 
 #include "core/calibration/TargetCapture.h"
+#include "core/layout/PageTexts.h"
 #include "core/notify/Names.h"
 #include "core/state/JUXPrompt.h"
 #include "ui/common/CursorHiding.h"
@@ -18,6 +19,10 @@ void CalibrateWindowController::windowDidLoad() {
     observe(names::kUpdateCalibrate, [this] { UpdateCalibrate(); });
     prompt_.setCurrentStatus(JUXPrompt::kTargetCaptureMode);
     dialogWindow().setKeepsFocus(true);
+}
+
+AgentWindow::Description CalibrateWindowController::windowTexts() const {
+    return describePage(layout::kTargetTexts);
 }
 
 void CalibrateWindowController::UpdateCalibrate() {

@@ -22,6 +22,7 @@ public:
 
 protected:
     void windowDidLoad() override;
+    AgentWindow::Description windowTexts() const override;
 
 private:
     JUXPrompt& prompt_;

@@ -1,5 +1,6 @@
 #include "ui/calibration/CalibrationPreView.h"
 
+#include "core/layout/PageTexts.h"
 #include "core/layout/PreviewLayout.h"
 #include "core/state/JUXPrompt.h"
 #include "ui/AppResources.h"
@@ -34,11 +35,13 @@ void CalibrationPreView::draw(QPainter& painter) {
 
     fillRect(painter, {0, 0, double(w), double(h)}, Qt::black);
     strokeRect(painter, l.frame, white, 5);
-    drawText(painter, l.instructionText, localizedString("previewString"), helveticaFont(16),
+    const auto text = [](std::string_view key) {
+        return tableString(layout::kPreviewTexts.table, key);
+    };
+    drawText(painter, l.instructionText, text(layout::kPreviewInstruction), helveticaFont(16),
              white);
-    drawText(painter, l.exitText, localizedString("previewStringExit"), helveticaObliqueFont(14),
-             white);
-    drawText(painter, l.titleText, localizedString("previewStringTitle"), helveticaFont(30),
+    drawText(painter, l.exitText, text(layout::kPreviewExit), helveticaObliqueFont(14), white);
+    drawText(painter, l.titleText, text(layout::kPreviewTitle), helveticaFont(30),
              deviceRgb(0.21, 0.66, 1.0));
     for (const layout::RectD& corner : l.cornerSquares) {
         fillRect(painter, corner, white);

@@ -1,5 +1,6 @@
 #include "ui/calibration/CalibrationPreViewWindowController.h"
 
+#include "core/layout/PageTexts.h"
 #include "core/layout/PreviewLayout.h"
 #include "core/notify/Names.h"
 #include "core/state/JUXPrompt.h"
@@ -32,6 +33,10 @@ void CalibrationPreViewWindowController::followScreenSize() {
     previewSize_ = size;
     const layout::PreviewLayout l = layout::previewLayout(size.first, size.second);
     previewMapping_.setPerspective(layout::previewSourceQuad(), layout::previewTargetQuad(l));
+}
+
+AgentWindow::Description CalibrationPreViewWindowController::windowTexts() const {
+    return describePage(layout::kPreviewTexts);
 }
 
 void CalibrationPreViewWindowController::UpdatePreView() {

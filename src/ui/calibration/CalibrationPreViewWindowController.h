@@ -31,6 +31,7 @@ public:
 
 protected:
     void windowDidLoad() override;
+    AgentWindow::Description windowTexts() const override;
 
 private:
     void followScreenSize();

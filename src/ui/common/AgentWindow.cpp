@@ -1,7 +1,9 @@
 #include "ui/common/AgentWindow.h"
 
 #include "ui/AppResources.h"
+#include "ui/common/Accessibility.h"
 #include "ui/common/BoardScreen.h"
+#include "ui/common/DrawnButton.h"
 #include "ui/common/WindowKeeper.h"
 #include "ui/common/X11Windows.h"
 
@@ -10,6 +12,7 @@
 #include <QLayout>
 #include <QPainter>
 #include <QPixmapCache>
+#include <algorithm>
 #include <utility>
 
 namespace eboard {
@@ -21,6 +24,7 @@ constexpr int kRepeatPairMs = 40;
 
 AgentWindow::AgentWindow(Kind kind)
     : kind_(kind) {
+    installAccessibleInterfaces();
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                    Qt::NoDropShadowWindowHint);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -76,9 +80,58 @@ void AgentWindow::reclaimFocus() {
     x11::setInputFocus(*this);
 }
 
+void AgentWindow::setDescriber(std::function<Description()> describer) {
+    describer_ = std::move(describer);
+    describe();
+}
+
+void AgentWindow::describe() {
+    if (!describer_) {
+        return;
+    }
+    const Description description = describer_();
+    setAccessibleName(description.name);
+    setAccessibleDescription(description.text);
+}
+
+void AgentWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        describe();
+    }
+}
+
+DrawnButton* AgentWindow::focusedButton() const {
+    auto* button = qobject_cast<DrawnButton*>(focusWidget());
+    return button != nullptr && button->isVisible() ? button : nullptr;
+}
+
+bool AgentWindow::focusNextPrevChild(bool next) {
+    QList<DrawnButton*> buttons;
+    for (DrawnButton* button : findChildren<DrawnButton*>()) {
+        if ((button->focusPolicy() & Qt::TabFocus) != 0 && button->isVisibleTo(this) &&
+            button->isEnabled()) {
+            buttons.push_back(button);
+        }
+    }
+    if (buttons.isEmpty()) {
+        return QWidget::focusNextPrevChild(next);
+    }
+    // Round the buttons in reading order; the window itself is never one of the stops.
+    std::sort(buttons.begin(), buttons.end(), [this](const DrawnButton* a, const DrawnButton* b) {
+        const QPoint pa = a->mapTo(this, QPoint());
+        const QPoint pb = b->mapTo(this, QPoint());
+        return std::pair(pa.y(), pa.x()) < std::pair(pb.y(), pb.x());
+    });
+    const qsizetype count = buttons.size();
+    const qsizetype at = buttons.indexOf(focusedButton());
+    const qsizetype to = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
+    buttons[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
 void AgentWindow::keyPressEvent(QKeyEvent* event) {
-    const QKeyEvent asRelease(QEvent::KeyRelease, event->key(), event->modifiers());
-    if (pendingKey_ && releasedWindowKey(asRelease) == pendingKey_) {
+    if (pendingKey_ == event->key()) {
         // The release before this press was the key repeating, not the user letting go.
         pendingTimer_.stop();
         pendingKey_.reset();
@@ -87,25 +140,35 @@ void AgentWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void AgentWindow::keyReleaseEvent(QKeyEvent* event) {
-    const std::optional<WindowKey> key = releasedWindowKey(*event);
+    const bool pressesButton =
+        !event->isAutoRepeat() && pressesFocusedButton(event->key()) && focusedButton() != nullptr;
     // A release still queued when the window closed belongs to nobody.
-    if (!key || !isVisible()) {
+    if ((!releasedWindowKey(*event) && !pressesButton) || !isVisible()) {
         event->ignore();
         return;
     }
     event->accept();
-    pendingKey_ = key;
+    pendingKey_ = event->key();
     pendingTimer_.start();
 }
 
 void AgentWindow::actOnPendingKey() {
-    const std::optional<WindowKey> key = std::exchange(pendingKey_, std::nullopt);
-    if (!key || !isVisible() || !keyHandler_) {
+    const std::optional<int> key = std::exchange(pendingKey_, std::nullopt);
+    if (!key || !isVisible()) {
         return;
     }
-    // The handler may close and replace this window: keep no state after it.
+    // The press and the handler may close and replace this window: keep no state after
+    // them.
+    if (DrawnButton* button = focusedButton(); button != nullptr && pressesFocusedButton(*key)) {
+        button->press();
+        return;
+    }
+    const std::optional<WindowKey> windowKey = windowKeyOf(*key);
+    if (!windowKey || !keyHandler_) {
+        return;
+    }
     const std::function<void(WindowKey)> handler = keyHandler_;
-    handler(*key);
+    handler(*windowKey);
 }
 
 void AgentWindow::paintEvent(QPaintEvent* /*event*/) {

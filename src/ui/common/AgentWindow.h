@@ -2,7 +2,9 @@
 // The top-level window of every calibration screen and dialog. Full-screen members cover
 // the board screen; boxed members keep the size of their layout, centred on it. Both are
 // frameless, stay above ordinary windows and panels, take the keyboard when shown and
-// act on the release of Escape and Space only.
+// act on the release of Escape and Space only. On a window whose buttons take the
+// keyboard (the boxed dialogs), Tab and Backtab move it round those buttons and Space,
+// Return or Enter presses the one that has it.
 
 #include "ui/common/WindowKeys.h"
 
@@ -16,6 +18,8 @@
 
 namespace eboard {
 
+class DrawnButton;
+
 class AgentWindow : public QWidget {
     Q_OBJECT
 public:
@@ -28,8 +32,19 @@ public:
 
     Kind kind() const { return kind_; }
 
-    // Runs on the release of Escape or Space while the window has the keyboard.
+    // Runs on the release of Escape or Space while the window has the keyboard (Space
+    // only while no button has it).
     void setKeyHandler(std::function<void(WindowKey)> handler) { keyHandler_ = std::move(handler); }
+
+    // What the window says, for assistive technologies: its accessible name and
+    // description. The window title stays the class name that tools look for.
+    struct Description {
+        QString name;
+        QString text;
+    };
+    // Asks describer now, again on describe() and whenever the language changes.
+    void setDescriber(std::function<Description()> describer);
+    void describe();
 
     // Takes the keyboard back whenever another application takes it while this window is
     // open. One of the agent's own windows taking it never counts.
@@ -63,18 +78,23 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void actOnPendingKey();
+    // The button that has the window's keyboard, if any.
+    DrawnButton* focusedButton() const;
 
     Kind kind_;
     bool keepsFocus_ = false;
     std::function<void(WindowKey)> keyHandler_;
     std::function<void()> contentFollower_;
+    std::function<Description()> describer_;
     QPixmap backdrop_;
     // A release acts only once no press of the same key follows it at once: an X server
-    // repeats a held key as release-press pairs, and Qt cannot always tell.
-    std::optional<WindowKey> pendingKey_;
+    // repeats a held key as release-press pairs, and Qt cannot always tell. The Qt key.
+    std::optional<int> pendingKey_;
     QTimer pendingTimer_;
 };
 

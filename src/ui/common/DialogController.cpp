@@ -1,11 +1,14 @@
 #include "ui/common/DialogController.h"
 
 #include "core/state/JUXPrompt.h"
+#include "ui/AppResources.h"
 #include "ui/common/BoardScreen.h"
 #include "ui/common/DrawnView.h"
 #include "ui/common/TwoStateButton.h"
 
+#include <QLabel>
 #include <QLayout>
+#include <QStringList>
 
 namespace eboard {
 
@@ -19,6 +22,7 @@ DialogController::~DialogController() {
         // The window goes later than this controller: nothing of it may call back.
         window_->setKeyHandler({});
         window_->setContentFollower({});
+        window_->setDescriber({});
         window_->close();
     }
 }
@@ -47,7 +51,13 @@ void DialogController::showWindow() {
     if (kind_ == AgentWindow::Kind::FullScreen) {
         placeButtons();
         window_->setContentFollower([this] { placeButtons(); });
+    } else {
+        offerKeyboardToButtons();
     }
+    // Until a button takes it, the keyboard goes to the window itself, and activating the
+    // window gives it no button either.
+    window_->setFocus(Qt::OtherFocusReason);
+    window_->setDescriber([this] { return windowTexts(); });
     window_->present();
 }
 
@@ -70,6 +80,47 @@ void DialogController::findAnswerButtons() {
     Q_ASSERT(negative_ != nullptr && affirmative_ != nullptr);
     negative_->initval(0);
     affirmative_->initval(1);
+}
+
+void DialogController::offerKeyboardToButtons() {
+    for (DrawnButton* button : window_->findChildren<DrawnButton*>()) {
+        // Tab only: a click still leaves the keyboard where it was, and nothing changes on
+        // screen until Tab is pressed.
+        button->setFocusPolicy(Qt::TabFocus);
+    }
+}
+
+AgentWindow::Description DialogController::windowTexts() const {
+    AgentWindow::Description description;
+    QStringList content;
+    for (const QLabel* label : window_->findChildren<QLabel*>()) {
+        if (label->property("role").toString() == QLatin1String("title")) {
+            description.name = label->text();
+        } else if (!label->text().isEmpty()) {
+            content.push_back(label->text());
+        }
+    }
+    description.text = content.join(QLatin1Char('\n'));
+    return description;
+}
+
+AgentWindow::Description DialogController::describePage(const layout::PageTexts& texts) {
+    AgentWindow::Description description;
+    description.name = tableString(texts.table, texts.title);
+    QStringList content;
+    for (const std::string_view key : texts.content) {
+        if (!key.empty()) {
+            content.push_back(tableString(texts.table, key));
+        }
+    }
+    description.text = content.join(QLatin1Char('\n'));
+    return description;
+}
+
+void DialogController::describeWindow() {
+    if (window_) {
+        window_->describe();
+    }
 }
 
 void DialogController::setDlgInfo(const QString& yesName, const QString& noName) {

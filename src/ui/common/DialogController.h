@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/layout/PageTexts.h"
 #include "core/layout/Pictures.h"
 #include "core/layout/Rect.h"
 #include "core/notify/ObserverSet.h"
@@ -19,7 +20,9 @@ class TwoStateButton;
 // What every window controller of the agent shares: the window is created and laid out
 // from the controller's layout resource on the first showWindow(), then set up by
 // windowDidLoad(); the names a dialog's answer buttons post are handed in afterwards.
-// Observations the controller registers on the default centre end with it.
+// Observations the controller registers on the default centre end with it. The window
+// tells assistive technologies what it says (windowTexts()); a boxed dialog's buttons take
+// the keyboard on Tab, while the window keeps it until then.
 class DialogController {
 public:
     // answers names the kind of the two answer buttons (see the faces table), if the
@@ -49,6 +52,14 @@ protected:
     // from the board screen's size: once the window has loaded, and again whenever it
     // changes size with the board screen.
     virtual void placeButtons() {}
+    // What the window says: by default its title label (the one whose role is "title")
+    // as the name and its other labels, in layout order, as the description. Pages that
+    // draw their words override it with their page texts.
+    virtual AgentWindow::Description windowTexts() const;
+    // A page's texts in the user's language.
+    static AgentWindow::Description describePage(const layout::PageTexts& texts);
+    // Tells the window's texts again: call when what the window says has changed.
+    void describeWindow();
 
     AgentWindow& dialogWindow() { return *window_; }
     // The answer buttons as the faces table names them in the layout; null before the
@@ -69,6 +80,8 @@ protected:
 
 private:
     void findAnswerButtons();
+    // The buttons of a boxed dialog take the keyboard on Tab; the window keeps it first.
+    void offerKeyboardToButtons();
 
     AgentWindow::Kind kind_;
     std::optional<layout::ButtonKind> answers_;

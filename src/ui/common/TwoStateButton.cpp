@@ -2,6 +2,8 @@
 
 #include "core/notify/NotificationCenter.h"
 
+#include <QAccessible>
+
 namespace eboard {
 
 namespace {
@@ -16,6 +18,11 @@ void TwoStateButton::initval(int type) {
     postMessage_ = kPostsNothing;
     buttonType_ = type;
     update();
+    // The face, and with it what the button is called, may have changed.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent renamed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
 }
 
 void TwoStateButton::setButtonInfo(const std::optional<QString>& name, const QRectF& frame) {
@@ -29,10 +36,6 @@ void TwoStateButton::setButtonInfo(const std::optional<QString>& name, const QRe
 const layout::Face& TwoStateButton::face() const {
     const layout::ButtonFaces& faces = layout::buttonFaces(kind_);
     return buttonType_ == 0 ? faces.negative : faces.affirmative;
-}
-
-QString TwoStateButton::faceFileName() const {
-    return QString::fromLatin1(face().picture);
 }
 
 void TwoStateButton::clicked() {
@@ -50,10 +53,6 @@ SinglePurposeButton::SinglePurposeButton(layout::ButtonKind kind, std::string_vi
 
 const layout::Face& SinglePurposeButton::face() const {
     return layout::buttonFaces(kind_).affirmative;
-}
-
-QString SinglePurposeButton::faceFileName() const {
-    return QString::fromLatin1(face().picture);
 }
 
 void SinglePurposeButton::clicked() {

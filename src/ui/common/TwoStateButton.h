@@ -29,10 +29,9 @@ public:
     int buttonType() const { return buttonType_; }
     QRectF btn_rect() const { return btnRect_; }
     // What it shows: the face of its type.
-    const layout::Face& face() const;
+    const layout::Face& face() const override;
 
 protected:
-    QString faceFileName() const override;
     void clicked() override;
 
 private:
@@ -48,10 +47,9 @@ class SinglePurposeButton : public DrawnButton {
 public:
     SinglePurposeButton(layout::ButtonKind kind, std::string_view name, QWidget* parent);
 
-    const layout::Face& face() const;
+    const layout::Face& face() const override;
 
 protected:
-    QString faceFileName() const override;
     void clicked() override;
 
 private:

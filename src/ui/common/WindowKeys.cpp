@@ -8,7 +8,11 @@ std::optional<WindowKey> releasedWindowKey(const QKeyEvent& event) {
     if (event.type() != QEvent::KeyRelease || event.isAutoRepeat()) {
         return std::nullopt;
     }
-    switch (event.key()) {
+    return windowKeyOf(event.key());
+}
+
+std::optional<WindowKey> windowKeyOf(int qtKey) {
+    switch (qtKey) {
     case Qt::Key_Escape:
         return WindowKey::Escape;
     case Qt::Key_Space:
@@ -16,6 +20,10 @@ std::optional<WindowKey> releasedWindowKey(const QKeyEvent& event) {
     default:
         return std::nullopt;
     }
+}
+
+bool pressesFocusedButton(int qtKey) {
+    return qtKey == Qt::Key_Space || qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter;
 }
 
 } // namespace eboard

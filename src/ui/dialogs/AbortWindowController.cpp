@@ -1,6 +1,7 @@
 #include "ui/dialogs/AbortWindowController.h"
 
 #include "core/layout/DialogLayout.h"
+#include "core/layout/PageTexts.h"
 
 namespace eboard {
 
@@ -21,6 +22,11 @@ void AbortWindowController::setDlgInfo(int abortType, const QString& yesName,
     }
     form().view_Abort->setAbortType(abortType);
     DialogController::setDlgInfo(yesName, noName);
+    describeWindow();
+}
+
+AgentWindow::Description AbortWindowController::windowTexts() const {
+    return describePage(layout::stopTexts(form().view_Abort->AbortViewType()));
 }
 
 } // namespace eboard

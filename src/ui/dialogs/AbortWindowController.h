@@ -21,6 +21,7 @@ public:
 protected:
     void windowDidLoad() override {}
     void placeButtons() override;
+    AgentWindow::Description windowTexts() const override;
 };
 
 } // namespace eboard

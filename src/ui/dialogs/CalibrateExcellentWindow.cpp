@@ -1,6 +1,7 @@
 #include "ui/dialogs/CalibrateExcellentWindow.h"
 
 #include "core/layout/DialogLayout.h"
+#include "core/layout/PageTexts.h"
 
 namespace eboard {
 
@@ -12,6 +13,10 @@ void CalibrateExcellentWindow::placeButtons() {
     const auto buttons = layout::excellentDialogButtons(form().drawView->getLeastDrawPoint());
     placeButton(*form().btn_RetryDia, buttons.type0);
     placeButton(*form().btn_FinishDia, buttons.type1);
+}
+
+AgentWindow::Description CalibrateExcellentWindow::windowTexts() const {
+    return describePage(layout::excellentTexts());
 }
 
 } // namespace eboard

@@ -18,6 +18,7 @@ public:
 protected:
     void windowDidLoad() override {}
     void placeButtons() override;
+    AgentWindow::Description windowTexts() const override;
 };
 
 } // namespace eboard

@@ -24,6 +24,7 @@ void CalibrateNotSavedWindow::setFailure(const QString& failure) {
         text += QLatin1String(" %1");
     }
     form().txt_Content->setText(text.arg(failure));
+    describeWindow();
 }
 
 } // namespace eboard

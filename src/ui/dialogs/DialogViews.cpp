@@ -1,6 +1,7 @@
 #include "ui/dialogs/DialogViews.h"
 
 #include "core/layout/DialogLayout.h"
+#include "core/layout/PageTexts.h"
 #include "core/layout/Pictures.h"
 #include "core/state/JUXPrompt.h"
 #include "ui/AppResources.h"
@@ -61,12 +62,13 @@ PointD AbortMessageView::getLeastDrawPoint() const {
     return layout::stopDialog(screenWidth(), screenHeight()).leastDrawPoint;
 }
 
+// The keys are literals of the page-text table: their views end in a terminating zero.
 const char* AbortMessageView::titleKey(int type) {
-    return type == 0 ? "ExitCalTitle" : "ExitDiaTitle";
+    return layout::stopTexts(type).title.data();
 }
 
 const char* AbortMessageView::contentKey(int type) {
-    return type == 0 ? "ExitCal" : "ExitDia";
+    return layout::stopTexts(type).content.front().data();
 }
 
 void AbortMessageView::draw(QPainter& painter) {

@@ -18,7 +18,7 @@ public:
         : QAccessibleWidget(button, QAccessible::Button) {}
 
     QString text(QAccessible::Text kind) const override {
-        const QString own = QAccessibleWidget::text(kind);
+        QString own = QAccessibleWidget::text(kind);
         if (!own.isEmpty()) {
             return own;
         }

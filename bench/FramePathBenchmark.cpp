@@ -106,6 +106,28 @@ void BM_FramePathSmoothing50(benchmark::State& state) {
 }
 BENCHMARK(BM_FramePathSmoothing50);
 
+// With the adaptive smoothing: two filters a frame instead of the sum.
+void BM_FramePathAdaptive(benchmark::State& state) {
+    NullSink sink;
+    ManualClock clock;
+    setUpPointerMode(sink, clock);
+    JUXPrompt::getPrompt().setSmoothingMode(SmoothingMode::Adaptive);
+    const std::vector<FrameBytes> frames = strokeStream();
+    std::size_t next = 0;
+    double now = 0.0;
+    for (auto _ : state) {
+        now += 0.008;
+        clock.setNow(now);
+        checkFrame(Frame(frames[next]));
+        next = next + 1 == frames.size() ? 0 : next + 1;
+    }
+    state.SetItemsProcessed(state.iterations());
+    JUXPrompt::getPrompt().setSmoothingMode(SmoothingMode::Average);
+    setPointerSink(nullptr);
+    setPointerClock(nullptr);
+}
+BENCHMARK(BM_FramePathAdaptive);
+
 // Reports that fail the check: the cost of dropping one.
 void BM_InvalidFrame(benchmark::State& state) {
     FrameBytes bad = frame(300, 300);

@@ -12,6 +12,7 @@
 #include "core/notify/Names.h"
 #include "core/pen/PointerSink.h"
 #include "core/pen/ProjectiveMapping.h"
+#include "core/pen/Smoothing.h"
 #include "core/pen/StrokeInterpretation.h"
 #include "core/state/JUXPrompt.h"
 #include "device/HID_Communication.h"
@@ -60,10 +61,13 @@ void AppDelegate::applicationDidFinishLaunching() {
 
     showScrollBarsAlways();
 
-    // The command line wins over the remembered choice; the primary output is the default.
-    setBoardOutputChoice(options_.output
-                             ? *options_.output
-                             : readBoardOutputChoice(agentConfigPath()).value_or("primary"));
+    // The remembered settings. For the board output the command line wins over them; the
+    // primary output is the default.
+    const std::filesystem::path configPath = agentConfigPath();
+    const std::string config = readAgentConfig(configPath).value_or(std::string());
+    setBoardOutputChoice(options_.output ? *options_.output
+                                         : boardOutputChoiceOf(config).value_or("primary"));
+    takeSmoothing(config, configPath);
     takeBoardScreenSize();
     installPointerSink();
     screenFollower_ = std::make_unique<ScreenFollower>([this] { followScreens(); });
@@ -81,6 +85,18 @@ void AppDelegate::applicationDidFinishLaunching() {
     QThread::msleep(200);
 
     bus_.postNotification(names::kScrollBarsChanged, "", {});
+}
+
+void AppDelegate::takeSmoothing(std::string_view config, const std::filesystem::path& path) {
+    std::vector<std::string> problems;
+    const SmoothingChoice choice = smoothingChoiceOf(config, problems);
+    for (const std::string& problem : problems) {
+        logWarning(path.string() + ": " + problem);
+    }
+    prompt_->setSmoothingMode(choice.mode);
+    prompt_->setIsmooth(choice.window);
+    prompt_->setAdaptiveSmoothing(choice.adaptive);
+    logInfo("pen smoothing: " + describeSmoothing(choice));
 }
 
 void AppDelegate::applicationWillTerminate() {

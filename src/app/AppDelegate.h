@@ -4,8 +4,10 @@
 #include "core/layout/BoardGeometry.h"
 #include "core/notify/CommandBus.h"
 
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace eboard {
 
@@ -44,6 +46,8 @@ public:
 
 private:
     void installPointerSink();
+    // The pen's smoothing as the settings text remembers it; what cannot be used is logged.
+    void takeSmoothing(std::string_view config, const std::filesystem::path& path);
     void observeScreenCommands();
 
     CommandBus& bus_;

@@ -114,6 +114,8 @@ void StatusMenu::awakeFromNib() {
     bus_.addObserver(names::kVersion, [this](const UserInfo&) { VersionNum(); });
     bus_.addObserver(names::kSetSmoothValue,
                      [this](const UserInfo& userInfo) { SetSmoothValue(userInfo); });
+    bus_.addObserver(names::kSetSmoothMode,
+                     [this](const UserInfo& userInfo) { SetSmoothMode(userInfo); });
 
     postCommand(names::kDriverOpened);
 
@@ -168,7 +170,25 @@ void StatusMenu::VersionNum() {
 }
 
 void StatusMenu::SetSmoothValue(const UserInfo& userInfo) {
-    JUXPrompt::getPrompt().setIsmooth(smoothValueOf(userInfo));
+    // The average with that many samples, whichever mode was in use.
+    JUXPrompt& prompt = JUXPrompt::getPrompt();
+    prompt.setIsmooth(smoothValueOf(userInfo));
+    prompt.setSmoothingMode(SmoothingMode::Average);
+}
+
+void StatusMenu::SetSmoothMode(const UserInfo& userInfo) {
+    JUXPrompt& prompt = JUXPrompt::getPrompt();
+    const auto chosen =
+        smoothModeOf(userInfo, SmoothingChoice{prompt.smoothingMode(), prompt.ismooth(),
+                                               prompt.adaptiveSmoothing()});
+    if (const auto* error = std::get_if<std::string>(&chosen)) {
+        logWarning("ignoring " + std::string(names::kSetSmoothMode) + ": " + *error);
+        return;
+    }
+    const auto& choice = std::get<SmoothingChoice>(chosen);
+    prompt.setSmoothingMode(choice.mode);
+    prompt.setAdaptiveSmoothing(choice.adaptive);
+    logInfo("pen smoothing: " + describeSmoothing(choice));
 }
 
 void StatusMenu::menu_OpenCalibrate() {

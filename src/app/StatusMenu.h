@@ -53,6 +53,8 @@ public:
     void quit();
     void VersionNum();
     void SetSmoothValue(const UserInfo& userInfo);
+    // "SetSmoothMode": the average or the adaptive smoothing, and the latter's parameters.
+    void SetSmoothMode(const UserInfo& userInfo);
 
     // The calibration workflow (see CalibrationRun): each handler turns its notification
     // into an event of the run. The two requests (distributed), the local notifications of

@@ -220,15 +220,6 @@ int runVersionCommand(Arguments args, std::FILE*) {
     return post(eboard::names::kVersion, {});
 }
 
-int runSmooth(Arguments args, std::FILE*) {
-    if (args.size() != 1) {
-        throw UsageError("smooth needs one whole number N");
-    }
-    const std::int64_t value = parseInteger(args[0], "N");
-    return post(eboard::names::kSetSmoothValue,
-                {{std::string(eboard::names::kSmoothValueKey), value}});
-}
-
 int runWatch(Arguments args, std::FILE* out) {
     noArguments(args);
     BusSession session;

@@ -5,6 +5,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
+#include <string>
+#include <utility>
 
 namespace eboardctl {
 
@@ -46,6 +49,24 @@ float parseFloat(std::string_view text, std::string_view what) {
         throw UsageError("invalid " + std::string(what) + " '" + copy + "'");
     }
     return value;
+}
+
+eboard::AdaptiveSmoothing adaptiveParameters(const Options& options,
+                                             eboard::AdaptiveSmoothing parameters) {
+    for (const auto& [name, field] :
+         {std::pair{"min-cutoff", &parameters.minCutoff}, std::pair{"beta", &parameters.beta}}) {
+        if (const auto text = options.value(name)) {
+            const std::optional<double> value = eboard::decimalValue(*text);
+            if (!value) {
+                throw UsageError("invalid --" + std::string(name) + " '" + *text + "'");
+            }
+            *field = *value;
+        }
+    }
+    if (!eboard::isUsable(parameters)) {
+        throw UsageError("--min-cutoff must be above 0 and --beta 0 or more");
+    }
+    return parameters;
 }
 
 std::int64_t parseInteger(std::string_view text, std::string_view what) {

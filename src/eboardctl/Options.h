@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Command.h"
+#include "core/pen/Smoothing.h"
 
 #include <cstdint>
 #include <optional>
@@ -28,6 +29,11 @@ private:
 // Strict number parsing for command lines: the whole text must be the number.
 float parseFloat(std::string_view text, std::string_view what);
 std::int64_t parseInteger(std::string_view text, std::string_view what);
+
+// --min-cutoff HZ and --beta B over the given parameters; unusable values are a
+// UsageError.
+eboard::AdaptiveSmoothing adaptiveParameters(const Options& options,
+                                             eboard::AdaptiveSmoothing parameters);
 
 struct ScreenSize {
     std::int32_t width = 0;

@@ -12,6 +12,7 @@
 #include "core/pen/Clock.h"
 #include "core/pen/LogPointerSink.h"
 #include "core/pen/ProjectiveMapping.h"
+#include "core/pen/Smoothing.h"
 #include "core/pen/StrokeInterpretation.h"
 #include "core/state/JUXPrompt.h"
 #include "pointer/PointerBackends.h"
@@ -49,21 +50,40 @@ private:
     eboard::DistributedCenter* previousCenter_;
 };
 
+// --smooth adaptive with its two parameters, or the average (--smooth N, read later).
+eboard::SmoothingChoice replaySmoothing(const Options& options) {
+    eboard::SmoothingChoice choice;
+    if (options.value("smooth") != "adaptive") {
+        if (options.value("min-cutoff") || options.value("beta")) {
+            throw UsageError("--min-cutoff and --beta go with --smooth adaptive");
+        }
+        return choice;
+    }
+    choice.mode = eboard::SmoothingMode::Adaptive;
+    choice.adaptive = adaptiveParameters(options, choice.adaptive);
+    return choice;
+}
+
 } // namespace
 
 int runReplay(Arguments args, std::FILE* out) {
     // --file names the archive as in the other commands; --calibration is its older name.
-    const Options options(args, {"file", "calibration", "screen", "smooth", "pointer"});
+    const Options options(
+        args, {"file", "calibration", "screen", "smooth", "min-cutoff", "beta", "pointer"});
     if (options.positionals().size() != 1) {
         throw UsageError("replay needs one recording: replay REC [--file F] "
-                         "[--screen WxH] [--smooth N] [--pointer log|xtest|uinput]");
+                         "[--screen WxH] [--smooth N|adaptive] [--pointer log|xtest|uinput]");
     }
     const std::string pointer = options.value("pointer").value_or("log");
     if (pointer != "log" && pointer != "xtest" && pointer != "uinput") {
         throw UsageError("unknown pointer '" + pointer + "' (expected log, xtest or uinput)");
     }
     const ScreenSize screen = parseScreenSize(options.value("screen").value_or("1920x1080"));
-    const std::int64_t smooth = parseInteger(options.value("smooth").value_or("4"), "smoothing");
+    const eboard::SmoothingChoice smoothing = replaySmoothing(options);
+    const std::int64_t smooth =
+        smoothing.mode == eboard::SmoothingMode::Adaptive
+            ? 4
+            : parseInteger(options.value("smooth").value_or("4"), "smoothing");
     if (smooth < std::numeric_limits<std::int32_t>::min() ||
         smooth > std::numeric_limits<std::int32_t>::max()) {
         throw UsageError("invalid smoothing '" + std::to_string(smooth) + "'");
@@ -78,6 +98,12 @@ int runReplay(Arguments args, std::FILE* out) {
     prompt.setScreenWidth(screen.width);
     prompt.setScreenHeight(screen.height);
     prompt.setIsmooth(static_cast<std::int32_t>(smooth));
+    prompt.setSmoothingMode(smoothing.mode);
+    prompt.setAdaptiveSmoothing(smoothing.adaptive);
+    // Standard error, so that the event log stays the events alone.
+    std::fprintf(
+        stderr, "eboardctl: pen smoothing: %s\n",
+        eboard::describeSmoothing({smoothing.mode, prompt.ismooth(), smoothing.adaptive}).c_str());
     prompt.setCurrentStatus(eboard::JUXPrompt::kPointerMode);
     eboard::initCalibrateData();
     if (!eboard::penToScreenMapping().isUsable()) {

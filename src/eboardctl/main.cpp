@@ -46,10 +46,12 @@ constexpr std::array kSubcommands = {
                "map X Y --screen WxH [--file F]              map a raw camera point to the screen"},
     Subcommand{
         "replay", eboardctl::runReplay,
-        "replay REC [--file F] [--screen WxH] [--smooth N] [--pointer log|xtest|uinput]\n"
+        "replay REC [--file F] [--screen WxH] [--smooth N|adaptive] [--pointer log|xtest|uinput]\n"
         "                                               run a recorded report stream through the "
         "pen pipeline",
-        "--calibration F is another name for --file F.\n"},
+        "--calibration F is another name for --file F. --smooth N averages the last N pen\n"
+        "positions (4 unless given); --smooth adaptive takes the adaptive smoothing, with\n"
+        "--min-cutoff HZ and --beta B when given (see 'eboardctl smooth --help').\n"},
     Subcommand{"devices", eboardctl::runDevices,
                "devices                                      list the camera units and whether "
                "they are usable"},
@@ -74,11 +76,19 @@ constexpr std::array kSubcommands = {
     Subcommand{
         "version", eboardctl::runVersionCommand,
         "version                                      show the running agent's About window"},
-    Subcommand{
-        "smooth", eboardctl::runSmooth,
-        "smooth N                                     set the pointer smoothing to N samples",
-        "N is the number of recent pen positions averaged; 1 means none. Only the last 50\n"
-        "are kept: a value above 50 goes round those again, so some count more than once.\n"},
+    Subcommand{"smooth", eboardctl::runSmooth,
+               "smooth N|adaptive [--min-cutoff HZ] [--beta B]\n"
+               "                                               choose how the pen's positions are "
+               "smoothed",
+               "smooth N averages the N most recent pen positions; 1 means none. Only the last 50\n"
+               "are kept: a value above 50 goes round those again, so some count more than once.\n"
+               "An average trails a moving pen by (N - 1) / 2 frames at every speed.\n"
+               "smooth adaptive smooths strongly while the pen is nearly still and hardly at all\n"
+               "while it moves fast: --min-cutoff is its cutoff at rest in Hz (default 1), --beta\n"
+               "how fast the cutoff rises with the pen's speed (default 0.1).\n"
+               "The mode and the parameters are remembered in $XDG_CONFIG_HOME/eboard/agent.conf\n"
+               "(smoothing, smoothing_min_cutoff, smoothing_beta) and told to a running agent at\n"
+               "once; the average's N lasts until the agent ends.\n"},
     Subcommand{"watch", eboardctl::runWatch,
                "watch                                        print the agent's notifications until "
                "interrupted"},

@@ -4,6 +4,8 @@
 #include "support/OddFiles.h"
 #include "support/XDesktop.h"
 
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
 namespace eboard::testing {
@@ -114,6 +116,34 @@ TEST_F(AgentProcessTest, DataFilesThatAreFifosAreNamedOnceAndSigtermStillEndsThe
     }
 }
 
+TEST_F(AgentProcessTest, TheRememberedSmoothingIsTakenAtStartAndCommandsChangeIt) {
+    const fs::path conf = home / ".config/eboard/agent.conf";
+    fs::create_directories(conf.parent_path());
+    writeText(conf, "smoothing=adaptive\nsmoothing_min_cutoff=2\nsmoothing_beta=fast\n");
+    AgentProcess agent(home.path());
+    agent.start();
+    ASSERT_TRUE(watcher.waitFor("DriverOpened"));
+    watcher.post("SetSmoothMode", {{"mode", "adaptive"}, {"beta", -1}}); // refused
+    watcher.post("SetSmoothValue", {{"smoothvalue", 3}});
+    watcher.post("SetSmoothMode", {{"mode", "adaptive"}, {"beta", "0.5"}});
+    watcher.post("ListOutputs"); // answered after the commands before it
+    ASSERT_TRUE(watcher.waitFor("Outputs"));
+    watcher.post("Quit");
+    EXPECT_EQ(agent.waitForExit(), 0);
+    const QString errors = agent.errorOutput();
+    const QStringList expected{
+        "smoothing_beta=fast is not a number of 0 or more: 0.1 is used",
+        "pen smoothing: adaptive (min cutoff 2 Hz, beta 0.1)",
+        "ignoring SetSmoothMode: the min cutoff must be above 0 and beta 0 or more",
+        "pen smoothing: adaptive (min cutoff 2 Hz, beta 0.5)",
+    };
+    qsizetype at = 0;
+    for (const QString& line : expected) {
+        at = errors.indexOf(line, at);
+        EXPECT_NE(at, -1) << line.toStdString() << " in order in\n" << errors.toStdString();
+    }
+}
+
 TEST_F(AgentProcessTest, VersionTwiceShowsOneAboutWindow) {
     AgentProcess agent(home.path());
     agent.start();
@@ -173,7 +203,14 @@ TEST_F(AgentProcessTest, EboardctlDrivesTheAgentAndWatchesTheBus) {
     AgentProcess agent(home.path());
     agent.start();
     ASSERT_TRUE(watcher.waitFor("DriverOpened"));
-    QProcess::execute(eboardctl, {"smooth", "7"});
+    // Its settings go to the agent's home, not the one running the tests.
+    QProcess smooth;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", QString::fromStdString(home.path().string()));
+    environment.remove("XDG_CONFIG_HOME");
+    smooth.setProcessEnvironment(environment);
+    smooth.start(eboardctl, {"smooth", "7"});
+    ASSERT_TRUE(smooth.waitForFinished(10000));
     QProcess::execute(eboardctl, {"version"});
     EXPECT_EQ(QProcess::execute(eboardctl, {"quit"}), 0);
     EXPECT_EQ(agent.waitForExit(), 0);

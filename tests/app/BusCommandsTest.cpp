@@ -50,5 +50,42 @@ TEST_F(BusCommandsTest, SetSmoothValueFromOtherProcesses) {
     JUXPrompt::getPrompt().setIsmooth(4);
 }
 
+TEST_F(BusCommandsTest, SetSmoothModeAndSetSmoothValueChooseTheSmoothing) {
+    testing::TempDir home;
+    testing::ScopedEnv homeEnv("HOME", home.path().string());
+    StatusMenu menu(center, [] { return true; });
+    menu.setExitFunction([](int) {});
+    menu.awakeFromNib();
+    JUXPrompt& prompt = JUXPrompt::getPrompt();
+    struct Case {
+        const char* name;
+        QVariantMap info;
+        SmoothingMode mode;
+        std::int32_t window;
+        double beta;
+    };
+    const Case cases[] = {
+        {"SetSmoothMode", {{"mode", "adaptive"}, {"beta", 0.3}}, SmoothingMode::Adaptive, 4, 0.3},
+        {"SetSmoothMode", {{"mode", "quick"}}, SmoothingMode::Adaptive, 4, 0.3}, // refused
+        {"SetSmoothValue", {{"smoothvalue", 6}}, SmoothingMode::Average, 6, 0.3},
+        {"SetSmoothMode", {{"mode", "adaptive"}}, SmoothingMode::Adaptive, 6, 0.3},
+        {"SetSmoothMode", {{"mode", "average"}}, SmoothingMode::Average, 6, 0.3},
+    };
+    int done = 0;
+    center.addObserver("SmoothDone", [&](const UserInfo&) { ++done; });
+    for (const auto& c : cases) {
+        emitFromPeer(c.name, "com.jux.command", c.info);
+        emitFromPeer("SmoothDone", "com.jux.command", {});
+        const int target = done + 1;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return done == target; })) << c.name;
+        EXPECT_EQ(prompt.smoothingMode(), c.mode) << c.name;
+        EXPECT_EQ(prompt.ismooth(), c.window) << c.name;
+        EXPECT_EQ(prompt.adaptiveSmoothing().beta, c.beta) << c.name;
+    }
+    prompt.setSmoothingMode(SmoothingMode::Average);
+    prompt.setAdaptiveSmoothing(AdaptiveSmoothing{});
+    prompt.setIsmooth(4);
+}
+
 } // namespace
 } // namespace eboard

@@ -6,6 +6,9 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
+#include <string>
+#include <variant>
 
 namespace eboard {
 namespace {
@@ -38,6 +41,47 @@ TEST(SmoothValue, FollowsIntegerValueOfTextsAndNumbers) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(smoothValueOf(c.userInfo), c.expected) << c.what;
+    }
+}
+
+TEST(SmoothMode, ChoosesTheModeAndParametersOrChangesNothing) {
+    const SmoothingChoice current{SmoothingMode::Average, 6, AdaptiveSmoothing{}};
+    const AdaptiveSmoothing d;
+    struct Case {
+        const char* what;
+        UserInfo userInfo;
+        std::optional<SmoothingChoice> expected; // none: refused
+    };
+    const Case cases[] = {
+        {"adaptive", {{"mode", std::string("adaptive")}}, {{SmoothingMode::Adaptive, 6, d}}},
+        {"adaptive with numbers",
+         {{"mode", std::string("adaptive")}, {"mincutoff", 2.5}, {"beta", std::int64_t{0}}},
+         {{SmoothingMode::Adaptive, 6, {2.5, 0.0, d.derivativeCutoff}}}},
+        {"adaptive with decimal texts",
+         {{"mode", std::string("adaptive")}, {"beta", std::string("0.25")}},
+         {{SmoothingMode::Adaptive, 6, {d.minCutoff, 0.25, d.derivativeCutoff}}}},
+        {"average keeps the window", {{"mode", std::string("average")}}, {current}},
+        {"no mode", {{"beta", 0.2}}, std::nullopt},
+        {"unknown mode", {{"mode", std::string("fast")}}, std::nullopt},
+        {"mode as a number", {{"mode", std::int64_t{1}}}, std::nullopt},
+        {"text that is no number",
+         {{"mode", std::string("adaptive")}, {"mincutoff", std::string("1Hz")}},
+         std::nullopt},
+        {"zero cutoff", {{"mode", std::string("adaptive")}, {"mincutoff", 0.0}}, std::nullopt},
+        {"negative beta", {{"mode", std::string("adaptive")}, {"beta", -0.1}}, std::nullopt},
+        {"infinite beta",
+         {{"mode", std::string("adaptive")}, {"beta", std::numeric_limits<double>::infinity()}},
+         std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const auto chosen = smoothModeOf(c.userInfo, current);
+        if (c.expected) {
+            ASSERT_TRUE(std::holds_alternative<SmoothingChoice>(chosen)) << c.what;
+            EXPECT_EQ(std::get<SmoothingChoice>(chosen), *c.expected) << c.what;
+        } else {
+            ASSERT_TRUE(std::holds_alternative<std::string>(chosen)) << c.what;
+            EXPECT_FALSE(std::get<std::string>(chosen).empty()) << c.what;
+        }
     }
 }
 

@@ -11,8 +11,11 @@
 #include <algorithm>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
+#include <type_traits>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace eboard::testing {
@@ -35,8 +38,7 @@ protected:
 TEST_F(EboardctlBus, CommandsWithoutAnAgentSaySoAndFail) {
     for (const QStringList& command :
          {QStringList{"calibrate"}, QStringList{"diagnose"}, QStringList{"calibrate", "--wait"},
-          QStringList{"diagnose", "--wait"}, QStringList{"quit"}, QStringList{"version"},
-          QStringList{"smooth", "5"}}) {
+          QStringList{"diagnose", "--wait"}, QStringList{"quit"}, QStringList{"version"}}) {
         QProcess run;
         run.start(kEboardctl, command);
         ASSERT_TRUE(run.waitForFinished(10000));
@@ -108,6 +110,86 @@ TEST_F(EboardctlBus, WaitReturnsWithTheAnnouncedEndOfTheRun) {
     ASSERT_TRUE(orphan.waitForFinished(10000));
     EXPECT_EQ(orphan.exitCode(), 1);
     EXPECT_THAT(orphan.readAllStandardError().toStdString(), HasSubstr("agent ended"));
+}
+
+// The smoothing is remembered for the agent's next start whether or not one runs, and a
+// running one is told at once with what is remembered.
+TEST_F(EboardctlBus, SmoothIsRememberedAndToldToARunningAgent) {
+    TempDir config;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", QString::fromStdString(config.path().string()));
+    const auto run = [&](const QStringList& arguments) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(kEboardctl, QStringList{"smooth"} + arguments);
+        EXPECT_TRUE(process.waitForStarted(5000));
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 10000));
+        return std::pair(process.exitCode(), process.readAllStandardOutput().toStdString() +
+                                                 process.readAllStandardError().toStdString());
+    };
+    const std::filesystem::path conf = config / "eboard/agent.conf";
+
+    const auto [alone, saidAlone] = run({"adaptive", "--beta", "0.2"});
+    EXPECT_EQ(alone, 0) << saidAlone;
+    EXPECT_THAT(saidAlone, HasSubstr("adaptive (min cutoff 1 Hz, beta 0.2)"));
+    EXPECT_THAT(saidAlone,
+                HasSubstr("no agent is running; it takes this smoothing when it starts"));
+    EXPECT_EQ(readText(conf), "smoothing=adaptive\nsmoothing_window=4\nsmoothing_min_cutoff=1\n"
+                              "smoothing_beta=0.2\n");
+
+    ASSERT_TRUE(peer.registerService(QString::fromLatin1(kAgentBusName)));
+    DBusDistributedCenter center(peer);
+    ASSERT_TRUE(center.listen());
+    std::vector<std::string> told;
+    center.addMonitor([&](const std::string& name, const UserInfo& userInfo) {
+        std::string line = name;
+        for (const auto& [key, value] : userInfo) {
+            line += " " + key + "=" +
+                    std::visit(
+                        [](const auto& v) {
+                            if constexpr (std::is_same_v<std::decay_t<decltype(v)>, std::string>) {
+                                return v;
+                            } else {
+                                std::ostringstream text;
+                                text << v;
+                                return text.str();
+                            }
+                        },
+                        value);
+        }
+        told.push_back(line);
+    });
+    struct Case {
+        QStringList arguments;
+        const char* told; // what the agent hears; empty: refused, nothing remembered
+    };
+    const Case cases[] = {
+        {{"adaptive", "--min-cutoff", "2.5"}, "SetSmoothMode beta=0.2 mincutoff=2.5 mode=adaptive"},
+        {{"6"}, "SetSmoothValue smoothvalue=6"},
+        {{"adaptive"}, "SetSmoothMode beta=0.2 mincutoff=2.5 mode=adaptive"},
+        {{"6", "--beta", "1"}, ""},
+        {{"adaptive", "--beta", "-1"}, ""},
+        {{"adaptive", "--min-cutoff", "0"}, ""},
+        {{"seven"}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        told.clear();
+        const std::string before = readText(conf);
+        const auto [status, said] = run(c.arguments);
+        if (std::string(c.told).empty()) {
+            EXPECT_EQ(status, 2) << said;
+            EXPECT_EQ(readText(conf), before);
+            continue;
+        }
+        EXPECT_EQ(status, 0) << said;
+        EXPECT_THAT(said, HasSubstr("told the running agent"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !told.empty(); }));
+        EXPECT_EQ(told, std::vector<std::string>{c.told});
+    }
+    EXPECT_EQ(readText(conf), "smoothing=adaptive\nsmoothing_window=6\nsmoothing_min_cutoff=2.5\n"
+                              "smoothing_beta=0.2\n");
 }
 
 // The test plays the agent: it answers each SetBoardOutput as told, and eboardctl must

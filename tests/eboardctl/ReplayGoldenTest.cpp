@@ -7,11 +7,14 @@
 #include "support/Eboardctl.h"
 #include "support/TempDir.h"
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace eboard::testing {
 namespace {
@@ -70,6 +73,48 @@ INSTANTIATE_TEST_SUITE_P(Recordings, ReplayGolden,
                              return name;
                          });
 
+// The x of every drag in a replay's log.
+std::vector<double> dragsOf(const std::string& log) {
+    std::vector<double> xs;
+    std::istringstream lines(log);
+    for (std::string word; lines >> word;) {
+        if (word == "left-drag") {
+            double x = 0;
+            lines >> x;
+            xs.push_back(x);
+        }
+    }
+    return xs;
+}
+
+TEST_F(ReplayGolden, AdaptiveSmoothingTrailsThePenLessThanTheAverage) {
+    const std::string replay = "replay " + quoted(kReplayDir / "drag-jitter.rec") +
+                               " --calibration " + quoted(archive) + " --screen 1280x640";
+    const std::vector<double> raw = dragsOf(eboardctl(replay + " --smooth 1").out);
+    const std::vector<double> average = dragsOf(eboardctl(replay + " --smooth 4").out);
+    const CommandResult adaptive = eboardctl(replay + " --smooth adaptive", {}, Stderr::Merged);
+    ASSERT_EQ(adaptive.status, 0);
+    EXPECT_NE(adaptive.out.find("eboardctl: pen smoothing: adaptive (min cutoff 1 Hz, beta 0.1)"),
+              std::string::npos)
+        << adaptive.out;
+    const std::vector<double> smoothed = dragsOf(adaptive.out);
+    ASSERT_EQ(smoothed.size(), raw.size());
+    ASSERT_EQ(average.size(), raw.size());
+    ASSERT_GT(raw.size(), 3u);
+    EXPECT_EQ(smoothed[0], raw[0]) << "the first position of a stroke passes as it is";
+    double adaptiveBehind = 0;
+    double averageBehind = 0;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        adaptiveBehind += std::abs(raw[i] - smoothed[i]);
+        averageBehind += std::abs(raw[i] - average[i]);
+    }
+    EXPECT_LT(adaptiveBehind, averageBehind);
+    // The parameters are taken, and the same input gives the same log.
+    const std::string calm = replay + " --smooth adaptive --beta 0";
+    EXPECT_NE(dragsOf(eboardctl(calm).out), smoothed);
+    EXPECT_EQ(eboardctl(calm).out, eboardctl(calm).out);
+}
+
 TEST(ReplayCommand, BadRecordingLineIsAnErrorNamingTheLine) {
     const fs::path bad =
         fs::temp_directory_path() / ("eboard-replay-bad-" + std::to_string(::getpid()) + ".rec");
@@ -86,6 +131,11 @@ TEST(ReplayCommand, RejectsUnknownPointerAndBadOptions) {
     EXPECT_EQ(eboardctl(replay + " --pointer mouse", {}, Stderr::Merged).status, 2);
     EXPECT_EQ(eboardctl(replay + " --screen 1280", {}, Stderr::Merged).status, 2);
     EXPECT_EQ(eboardctl(replay + " --smooth 4x", {}, Stderr::Merged).status, 2);
+    EXPECT_EQ(eboardctl(replay + " --smooth fast", {}, Stderr::Merged).status, 2);
+    EXPECT_EQ(eboardctl(replay + " --smooth 4 --beta 1", {}, Stderr::Merged).status, 2);
+    EXPECT_EQ(eboardctl(replay + " --smooth adaptive --beta -1", {}, Stderr::Merged).status, 2);
+    EXPECT_EQ(eboardctl(replay + " --smooth adaptive --min-cutoff 0", {}, Stderr::Merged).status,
+              2);
     EXPECT_EQ(eboardctl("replay", {}, Stderr::Merged).status, 2);
 }
 

@@ -16,6 +16,8 @@ inline void resetSharedState() {
     prompt.setCurrentStatus(JUXPrompt::kPointerMode);
     prompt.setCalibrateIndex(0);
     prompt.setIsmooth(4);
+    prompt.setSmoothingMode(SmoothingMode::Average);
+    prompt.setAdaptiveSmoothing(AdaptiveSmoothing{});
     prompt.setIAreaTotalPer(0);
     prompt.setICalibrateType(0);
     prompt.setIEdgePer(0);

@@ -89,7 +89,7 @@ std::string withConfigValue(std::string_view text, std::string_view key, std::st
     return result;
 }
 
-std::optional<std::string> readBoardOutputChoice(const std::filesystem::path& path) {
+std::optional<std::string> readAgentConfig(const std::filesystem::path& path) {
     const DataFile file = readDataFile(path, kMaxConfigBytes);
     if (file.error) {
         if (!file.missing()) {
@@ -98,14 +98,10 @@ std::optional<std::string> readBoardOutputChoice(const std::filesystem::path& pa
         }
         return std::nullopt;
     }
-    auto value = configValue(textOf(file), kOutputKey);
-    if (value && value->empty()) {
-        return std::nullopt;
-    }
-    return value;
+    return textOf(file);
 }
 
-std::error_code writeBoardOutputChoice(const std::filesystem::path& path, std::string_view choice) {
+std::error_code writeConfigValues(const std::filesystem::path& path, ConfigValues values) {
     std::error_code error;
     std::filesystem::create_directories(path.parent_path(), error);
     if (error) {
@@ -115,9 +111,30 @@ std::error_code writeBoardOutputChoice(const std::filesystem::path& path, std::s
     if (old.error && !old.missing()) {
         return old.error; // its other lines would be lost
     }
-    const std::string text = withConfigValue(textOf(old), kOutputKey, choice);
+    std::string text = textOf(old);
+    for (const auto& [key, value] : values) {
+        text = withConfigValue(text, key, value);
+    }
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
     return writeFileAtomically(path, std::span<const std::uint8_t>(bytes, text.size()));
+}
+
+std::optional<std::string> boardOutputChoiceOf(std::string_view text) {
+    auto value = configValue(text, kOutputKey);
+    if (value && value->empty()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<std::string> readBoardOutputChoice(const std::filesystem::path& path) {
+    const std::optional<std::string> text = readAgentConfig(path);
+    return text ? boardOutputChoiceOf(*text) : std::nullopt;
+}
+
+std::error_code writeBoardOutputChoice(const std::filesystem::path& path, std::string_view choice) {
+    const std::pair<std::string_view, std::string> value{kOutputKey, std::string(choice)};
+    return writeConfigValues(path, ConfigValues(&value, 1));
 }
 
 } // namespace eboard

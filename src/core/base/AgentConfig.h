@@ -1,12 +1,15 @@
 #pragma once
 // The agent's remembered settings, "$XDG_CONFIG_HOME/eboard/agent.conf": lines of
-// "key=value"; "#" starts a comment. Today it holds the board output ("output").
+// "key=value"; "#" starts a comment. It holds the board output ("output") and the pen's
+// smoothing ("smoothing" and its parameters, see core/pen/Smoothing.h).
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace eboard {
 
@@ -19,6 +22,16 @@ std::optional<std::string> configValue(std::string_view text, std::string_view k
 // The text with key set to value: its line replaced (others kept as they are), else added.
 std::string withConfigValue(std::string_view text, std::string_view key, std::string_view value);
 
+// The file's text; nothing when it is missing or cannot be read (a file that is there but
+// unreadable, a FIFO say, is logged in one line naming it).
+std::optional<std::string> readAgentConfig(const std::filesystem::path& path);
+// Sets each key to its value, keeping the file's other lines; creates the folder. A file
+// there that cannot be read is an error, not replaced.
+using ConfigValues = std::span<const std::pair<std::string_view, std::string>>;
+std::error_code writeConfigValues(const std::filesystem::path& path, ConfigValues values);
+
+// The board output a settings text remembers; nothing when it names none.
+std::optional<std::string> boardOutputChoiceOf(std::string_view text);
 // The remembered board output ("primary" or an output name); nothing when the file or the
 // key is missing or unreadable (a file that is there but unreadable, a FIFO say, is logged
 // in one line naming it).

@@ -12,6 +12,9 @@ inline constexpr std::string_view kCompleteCalibrate = "CompleteCalibrate";
 inline constexpr std::string_view kQuit = "Quit";
 inline constexpr std::string_view kVersion = "Version";
 inline constexpr std::string_view kSetSmoothValue = "SetSmoothValue";
+// Chooses the smoothing mode: "mode" average or adaptive; for adaptive, "mincutoff" and
+// "beta" may come with it (numbers or decimal texts).
+inline constexpr std::string_view kSetSmoothMode = "SetSmoothMode";
 inline constexpr std::string_view kSetBoardOutput = "SetBoardOutput";
 inline constexpr std::string_view kListOutputs = "ListOutputs";
 
@@ -32,6 +35,9 @@ inline constexpr std::string_view kScrollBarsChanged = "AppleShowScrollBarsSetti
 
 // Keys of the distributed user information.
 inline constexpr std::string_view kSmoothValueKey = "smoothvalue";
+inline constexpr std::string_view kModeKey = "mode";
+inline constexpr std::string_view kMinCutoffKey = "mincutoff";
+inline constexpr std::string_view kBetaKey = "beta";
 inline constexpr std::string_view kLocalationKey = "Localation";
 inline constexpr std::string_view kResultKey = "result";
 // A token a requester may give its StartCalibrate or CompleteCalibrate; CalibrateEnded

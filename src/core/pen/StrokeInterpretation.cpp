@@ -76,8 +76,31 @@ void touch(PointerState& state, PointF mapped, float height, float width) {
     }
 }
 
-void continueStroke(PointerState& state, PointF mapped, float height, std::int32_t window) {
-    const PointF smoothed = smoothPoint(mapped.x, mapped.y, window);
+// The smoothing the prompt asks for.
+PointF smoothedPosition(PointF mapped, const JUXPrompt& prompt) {
+    if (prompt.smoothingMode() == SmoothingMode::Adaptive) {
+        return smoothAdaptive(mapped.x, mapped.y, pointerClock().now(), prompt.adaptiveSmoothing());
+    }
+    return smoothPoint(mapped.x, mapped.y, prompt.ismooth());
+}
+
+// Stores a sample in the ring and advances the count; the count after the limit is 0.
+// Returns the new count.
+std::int32_t storeSample(PointerState& state, PointF sample) {
+    constexpr std::int32_t kRing = StrokeRules::kRingSize;
+    const std::int32_t slot = ((state.sampleCount % kRing) + kRing) % kRing;
+    std::int32_t next = state.sampleCount + 1;
+    if (next > StrokeRules::kSampleCountLimit || next < 0) {
+        next = 0;
+    }
+    state.sampleRing[static_cast<std::size_t>(slot)] = sample;
+    state.sampleCount = next;
+    return next;
+}
+
+void continueStroke(PointerState& state, PointF mapped, const JUXPrompt& prompt) {
+    const float height = static_cast<float>(prompt.screenHeight());
+    const PointF smoothed = smoothedPosition(mapped, prompt);
     const PointF p{smoothed.x, height - smoothed.y};
     const std::int64_t dx = axisDistance(state.anchor.x, p.x);
     const std::int64_t dy = axisDistance(state.anchor.y, p.y);
@@ -177,13 +200,7 @@ PointF smoothPoint(float x, float y, std::int32_t n) {
     PointerState& state = pointerState();
     constexpr std::int32_t kRing = StrokeRules::kRingSize;
     const std::int32_t window = std::max(n, 1);
-    const std::int32_t slot = ((state.sampleCount % kRing) + kRing) % kRing;
-    std::int32_t next = state.sampleCount + 1;
-    if (next > StrokeRules::kSampleCountLimit || next < 0) {
-        next = 0;
-    }
-    state.sampleRing[static_cast<std::size_t>(slot)] = PointF{x, y};
-    state.sampleCount = next;
+    const std::int32_t next = storeSample(state, PointF{x, y});
     if (next == 0) {
         return PointF{x, y};
     }
@@ -198,6 +215,17 @@ PointF smoothPoint(float x, float y, std::int32_t n) {
     }
     const float count = static_cast<float>(next - start);
     return PointF{sumX / count, sumY / count};
+}
+
+PointF smoothAdaptive(float x, float y, double seconds, const AdaptiveSmoothing& parameters) {
+    PointerState& state = pointerState();
+    if (state.sampleCount == 0) {
+        state.adaptiveX.reset();
+        state.adaptiveY.reset();
+    }
+    storeSample(state, PointF{x, y});
+    return PointF{static_cast<float>(state.adaptiveX.filter(x, seconds, parameters)),
+                  static_cast<float>(state.adaptiveY.filter(y, seconds, parameters))};
 }
 
 void interpretStroke() {
@@ -219,7 +247,7 @@ void interpretStroke() {
         if (!state.penWasDown) {
             touch(state, mapped, height, static_cast<float>(prompt.screenWidth()));
         } else {
-            continueStroke(state, mapped, height, prompt.ismooth());
+            continueStroke(state, mapped, prompt);
         }
     } else if (state.penWasDown) {
         lift(state);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/base/Point.h"
+#include "core/pen/AdaptiveFilter.h"
 #include "core/pen/MouseSimulator.h"
 
 #include <array>
@@ -34,6 +35,8 @@ struct PointerState {
     std::uint8_t dwellCount = 0;
     std::int32_t sampleCount = 0; // samples since the smoothing run began; picks the slot
     std::array<PointF, StrokeRules::kRingSize> sampleRing{};
+    AdaptiveFilter adaptiveX; // the adaptive smoothing, restarted with the sample count
+    AdaptiveFilter adaptiveY;
     double lastReleaseTime = 0.0;
     std::optional<MouseSimulator> mouse; // none until the first device open
 };
@@ -60,6 +63,11 @@ void releaseHeldButtons();
 // A window below 1 counts as 1. When the sample count wraps to 0 the window would be
 // empty; the position given is returned then, as the run restarts from it.
 PointF smoothPoint(float x, float y, std::int32_t n);
+// The adaptive smoothing of the same positions, at the frame's time in seconds. It starts
+// afresh wherever the average's sample count is 0 (touch, jump, lift, wrap), so both
+// modes restart at the same frames, and it keeps the ring and the count as the average
+// does, so that a switch of mode within a stroke goes on smoothly.
+PointF smoothAdaptive(float x, float y, double seconds, const AdaptiveSmoothing& parameters);
 
 // Interprets the current pointer-mode frame: LightPointRaw and lightPointPresent.
 // A frame whose light point has no usable screen position (no usable mapping, a

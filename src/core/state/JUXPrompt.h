@@ -2,6 +2,7 @@
 
 #include "core/base/Point.h"
 #include "core/calibration/SettingData.h"
+#include "core/pen/Smoothing.h"
 
 #include <cstdint>
 #include <string>
@@ -71,6 +72,12 @@ public:
     void setCalibrateIndex(std::int32_t v) { calibrateIndex_ = v; }
     std::int32_t ismooth() const { return ismooth_; }
     void setIsmooth(std::int32_t v) { ismooth_ = v; }
+    // Which smoothing a continuing stroke gets: the average over ismooth samples (the
+    // default) or the adaptive filter with its parameters.
+    SmoothingMode smoothingMode() const { return smoothingMode_; }
+    void setSmoothingMode(SmoothingMode v) { smoothingMode_ = v; }
+    const AdaptiveSmoothing& adaptiveSmoothing() const { return adaptiveSmoothing_; }
+    void setAdaptiveSmoothing(const AdaptiveSmoothing& v) { adaptiveSmoothing_ = v; }
     std::int32_t iAreaTotalPer() const { return iAreaTotalPer_; }
     void setIAreaTotalPer(std::int32_t v) { iAreaTotalPer_ = v; }
     std::int32_t iCalibrateType() const { return iCalibrateType_; }
@@ -126,6 +133,8 @@ private:
     std::int32_t currentStatus_ = kPointerMode;
     std::int32_t calibrateIndex_ = 0;
     std::int32_t ismooth_ = 4;
+    SmoothingMode smoothingMode_ = SmoothingMode::Average;
+    AdaptiveSmoothing adaptiveSmoothing_;
     std::int32_t iAreaTotalPer_ = 0;
     std::int32_t iCalibrateType_ = 0;
     std::int32_t iEdgePer_ = 0;

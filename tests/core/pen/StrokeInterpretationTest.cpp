@@ -270,6 +270,29 @@ TEST_F(StrokeTest, AfterAJumpTheNextPositionIsTheNewMappedPositionAlone) {
     EXPECT_EQ(take(), (Events{drag(1000, 200, 348, 0)}));
 }
 
+TEST_F(StrokeTest, TheAdaptiveSmoothingStartsAfreshWhereTheAverageDoes) {
+    JUXPrompt::getPrompt().setSmoothingMode(SmoothingMode::Adaptive);
+    penAt(100, 700);
+    penAt(104, 700); // the first continuing frame passes as it is
+    EXPECT_EQ(take().back(), drag(104, 200, 4, 0));
+    penAt(140, 700); // smoothed: short of the pen
+    const double smoothedX = take().back().position.x;
+    EXPECT_GT(smoothedX, 104.0);
+    EXPECT_LT(smoothedX, 140.0);
+
+    penAt(1400, 700); // far enough to jump, smoothed or not
+    const Events jump = take();
+    ASSERT_EQ(jump.size(), 5u);
+    EXPECT_EQ(jump[1].kind, Kind::LeftUp);
+    penAt(1000, 700); // after the jump: the new position alone
+    EXPECT_EQ(take().back().position.x, 1000.0);
+
+    penUp();
+    penAt(0, 0);
+    penAt(30, 0); // after a lift and a touch: alone again
+    EXPECT_EQ(take().back().position.x, 30.0);
+}
+
 struct EdgeCase {
     float x;
     const char* side; // nullptr: no announcement

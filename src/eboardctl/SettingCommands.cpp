@@ -1,22 +1,30 @@
-// The board output: which output the projector shows, remembered for the agent and told to
-// a running one; and the outputs as the running agent sees them.
+// Settings remembered in agent.conf for the agent's next start and told to a running one
+// at once: the board output (which output the projector shows) and the pen's smoothing;
+// and the outputs as the running agent sees them.
 #include "Command.h"
+#include "Options.h"
 #include "bus/DBusDistributedCenter.h"
 #include "bus/SingleInstance.h"
 #include "bus/UserInfoConversion.h"
 #include "core/base/AgentConfig.h"
 #include "core/base/PrintableText.h"
 #include "core/notify/Names.h"
+#include "core/pen/Smoothing.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusError>
+#include <QDBusMessage>
 #include <QTimer>
 #include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace eboardctl {
 
@@ -126,6 +134,60 @@ int runOutput(Arguments args, std::FILE* out) {
     QTimer::singleShot(kAnswerTimeoutMs, QCoreApplication::instance(), &QCoreApplication::quit);
     QCoreApplication::exec();
     std::fprintf(out, "%s\n", boardOutputAnswer(choice, board).c_str());
+    return kSuccess;
+}
+
+int runSmooth(Arguments args, std::FILE* out) {
+    const Options options(args, {"min-cutoff", "beta"});
+    if (options.positionals().size() != 1) {
+        throw UsageError("smooth needs one whole number N or adaptive");
+    }
+    const std::filesystem::path path = eboard::agentConfigPath();
+    std::vector<std::string> ignored; // the agent names them when it reads the file
+    eboard::SmoothingChoice choice =
+        eboard::smoothingChoiceOf(eboard::readAgentConfig(path).value_or(""), ignored);
+    std::string_view command;
+    eboard::UserInfo userInfo;
+    if (options.positionals()[0] == "adaptive") {
+        choice.mode = eboard::SmoothingMode::Adaptive;
+        choice.adaptive = adaptiveParameters(options, choice.adaptive);
+        command = eboard::names::kSetSmoothMode;
+        userInfo = {{std::string(eboard::names::kModeKey), std::string("adaptive")},
+                    {std::string(eboard::names::kMinCutoffKey), choice.adaptive.minCutoff},
+                    {std::string(eboard::names::kBetaKey), choice.adaptive.beta}};
+    } else {
+        if (options.value("min-cutoff") || options.value("beta")) {
+            throw UsageError("--min-cutoff and --beta go with adaptive");
+        }
+        const std::int64_t window = parseInteger(options.positionals()[0], "N");
+        if (window < std::numeric_limits<std::int32_t>::min() ||
+            window > std::numeric_limits<std::int32_t>::max()) {
+            throw UsageError("invalid N '" + std::to_string(window) + "'");
+        }
+        choice.mode = eboard::SmoothingMode::Average;
+        choice.window = static_cast<std::int32_t>(window);
+        command = eboard::names::kSetSmoothValue;
+        userInfo = {{std::string(eboard::names::kSmoothValueKey), window}};
+    }
+    const auto values = eboard::smoothingConfigValues(choice);
+    if (const std::error_code error = eboard::writeConfigValues(path, values)) {
+        throw Failure("cannot remember the smoothing in " + path.string() + ": " + error.message());
+    }
+    std::fprintf(out, "pen smoothing: %s (remembered in %s)\n",
+                 eboard::describeSmoothing(choice).c_str(), path.c_str());
+    BusConnection bus;
+    if (!bus.agentRunning()) {
+        std::fputs("no agent is running; it takes this smoothing when it starts\n", out);
+        return kSuccess;
+    }
+    if (!postCommand(bus.connection(), command, userInfo)) {
+        throw Failure("could not tell the running agent");
+    }
+    // The broadcast is queued: a round trip to the bus sends it before the process ends.
+    bus.connection().call(QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId")));
+    std::fputs("told the running agent\n", out);
     return kSuccess;
 }
 

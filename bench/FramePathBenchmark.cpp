@@ -69,49 +69,13 @@ void setUpPointerMode(NullSink& sink, ManualClock& clock) {
     resetPointerState();
 }
 
-void BM_FramePath(benchmark::State& state) {
+// The stroke stream through the whole path, a frame every 8 ms, with the given smoothing.
+void playStrokes(benchmark::State& state, SmoothingMode mode, std::int32_t window) {
     NullSink sink;
     ManualClock clock;
     setUpPointerMode(sink, clock);
-    const std::vector<FrameBytes> frames = strokeStream();
-    std::size_t next = 0;
-    double now = 0.0;
-    for (auto _ : state) {
-        now += 0.008;
-        clock.setNow(now);
-        checkFrame(Frame(frames[next]));
-        next = next + 1 == frames.size() ? 0 : next + 1;
-    }
-    state.SetItemsProcessed(state.iterations());
-    setPointerSink(nullptr);
-    setPointerClock(nullptr);
-}
-BENCHMARK(BM_FramePath);
-
-// With smoothing over the whole ring: the most additions a frame can do in practice.
-void BM_FramePathSmoothing50(benchmark::State& state) {
-    NullSink sink;
-    ManualClock clock;
-    setUpPointerMode(sink, clock);
-    JUXPrompt::getPrompt().setIsmooth(50);
-    const std::vector<FrameBytes> frames = strokeStream();
-    std::size_t next = 0;
-    for (auto _ : state) {
-        checkFrame(Frame(frames[next]));
-        next = next + 1 == frames.size() ? 0 : next + 1;
-    }
-    state.SetItemsProcessed(state.iterations());
-    setPointerSink(nullptr);
-    setPointerClock(nullptr);
-}
-BENCHMARK(BM_FramePathSmoothing50);
-
-// With the adaptive smoothing: two filters a frame instead of the sum.
-void BM_FramePathAdaptive(benchmark::State& state) {
-    NullSink sink;
-    ManualClock clock;
-    setUpPointerMode(sink, clock);
-    JUXPrompt::getPrompt().setSmoothingMode(SmoothingMode::Adaptive);
+    JUXPrompt::getPrompt().setSmoothingMode(mode);
+    JUXPrompt::getPrompt().setIsmooth(window);
     const std::vector<FrameBytes> frames = strokeStream();
     std::size_t next = 0;
     double now = 0.0;
@@ -125,6 +89,22 @@ void BM_FramePathAdaptive(benchmark::State& state) {
     JUXPrompt::getPrompt().setSmoothingMode(SmoothingMode::Average);
     setPointerSink(nullptr);
     setPointerClock(nullptr);
+}
+
+void BM_FramePath(benchmark::State& state) {
+    playStrokes(state, SmoothingMode::Average, 4);
+}
+BENCHMARK(BM_FramePath);
+
+// With smoothing over the whole ring: the most additions a frame can do in practice.
+void BM_FramePathSmoothing50(benchmark::State& state) {
+    playStrokes(state, SmoothingMode::Average, 50);
+}
+BENCHMARK(BM_FramePathSmoothing50);
+
+// With the adaptive smoothing: two filters a frame instead of the sum.
+void BM_FramePathAdaptive(benchmark::State& state) {
+    playStrokes(state, SmoothingMode::Adaptive, 4);
 }
 BENCHMARK(BM_FramePathAdaptive);
 

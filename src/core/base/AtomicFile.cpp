@@ -5,6 +5,8 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <string>
@@ -83,6 +85,35 @@ std::filesystem::path finalTarget(std::filesystem::path path, std::error_code& e
     return path;
 }
 
+// The process's umask without changing it: Linux tells it in /proc/self/status; where it
+// does not, it is set and put back at once.
+mode_t currentUmask() {
+    if (FileDescriptor status(::open("/proc/self/status", O_RDONLY | O_CLOEXEC));
+        status.get() >= 0) {
+        char text[4096];
+        const ssize_t size = ::read(status.get(), text, sizeof text - 1);
+        if (size > 0) {
+            text[size] = '\0';
+            if (const char* line = std::strstr(text, "\nUmask:")) {
+                return static_cast<mode_t>(std::strtoul(line + 7, nullptr, 8));
+            }
+        }
+    }
+    const mode_t mask = ::umask(077);
+    ::umask(mask);
+    return mask;
+}
+
+// What the file gets: the permissions of the one it replaces, or those of any new file the
+// user creates (0666 less the umask).
+mode_t modeFor(const std::filesystem::path& path) {
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+        return existing.st_mode & 07777;
+    }
+    return 0666 & ~currentUmask();
+}
+
 } // namespace
 
 std::error_code writeFileAtomically(const std::filesystem::path& link,
@@ -114,8 +145,8 @@ std::error_code writeFileAtomically(const std::filesystem::path& link,
         ::unlink(temporary.c_str());
         return error;
     };
-    // mkstemp creates the file 0600; an archive is an ordinary user file.
-    if (::fchmod(file.get(), 0644) != 0) {
+    // mkstemp creates the file 0600.
+    if (::fchmod(file.get(), modeFor(path)) != 0) {
         return discard(lastError());
     }
     if (auto error = writeAll(file.get(), bytes)) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -35,6 +36,38 @@ TEST(WriteFileAtomically, ReplacesContentAndLeavesNoTemporaryFiles) {
     struct stat info {};
     ASSERT_EQ(::stat(target.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0644u);
+}
+
+// A new file gets what the user's umask allows; a replaced one keeps its permissions,
+// narrower or wider than the umask's.
+TEST(WriteFileAtomically, NewFilesFollowTheUmaskAndReplacedOnesKeepTheirMode) {
+    struct Case {
+        mode_t umask;
+        std::optional<mode_t> existing; // none: no file yet
+        mode_t expected;
+    };
+    const Case cases[] = {
+        {077, std::nullopt, 0600}, {022, std::nullopt, 0644}, {002, std::nullopt, 0664},
+        {022, 0600, 0600},         {077, 0644, 0644},         {022, 0640, 0640},
+    };
+    const mode_t previous = ::umask(022);
+    for (const Case& c : cases) {
+        TempDir dir;
+        const auto target = dir / "eBoardSetting.archive";
+        if (c.existing) {
+            testing::writeText(target, "old");
+            ASSERT_EQ(::chmod(target.c_str(), *c.existing), 0);
+        }
+        ::umask(c.umask);
+        const std::error_code error = writeFileAtomically(target, bytesOf("new"));
+        ::umask(022);
+        ASSERT_FALSE(error) << error.message();
+        struct stat info {};
+        ASSERT_EQ(::stat(target.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, c.expected)
+            << "umask " << std::oct << c.umask << ", existing " << (c.existing ? *c.existing : 0);
+    }
+    ::umask(previous);
 }
 
 TEST(WriteFileAtomically, FailureReportsTheErrorAndLeavesNothingBehind) {

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <span>
 #include <string_view>
+#include <unistd.h>
 
 namespace eboard {
 
@@ -30,7 +31,42 @@ std::string execArgument(const std::string& path) {
         quoted.push_back('"');
     }
     std::string escaped;
-    for (char c : quoted) {
+    for (char c : keyFileEscaped(quoted)) {
+        if (c == '%') {
+            escaped += "%%";
+        } else {
+            escaped.push_back(c);
+        }
+    }
+    return escaped;
+}
+
+// The name alone when looking it up on the PATH finds this very program (an installed
+// agent), else the whole path (a build tree, a copy elsewhere).
+std::string commandFor(const std::filesystem::path& executable) {
+    const std::string name = executable.filename().string();
+    const char* path = std::getenv("PATH");
+    std::string_view folders = path != nullptr ? path : "";
+    while (!folders.empty() && !name.empty()) {
+        const auto colon = folders.find(':');
+        const std::filesystem::path folder(folders.substr(0, colon));
+        folders = colon == std::string_view::npos ? std::string_view{} : folders.substr(colon + 1);
+        if (folder.empty() || ::access((folder / name).c_str(), X_OK) != 0) {
+            continue;
+        }
+        std::error_code error;
+        // The first one found is the one a login would start.
+        return std::filesystem::equivalent(folder / name, executable, error) ? name
+                                                                             : executable.string();
+    }
+    return executable.string();
+}
+
+} // namespace
+
+std::string keyFileEscaped(std::string_view value) {
+    std::string escaped;
+    for (char c : value) {
         switch (c) {
         case '\\':
             escaped += "\\\\";
@@ -44,17 +80,12 @@ std::string execArgument(const std::string& path) {
         case '\r':
             escaped += "\\r";
             break;
-        case '%':
-            escaped += "%%";
-            break;
         default:
             escaped.push_back(c);
         }
     }
     return escaped;
 }
-
-} // namespace
 
 std::filesystem::path autostartDirectory() {
     const char* configHome = std::getenv("XDG_CONFIG_HOME");
@@ -65,12 +96,18 @@ std::filesystem::path autostartDirectory() {
 }
 
 std::string autostartEntry(const std::filesystem::path& executable) {
+    const std::string command = commandFor(executable);
+    // TryExec: a session skips the entry once the program is gone (a removed package, a
+    // deleted build tree) instead of failing at every login.
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=eBoard Agent\n"
            "Comment=Pen driver for the HN-42 camera unit\n"
+           "TryExec=" +
+           keyFileEscaped(command) +
+           "\n"
            "Exec=" +
-           execArgument(executable.string()) +
+           execArgument(command) +
            "\n"
            "Icon=eboard-agent\n"
            "Terminal=false\n"

@@ -25,22 +25,30 @@ TEST(Autostart, ExecIsQuotedOnlyWhenThePathNeedsIt) {
     struct Case {
         const char* path;
         const char* exec;
+        const char* tryExec = nullptr; // the path itself when not given
     };
     const Case cases[] = {
         {"/usr/bin/eBoardAgent", "Exec=/usr/bin/eBoardAgent\n"},
-        {"/opt/e board/eBoardAgent", "Exec=\"/opt/e board/eBoardAgent\"\n"},
+        {"/opt/e board/eBoardAgent", "Exec=\"/opt/e board/eBoardAgent\"\n",
+         "TryExec=/opt/e board/eBoardAgent\n"},
         // Inside quotes $ and " are escaped with a backslash, which the key file format
         // then escapes once more.
         {"/opt/$x\"y/eBoardAgent", "Exec=\"/opt/\\\\$x\\\\\"y/eBoardAgent\"\n"},
-        {"/opt/a\\b/eBoardAgent", "Exec=\"/opt/a\\\\\\\\b/eBoardAgent\"\n"},
+        {"/opt/a\\b/eBoardAgent", "Exec=\"/opt/a\\\\\\\\b/eBoardAgent\"\n",
+         "TryExec=/opt/a\\\\b/eBoardAgent\n"},
         // A bare % would start a field code.
-        {"/opt/100%/eBoardAgent", "Exec=/opt/100%%/eBoardAgent\n"},
+        {"/opt/100%/eBoardAgent", "Exec=/opt/100%%/eBoardAgent\n",
+         "TryExec=/opt/100%/eBoardAgent\n"},
         // A line break in the path must not end the Exec line.
-        {"/opt/a\nb/eBoardAgent", "Exec=\"/opt/a\\nb/eBoardAgent\"\n"},
+        {"/opt/a\nb/eBoardAgent", "Exec=\"/opt/a\\nb/eBoardAgent\"\n",
+         "TryExec=/opt/a\\nb/eBoardAgent\n"},
     };
     for (const auto& c : cases) {
         const std::string entry = autostartEntry(c.path);
         EXPECT_NE(entry.find(c.exec), std::string::npos) << c.path << "\n" << entry;
+        const std::string tryExec =
+            c.tryExec != nullptr ? c.tryExec : "TryExec=" + std::string(c.path) + "\n";
+        EXPECT_NE(entry.find(tryExec), std::string::npos) << c.path << "\n" << entry;
         EXPECT_EQ(entry.rfind("[Desktop Entry]\n", 0), 0u);
         EXPECT_NE(entry.find("Type=Application\n"), std::string::npos);
         // A desktop-entry reader gets the path back unchanged.
@@ -48,6 +56,26 @@ TEST(Autostart, ExecIsQuotedOnlyWhenThePathNeedsIt) {
         ASSERT_TRUE(command) << c.path;
         EXPECT_EQ(*command, QStringList{QString::fromStdString(c.path)}) << c.path;
     }
+}
+
+// An installed agent is started by name, so the entry holds wherever the package puts
+// it; another program of the same name first on the PATH is not taken for it.
+TEST(Autostart, TheNameAloneWhereThePathFindsThisProgram) {
+    TempDir dir;
+    fs::create_directories(dir / "bin");
+    fs::create_directories(dir / "other");
+    writeScript(dir / "bin/eBoardAgent", "exit 0");
+    writeScript(dir / "other/eBoardAgent", "exit 0");
+    {
+        ScopedEnv path("PATH", (dir / "empty").string() + ":" + (dir / "bin").string());
+        const std::string entry = autostartEntry(dir / "bin/eBoardAgent");
+        EXPECT_NE(entry.find("\nExec=eBoardAgent\n"), std::string::npos) << entry;
+        EXPECT_NE(entry.find("\nTryExec=eBoardAgent\n"), std::string::npos) << entry;
+    }
+    ScopedEnv path("PATH", (dir / "other").string() + ":" + (dir / "bin").string());
+    const std::string entry = autostartEntry(dir / "bin/eBoardAgent");
+    EXPECT_NE(entry.find("\nExec=" + (dir / "bin/eBoardAgent").string() + "\n"), std::string::npos)
+        << entry;
 }
 
 TEST(Autostart, FolderFollowsXdgConfigHomeWhenAbsolute) {

@@ -25,6 +25,58 @@ bool startsWithOption(std::string_view arg, std::string_view name) {
                            arg[name.size()] == '=');
 }
 
+// Qt's documented command-line options (QGuiApplication, QApplication, and xcb's), which
+// Qt removes from the arguments itself. A session manager adds -session on restore.
+constexpr std::string_view kQtOptionsWithValue[] = {
+    "platform",        "platformpluginpath", "platformtheme", "plugin",  "qmljsdebugger",
+    "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session", "display",
+    "style",           "stylesheet",         "name",          "title",   "visual"};
+constexpr std::string_view kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+// The option's name when arg is "-name" or "--name", else empty.
+std::string_view qtOptionName(std::string_view arg) {
+    if (arg.starts_with("--")) {
+        arg.remove_prefix(2);
+    } else if (arg.starts_with("-")) {
+        arg.remove_prefix(1);
+    } else {
+        return {};
+    }
+    return arg;
+}
+
+// Passes over a Qt option and its value; remembers the two the agent needs. False when
+// arg is not one of Qt's.
+bool takeQtOption(std::span<const std::string_view> args, std::size_t& i, AgentOptions& options,
+                  std::string& error) {
+    const std::string_view name = qtOptionName(args[i]);
+    if (name.empty()) {
+        return false;
+    }
+    for (const std::string_view flag : kQtFlags) {
+        if (name == flag) {
+            return true;
+        }
+    }
+    for (const std::string_view withValue : kQtOptionsWithValue) {
+        if (name != withValue) {
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            error = std::string(args[i]) + " needs a value";
+            return true;
+        }
+        const std::string value(args[++i]);
+        if (name == "platform") {
+            options.qtPlatform = value;
+        } else if (name == "display") {
+            options.qtDisplay = value;
+        }
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 AgentOptionsResult parseAgentOptions(std::span<const std::string_view> args) {
@@ -61,7 +113,7 @@ AgentOptionsResult parseAgentOptions(std::span<const std::string_view> args) {
                     result.options.output = std::string(value);
                 }
             }
-        } else {
+        } else if (!takeQtOption(args, i, result.options, result.error)) {
             result.error = "unknown argument '" + std::string(arg) + "' (try --help)";
         }
     }
@@ -81,7 +133,8 @@ std::string agentUsage() {
            "                    primary; default: the choice remembered by 'eboardctl output',\n"
            "                    else the primary output\n"
            "  --version         show the version\n"
-           "  --help            show this help\n";
+           "  --help            show this help\n\n"
+           "Qt's own options (-platform, -display, -style, -session ...) go to Qt.\n";
 }
 
 } // namespace eboard

@@ -2,7 +2,6 @@
 
 #include <X11/Xlib.h>
 #include <cstdlib>
-#include <string_view>
 
 namespace eboard {
 
@@ -12,34 +11,44 @@ bool isSet(const char* name) {
     return value != nullptr && value[0] != '\0';
 }
 
-// QT_QPA_PLATFORM names a list of choices ("xcb", "xcb:arg", "wayland;xcb"): Qt tries
-// the first one, and without a display xcb aborts the process instead of failing.
-bool platformChoiceIsXcb() {
-    const std::string_view platform = std::getenv("QT_QPA_PLATFORM");
-    const std::string_view first = platform.substr(0, platform.find_first_of(":;"));
-    return first == "xcb";
+// A platform choice names a list ("xcb", "xcb:arg", "wayland;xcb"): Qt tries the first
+// one, and without a display xcb aborts the process instead of failing.
+bool firstChoiceIsXcb(std::string_view platform) {
+    return platform.substr(0, platform.find_first_of(":;")) == "xcb";
 }
 } // namespace
 
-bool preferXWayland() {
-    if (isSet("QT_QPA_PLATFORM") || !isSet("WAYLAND_DISPLAY") || !isSet("DISPLAY")) {
-        return false;
+std::optional<std::string> chosenPlatform(const std::optional<std::string>& commandLine) {
+    if (commandLine) {
+        return commandLine;
     }
-    return ::setenv("QT_QPA_PLATFORM", "xcb", 1) == 0;
+    if (isSet("QT_QPA_PLATFORM")) {
+        return std::string(std::getenv("QT_QPA_PLATFORM"));
+    }
+    return std::nullopt;
 }
 
-std::optional<std::string> displayProblem() {
-    if (isSet("QT_QPA_PLATFORM") ? !platformChoiceIsXcb() : isSet("WAYLAND_DISPLAY")) {
+bool wantsXWayland(const std::optional<std::string>& platform) {
+    return !platform && isSet("WAYLAND_DISPLAY") && isSet("DISPLAY");
+}
+
+std::optional<std::string> displayProblem(const std::optional<std::string>& platform,
+                                          const std::optional<std::string>& display) {
+    if (platform ? !firstChoiceIsXcb(*platform) : isSet("WAYLAND_DISPLAY")) {
         return std::nullopt;
     }
-    if (!isSet("DISPLAY")) {
+    const std::optional<std::string> name =
+        display ? display
+                : (isSet("DISPLAY") ? std::optional<std::string>(std::getenv("DISPLAY"))
+                                    : std::nullopt);
+    if (!name) {
         return "no display: DISPLAY is not set; run it inside a graphical session";
     }
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) {
-        return std::string("cannot open display '") + std::getenv("DISPLAY") + "'";
+    Display* x = XOpenDisplay(name->c_str());
+    if (x == nullptr) {
+        return "cannot open display '" + *name + "'";
     }
-    XCloseDisplay(display);
+    XCloseDisplay(x);
     return std::nullopt;
 }
 

@@ -11,10 +11,12 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusError>
+#include <QSessionManager>
 #include <QSocketNotifier>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,13 +38,29 @@ int runAgent(int argc, char** argv) {
         std::printf("eBoardAgent %s\n", EBOARD_VERSION);
         return 0;
     }
-    eboard::preferXWayland();
-    if (const auto problem = eboard::displayProblem()) {
+    std::optional<std::string> platform = eboard::chosenPlatform(parsed.options.qtPlatform);
+    // Qt's arguments: the agent's own, and the platform it prefers, given on the command
+    // line rather than in the environment its children would inherit.
+    std::vector<char*> qtArguments(argv, argv + argc);
+    std::string platformOption = "-platform";
+    std::string xcb = "xcb";
+    if (eboard::wantsXWayland(platform)) {
+        qtArguments.insert(qtArguments.begin() + 1, {platformOption.data(), xcb.data()});
+        platform = xcb;
+    }
+    qtArguments.push_back(nullptr);
+    int qtArgumentCount = static_cast<int>(qtArguments.size()) - 1;
+    if (const auto problem = eboard::displayProblem(platform, parsed.options.qtDisplay)) {
         std::fprintf(stderr, "eBoardAgent: %s\n", problem->c_str());
         return 1;
     }
 
-    QApplication app(argc, argv);
+    QApplication app(qtArgumentCount, qtArguments.data());
+    // Autostart starts the agent at login; a session manager restoring it as well would
+    // start a second copy, which only finds the first running.
+    QObject::connect(&app, &QGuiApplication::saveStateRequest, &app, [](QSessionManager& manager) {
+        manager.setRestartHint(QSessionManager::RestartNever);
+    });
     QApplication::setApplicationName(QStringLiteral("eBoardAgent"));
     QApplication::setApplicationVersion(QStringLiteral(EBOARD_VERSION));
     // An agent: closing the About window (or any dialog) must not end it.

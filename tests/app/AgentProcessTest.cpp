@@ -70,6 +70,24 @@ TEST_F(AgentProcessTest, SecondCopyEndsAndTheFirstKeepsRunning) {
     EXPECT_EQ(first.waitForExit(), 0);
 }
 
+// What a session manager restoring a session, or a user choosing Qt's platform, adds to
+// the command line is Qt's to take, not an error.
+TEST_F(AgentProcessTest, QtsOwnOptionsReachQt) {
+    const QString display = qEnvironmentVariable("DISPLAY");
+    AgentProcess agent(home.path(), {"--pointer", "log", "-session", "1a2b3c", "-platform", "xcb",
+                                     "-display", display, "-style", "Fusion"});
+    agent.start();
+    ASSERT_TRUE(watcher.waitFor("DriverOpened")) << agent.errorOutput().toStdString();
+    watcher.post("Quit");
+    EXPECT_EQ(agent.waitForExit(5000), 0);
+    EXPECT_FALSE(agent.errorOutput().contains("unknown argument"));
+
+    AgentProcess elsewhere(home.path(), {"-display", ":999"});
+    elsewhere.start();
+    EXPECT_EQ(elsewhere.waitForExit(5000), 1);
+    EXPECT_TRUE(elsewhere.errorOutput().contains("cannot open display ':999'"));
+}
+
 TEST_F(AgentProcessTest, QuitEndsAtOnceWithStatusZero) {
     AgentProcess agent(home.path());
     agent.start();

@@ -181,6 +181,35 @@ TEST(AgentOptions, OutputNamesTheBoardOutput) {
     EXPECT_FALSE(parseAgentOptions(Args{"--output="}).error.empty());
 }
 
+TEST(AgentOptions, QtsOwnOptionsPassThroughToQt) {
+    using Args = std::vector<std::string_view>;
+    struct Case {
+        Args args;
+        bool ok;
+        const char* platform; // remembered for the display check; null: none
+    };
+    const Case cases[] = {
+        {{"-platform", "offscreen"}, true, "offscreen"},
+        {{"--platform", "wayland;xcb", "--pointer", "log"}, true, "wayland;xcb"},
+        {{"-session", "10d2e3f4a5", "-display", ":3"}, true, nullptr},
+        {{"-reverse", "-style", "Fusion", "--output", "HDMI-1"}, true, nullptr},
+        {{"-platform"}, false, nullptr},
+        {{"-bogus"}, false, nullptr},
+        {{"-device", "/dev/hidraw0"}, false, nullptr}, // the agent's own take two dashes
+    };
+    for (const Case& c : cases) {
+        const AgentOptionsResult result = parseAgentOptions(c.args);
+        EXPECT_EQ(result.error.empty(), c.ok) << c.args[0] << ": " << result.error;
+        if (c.platform != nullptr) {
+            EXPECT_EQ(result.options.qtPlatform, c.platform) << c.args[0];
+        } else if (c.ok) {
+            EXPECT_FALSE(result.options.qtPlatform) << c.args[0];
+        }
+    }
+    EXPECT_EQ(parseAgentOptions(Args{"-display", ":3"}).options.qtDisplay, ":3");
+    EXPECT_EQ(parseAgentOptions(Args{"-reverse", "--output", "HDMI-1"}).options.output, "HDMI-1");
+}
+
 TEST(AgentOptions, HelpAndVersionAreFlags) {
     const std::vector<std::string_view> help{"-h"};
     const std::vector<std::string_view> version{"--version"};

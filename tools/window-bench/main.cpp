@@ -175,7 +175,7 @@ protected:
 } // namespace
 
 int main(int argc, char** argv) {
-    if (const auto problem = displayProblem()) {
+    if (const auto problem = displayProblem(chosenPlatform(std::nullopt), std::nullopt)) {
         fail(*problem);
     }
     QApplication app(argc, argv);

@@ -64,7 +64,7 @@ void AppDelegate::applicationDidFinishLaunching() {
     // The remembered settings. For the board output the command line wins over them; the
     // primary output is the default.
     const std::filesystem::path configPath = agentConfigPath();
-    const std::string config = readAgentConfig(configPath).value_or(std::string());
+    const std::string config = readAgentSettings(configPath);
     setBoardOutputChoice(options_.output ? *options_.output
                                          : boardOutputChoiceOf(config).value_or("primary"));
     takeSmoothing(config, configPath);

@@ -145,7 +145,7 @@ int runSmooth(Arguments args, std::FILE* out) {
     const std::filesystem::path path = eboard::agentConfigPath();
     std::vector<std::string> ignored; // the agent names them when it reads the file
     eboard::SmoothingChoice choice =
-        eboard::smoothingChoiceOf(eboard::readAgentConfig(path).value_or(""), ignored);
+        eboard::smoothingChoiceOf(eboard::readAgentSettings(path), ignored);
     std::string_view command;
     eboard::UserInfo userInfo;
     if (options.positionals()[0] == "adaptive") {

@@ -89,6 +89,31 @@ std::string withConfigValue(std::string_view text, std::string_view key, std::st
     return result;
 }
 
+std::vector<std::filesystem::path> systemConfigPaths() {
+    const char* dirs = std::getenv("XDG_CONFIG_DIRS");
+    std::string_view list = dirs != nullptr && dirs[0] != '\0' ? dirs : "/etc/xdg";
+    std::vector<std::filesystem::path> paths;
+    while (!list.empty()) {
+        const auto colon = list.find(':');
+        const std::filesystem::path folder(list.substr(0, colon));
+        list = colon == std::string_view::npos ? std::string_view{} : list.substr(colon + 1);
+        // Relative entries are invalid there and ignored.
+        if (folder.is_absolute()) {
+            paths.insert(paths.begin(), folder / "eboard" / "agent.conf");
+        }
+    }
+    return paths;
+}
+
+std::string readAgentSettings(const std::filesystem::path& userPath) {
+    std::string text;
+    for (const std::filesystem::path& path : systemConfigPaths()) {
+        text += readAgentConfig(path).value_or(std::string());
+        text += '\n';
+    }
+    return text + readAgentConfig(userPath).value_or(std::string());
+}
+
 std::optional<std::string> readAgentConfig(const std::filesystem::path& path) {
     const DataFile file = readDataFile(path, kMaxConfigBytes);
     if (file.error) {

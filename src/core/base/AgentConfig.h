@@ -1,7 +1,8 @@
 #pragma once
 // The agent's remembered settings, "$XDG_CONFIG_HOME/eboard/agent.conf": lines of
-// "key=value"; "#" starts a comment. It holds the board output ("output") and the pen's
-// smoothing ("smoothing" and its parameters, see core/pen/Smoothing.h).
+// "key=value"; "#" starts a comment. An administrator's defaults for every user go to
+// $XDG_CONFIG_DIRS/eboard/agent.conf (/etc/xdg/eboard/agent.conf). It holds the board output
+// ("output") and the pen's smoothing ("smoothing" and its parameters, see core/pen/Smoothing.h).
 
 #include <filesystem>
 #include <optional>
@@ -10,6 +11,7 @@
 #include <string_view>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 namespace eboard {
 
@@ -21,6 +23,14 @@ std::filesystem::path agentConfigPath();
 std::optional<std::string> configValue(std::string_view text, std::string_view key);
 // The text with key set to value: its line replaced (others kept as they are), else added.
 std::string withConfigValue(std::string_view text, std::string_view key, std::string_view value);
+
+// The system-wide defaults: eboard/agent.conf in each folder of $XDG_CONFIG_DIRS (else
+// /etc/xdg), the least important first.
+std::vector<std::filesystem::path> systemConfigPaths();
+// The settings in force: the system-wide files, then the user's at userPath, as one text
+// in which a later line wins (the user's over an administrator's, the first folder of
+// $XDG_CONFIG_DIRS over the next).
+std::string readAgentSettings(const std::filesystem::path& userPath);
 
 // The file's text; nothing when it is missing or cannot be read (a file that is there but
 // unreadable, a FIFO say, is logged in one line naming it).

@@ -51,6 +51,31 @@ TEST(AgentConfig, AFifoInsteadOfTheFileIsNeitherWaitedOnNorReplaced) {
     EXPECT_EQ(std::filesystem::status(dir / "agent.conf").type(), std::filesystem::file_type::fifo);
 }
 
+// An administrator's defaults in $XDG_CONFIG_DIRS; the user's file wins over them, and the
+// first folder listed over the next.
+TEST(AgentConfig, SystemDefaultsComeFirstAndTheUsersFileWins) {
+    const testing::TempDir dir;
+    const auto conf = [&](const char* folder) { return dir / folder / "eboard" / "agent.conf"; };
+    for (const char* folder : {"site", "vendor", "user"}) {
+        std::filesystem::create_directories(conf(folder).parent_path());
+    }
+    testing::writeText(conf("vendor"), "smoothing=adaptive\noutput=HDMI-1\nsmoothing_beta=0.3\n");
+    testing::writeText(conf("site"), "output=HDMI-2\n");
+    testing::writeText(conf("user"), "smoothing_beta=0.2\n");
+    const testing::ScopedEnv dirs("XDG_CONFIG_DIRS", (dir / "site").string() +
+                                                         ":relative:" + (dir / "vendor").string());
+    EXPECT_EQ(systemConfigPaths(), (std::vector{conf("vendor"), conf("site")}));
+    const std::string settings = readAgentSettings(conf("user"));
+    EXPECT_EQ(configValue(settings, "output"), "HDMI-2");
+    EXPECT_EQ(configValue(settings, "smoothing"), "adaptive");
+    EXPECT_EQ(configValue(settings, "smoothing_beta"), "0.2");
+    // Missing files are no settings, not an error.
+    EXPECT_EQ(configValue(readAgentSettings(dir / "nobody.conf"), "smoothing_beta"), "0.3");
+    const testing::ScopedEnv none("XDG_CONFIG_DIRS", std::nullopt);
+    EXPECT_EQ(systemConfigPaths(),
+              std::vector<std::filesystem::path>{"/etc/xdg/eboard/agent.conf"});
+}
+
 TEST(AgentConfig, PathFollowsXdgConfigHome) {
     {
         const testing::ScopedEnv config("XDG_CONFIG_HOME", "/somewhere/conf");

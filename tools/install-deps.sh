@@ -13,6 +13,8 @@ packages=(
   libgl-dev
   # devices, pointer injection, property lists
   libudev-dev libevdev-dev libxtst-dev libx11-dev libplist-dev
+  # launching the companion as the desktop does
+  libglib2.0-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   umockdev libumockdev-dev

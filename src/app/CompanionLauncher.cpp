@@ -1,10 +1,21 @@
 #include "app/CompanionLauncher.h"
 
+#include "core/base/Log.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <memory>
 #include <string>
+#include <unistd.h>
+
+// GIO names a struct member "signals", which Qt defines as a keyword.
+#pragma push_macro("signals")
+#undef signals
+#include <gio/gdesktopappinfo.h>
+#pragma pop_macro("signals")
 
 namespace eboard {
 
@@ -57,6 +68,36 @@ std::optional<QString> execValue(const QString& entryText) {
 bool isFieldCode(const QString& argument) {
     static const QString codes = QStringLiteral("fFuUdDnNickvm");
     return argument.size() == 2 && argument[0] == u'%' && codes.contains(argument[1]);
+}
+
+struct GObjectRelease {
+    void operator()(gpointer object) const { g_object_unref(object); }
+};
+struct GErrorRelease {
+    void operator()(GError* error) const { g_error_free(error); }
+};
+
+// Launches a desktop entry as the desktop would, through GIO: field codes, TryExec,
+// Path, Terminal and D-Bus activation as the Desktop Entry standard has them. False when
+// the entry cannot be used (unreadable, hidden, its TryExec program missing) or the launch
+// failed, which is logged.
+bool launchDesktopEntry(const QString& path) {
+    const std::unique_ptr<GDesktopAppInfo, GObjectRelease> info(
+        g_desktop_app_info_new_from_filename(QFile::encodeName(path).constData()));
+    if (!info) {
+        return false;
+    }
+    GError* raw = nullptr;
+    // Without G_SPAWN_DO_NOT_REAP_CHILD GLib reaps the child itself: no zombie is left.
+    const bool launched = g_desktop_app_info_launch_uris_as_manager(
+                              info.get(), nullptr, nullptr, G_SPAWN_SEARCH_PATH, nullptr, nullptr,
+                              nullptr, nullptr, &raw) != FALSE;
+    const std::unique_ptr<GError, GErrorRelease> error(raw);
+    if (!launched) {
+        logWarning("cannot start the annotation application from " + path.toStdString() + ": " +
+                   (error ? error->message : "unknown error"));
+    }
+    return launched;
 }
 
 } // namespace
@@ -137,6 +178,10 @@ bool isProgramRunning(const QString& program) {
         if (!isPid) {
             continue;
         }
+        // Another user's copy on the same machine is not this user's companion.
+        if (QFileInfo(proc.filePath(entry)).ownerId() != ::getuid()) {
+            continue;
+        }
         QFile comm(proc.filePath(entry + QStringLiteral("/comm")));
         if (comm.open(QIODevice::ReadOnly) &&
             QString::fromUtf8(comm.readAll()).trimmed() == program.left(15)) {
@@ -150,14 +195,8 @@ bool openCompanion(const QString& name) {
     const QString stem = name.toLower();
     const QString entryPath = QStandardPaths::locate(QStandardPaths::ApplicationsLocation,
                                                      stem + QStringLiteral(".desktop"));
-    if (!entryPath.isEmpty()) {
-        QFile entry(entryPath);
-        if (entry.open(QIODevice::ReadOnly)) {
-            if (auto command = execFromDesktopEntry(QString::fromUtf8(entry.readAll()))) {
-                const QString program = command->takeFirst();
-                return QProcess::startDetached(program, *command);
-            }
-        }
+    if (!entryPath.isEmpty() && launchDesktopEntry(entryPath)) {
+        return true;
     }
     const QString executable = QStandardPaths::findExecutable(stem);
     if (executable.isEmpty() || isProgramRunning(stem)) {

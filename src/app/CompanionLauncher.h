@@ -13,17 +13,19 @@ std::optional<QString> companionNameFromScript(std::string_view script);
 
 // The command line of a desktop entry's Exec key: key-file escapes undone, quoted
 // arguments joined, field codes (%f, %U, ...) dropped. Nothing when the entry has no
-// usable Exec in its [Desktop Entry] group.
+// usable Exec in its [Desktop Entry] group. For checking an entry the agent writes; the
+// companion itself is launched by GIO.
 std::optional<QStringList> execFromDesktopEntry(const QString& entryText);
 
-// True when a process whose name is program runs for this user's view of /proc.
+// True when a process of this user whose name is program runs.
 bool isProgramRunning(const QString& program);
 
 // Brings up the companion application: its desktop entry ("<name lower-cased>.desktop"
-// in the XDG application folders) is launched, which starts it or, for a single-instance
-// application, raises the running one; without an entry the executable of that name on
-// the PATH is started when it is not running yet. Returns whether something was started.
-// Nothing happens when neither exists.
+// in the XDG application folders) is launched as the desktop launches it (GIO), which
+// starts it or, for a single-instance or D-Bus activated application, raises the running
+// one; without a usable entry the executable of that name on the PATH is started when it
+// is not running for this user yet. Returns whether something was started. Nothing
+// happens when neither exists.
 bool openCompanion(const QString& name);
 
 } // namespace eboard

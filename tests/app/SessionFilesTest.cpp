@@ -183,6 +183,44 @@ TEST(CompanionLauncher, DesktopEntryWinsOverTheExecutable) {
     EXPECT_EQ(readText(marker), "entry\n");
 }
 
+// The entry is launched as the desktop does: field codes without files vanish, Path is the
+// working folder, and an entry whose TryExec program is gone is passed over for the
+// executable on the PATH.
+TEST(CompanionLauncher, TheEntryIsLaunchedAsTheDesktopLaunchesIt) {
+    struct Case {
+        const char* what;
+        std::string keys; // after Exec=<the entry's script> %f %U
+        std::string expected;
+    };
+    TempDir dir;
+    fs::create_directories(dir / "data/applications");
+    fs::create_directories(dir / "bin");
+    fs::create_directories(dir / "work");
+    const fs::path marker = dir / "started";
+    writeScript(dir / "bin/skribo-desktop", "echo \"entry $# $(pwd)\" > '" + marker.string() + "'");
+    writeScript(dir / "bin/skribo", "echo path > '" + marker.string() + "'");
+    const Case cases[] = {
+        {"plain", "", "entry 0 " + fs::current_path().string() + "\n"},
+        {"working folder", "Path=" + (dir / "work").string() + "\n",
+         "entry 0 " + (dir / "work").string() + "\n"},
+        {"TryExec gone", "TryExec=" + (dir / "bin/gone").string() + "\n", "path\n"},
+    };
+    ScopedEnv data("XDG_DATA_HOME", (dir / "data").string());
+    ScopedEnv dataDirs("XDG_DATA_DIRS", (dir / "none").string());
+    ScopedEnv path("PATH", (dir / "bin").string() + ":/usr/bin:/bin");
+    for (const Case& c : cases) {
+        fs::remove(marker);
+        writeText(dir / "data/applications/skribo.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Skribo\nExec=" +
+                      (dir / "bin/skribo-desktop").string() + " %f %U\n" + c.keys);
+        ASSERT_TRUE(openCompanion(QStringLiteral("Skribo"))) << c.what;
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return fs::exists(marker) && fs::file_size(marker) > 0;
+        })) << c.what;
+        EXPECT_EQ(readText(marker), c.expected) << c.what;
+    }
+}
+
 TEST(CompanionLauncher, ExecutableOnThePathWhenThereIsNoEntry) {
     TempDir dir;
     fs::create_directories(dir / "bin");

@@ -2,8 +2,9 @@
 # Paths follow GNUInstallDirs; the agent finds its pictures and translations in
 # share/eboard beside its bin folder.
 #
-# Three install components, one Debian package each (tools/check-packages.sh builds them):
+# Four install components, one Debian package each (tools/check-packages.sh builds them):
 #   eboard                   eboard                eBoardAgent, eboardctl and their files
+#   UinputAccess             eboard-uinput-access  opt-in: /dev/uinput for the seat's user
 #   TamsuToolKit             libtamsutoolkit1      the shared library (named after its soname)
 #   TamsuToolKitDevelopment  libtamsutoolkit-dev   headers, CMake package, .pc, link
 
@@ -33,6 +34,10 @@ if(TARGET eBoardAgent)
         DESTINATION ${CMAKE_INSTALL_DATADIR}/dbus-1/interfaces COMPONENT eboard)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/bash-completion/eboardctl
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions COMPONENT eboard)
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/zsh-completion/_eboardctl
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions COMPONENT eboard)
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/fish-completion/eboardctl.fish
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d COMPONENT eboard)
 
     # Manual pages: scdoc sources turned into roff, gzipped as Debian ships them.
     find_program(SCDOC_EXECUTABLE scdoc)
@@ -56,15 +61,18 @@ if(TARGET eBoardAgent)
     install(FILES ${EBOARD_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT eboard)
 endif()
 
-# Device access for the logged-in user (hidraw of the unit, uinput for the pointer).
-file(GLOB EBOARD_UDEV_RULES ${PROJECT_SOURCE_DIR}/resources/udev/*.rules)
-if(EBOARD_UDEV_RULES)
-    install(FILES ${EBOARD_UDEV_RULES} DESTINATION lib/udev/rules.d COMPONENT eboard)
-endif()
+# Device access for the logged-in user: the unit's hidraw node with the agent; /dev/uinput,
+# which lets every program of that user inject input, only in its own opt-in package.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/udev/60-eboard-hn42.rules
+    DESTINATION lib/udev/rules.d COMPONENT eboard)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/udev/61-eboard-uinput.rules
+    DESTINATION lib/udev/rules.d COMPONENT UinputAccess)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/modules-load/eboard-uinput.conf
+    DESTINATION lib/modules-load.d COMPONENT UinputAccess)
 
 # Every package carries the copyright file and the changelog in its doc folder.
-set(EBOARD_PACKAGES eboard)
-set(EBOARD_PACKAGE_COMPONENTS eboard)
+set(EBOARD_PACKAGES eboard eboard-uinput-access)
+set(EBOARD_PACKAGE_COMPONENTS eboard UinputAccess)
 if(TARGET TamsuToolKit)
     list(APPEND EBOARD_PACKAGES libtamsutoolkit1 libtamsutoolkit-dev)
     list(APPEND EBOARD_PACKAGE_COMPONENTS TamsuToolKit TamsuToolKitDevelopment)
@@ -105,11 +113,38 @@ set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
 # dpkg-shlibdeps looks for the shlibs of a library built here in the build tree.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_LIBRARY_OUTPUT_DIRECTORY})
 
+# Maintainer scripts keep the mode they have in the tree (0755).
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
 set(CPACK_DEBIAN_EBOARD_PACKAGE_NAME eboard)
 set(CPACK_DEBIAN_EBOARD_PACKAGE_SECTION utils)
 # The dialogs set their live texts in these fonts (the pictures are drawn at build time).
 set(CPACK_DEBIAN_EBOARD_PACKAGE_RECOMMENDS
     "libglib2.0-bin, fonts-noto-cjk, fonts-liberation | fonts-dejavu-core")
+# GNOME shows tray icons only with the AppIndicator extension; Qt's own dialogs and
+# messages in the user's language come with Qt's translations.
+set(CPACK_DEBIAN_EBOARD_PACKAGE_SUGGESTS
+    "eboard-uinput-access, gnome-shell-extension-appindicator, qt6-translations-l10n")
+set(CPACK_DEBIAN_EBOARD_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/resources/debian/eboard/postinst)
+
+set(CPACK_DEBIAN_UINPUTACCESS_PACKAGE_NAME eboard-uinput-access)
+set(CPACK_DEBIAN_UINPUTACCESS_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_UINPUTACCESS_PACKAGE_ARCHITECTURE all)
+set(CPACK_DEBIAN_UINPUTACCESS_PACKAGE_DEPENDS "eboard (= ${PROJECT_VERSION})")
+set(CPACK_DEBIAN_UINPUTACCESS_PACKAGE_CONTROL_EXTRA
+    "${PROJECT_SOURCE_DIR}/resources/debian/eboard-uinput-access/postinst;${PROJECT_SOURCE_DIR}/resources/debian/eboard-uinput-access/postrm")
+set(CPACK_COMPONENT_UINPUTACCESS_DESCRIPTION
+"lets the eboard pen move the pointer on Wayland (uinput access)
+Gives the user logged in at the local seat write access to /dev/uinput and
+loads the uinput module at boot, so that eBoardAgent can move the pointer
+through a virtual input device: the only way on Wayland desktops, and an
+alternative to XTest on X11.
+
+Security trade-off: a uinput device is trusted like real hardware. With this
+package installed ANY program running as that user, not only eboard, can
+create input devices and so inject key strokes and pointer events into the
+whole session, password prompts included. Install it only where that is
+acceptable; without it eboard moves the pointer in X11 sessions only.")
 set(CPACK_COMPONENT_EBOARD_DESCRIPTION
 "pen driver for the HN-42 camera unit
 eBoardAgent turns an HN-42 USB camera unit that watches a projected screen
@@ -123,8 +158,8 @@ eboardctl inspects and drives the driver from a shell: calibration records,
 grading, mapping, recording and replaying the unit's reports, and commands
 to the running agent.
 
-udev rules give the user at the seat access to the unit and, optionally, to
-/dev/uinput.")
+A udev rule gives the user at the seat access to the unit; access to
+/dev/uinput, needed on Wayland, is in the opt-in package eboard-uinput-access.")
 
 if(TARGET TamsuToolKit)
     set(CPACK_DEBIAN_TAMSUTOOLKIT_PACKAGE_NAME libtamsutoolkit1)

@@ -31,10 +31,27 @@ rm -rf "$out"
 mkdir -p "$out"
 (cd "$build" && cpack -G DEB -B "$out" >/dev/null)
 mapfile -t debs < <(find "$out" -maxdepth 1 -name '*.deb' | sort)
-if [[ ${#debs[@]} -ne 3 ]]; then
-  echo "check-packages: expected 3 packages, found ${#debs[@]}: ${debs[*]}" >&2
+if [[ ${#debs[@]} -ne 4 ]]; then
+  echo "check-packages: expected 4 packages, found ${#debs[@]}: ${debs[*]}" >&2
   exit 1
 fi
+
+# The uinput rule is opt-in: only its own package carries it.
+for deb in "${debs[@]}"; do
+  contents=$(dpkg-deb -c "$deb")
+  case $(basename "$deb") in
+    eboard-uinput-access_*)
+      grep -q '61-eboard-uinput.rules$' <<<"$contents" ||
+        { echo "check-packages: $(basename "$deb") lacks the uinput rule" >&2; exit 1; }
+      [[ $(dpkg-deb -f "$deb" Depends) == "eboard (= $(dpkg-deb -f "$deb" Version))" ]] ||
+        { echo "check-packages: $(basename "$deb") must depend on its eboard" >&2; exit 1; } ;;
+    *)
+      if grep -q 'uinput' <<<"$contents"; then
+        echo "check-packages: $(basename "$deb") carries uinput access" >&2
+        exit 1
+      fi ;;
+  esac
+done
 
 echo "check-packages: packages (file size, installed size):"
 for deb in "${debs[@]}"; do

@@ -30,6 +30,9 @@ if(TARGET eBoardAgent)
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT eboard)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/eboard-agent.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/128x128/apps COMPONENT eboard)
+    # Software centres offer the package for the camera unit's USB id.
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/metainfo/com.jux.eBoardAgent.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT eboard)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/dbus/com.jux.command.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/dbus-1/interfaces COMPONENT eboard)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/bash-completion/eboardctl

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian packages as Debian builds software (a Release build with
 # dpkg-buildflags' hardening flags, installed under /usr, stripped) and runs lintian on
-# each. Exits non-zero when the build fails or lintian reports an error; warnings are
-# printed (the README's packaging section says why each one that is left is there).
+# each, and validates the AppStream metainfo. Exits non-zero when the build fails, the
+# metainfo is not valid or lintian reports an error; warnings are printed (the README's packaging section says why each one that is left is there).
 #   EBOARD_PACKAGE_BUILD_DIR  build directory (default: build-deb)
 set -euo pipefail
 
@@ -59,6 +59,15 @@ for deb in "${debs[@]}"; do
   printf '  %-48s %8s bytes  %6s KiB installed\n' "$(basename "$deb")" \
     "$(stat -c %s "$deb")" "$installed"
 done
+
+# The AppStream metainfo as installed: valid, and offering the package for the unit.
+metainfo=$(mktemp -d)
+trap 'rm -rf "$metainfo"' EXIT
+dpkg-deb -x "$out"/eboard_*.deb "$metainfo"
+appstreamcli validate --no-net "$metainfo"/usr/share/metainfo/com.jux.eBoardAgent.metainfo.xml
+grep -q '<modalias>usb:v2A3Cp1201d\*</modalias>' \
+  "$metainfo"/usr/share/metainfo/com.jux.eBoardAgent.metainfo.xml ||
+  { echo "check-packages: the metainfo does not name the unit's USB id" >&2; exit 1; }
 
 echo "check-packages: lintian"
 status=0

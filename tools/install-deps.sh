@@ -7,7 +7,7 @@ packages=(
   # toolchain
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev clang-format
   # manual pages; Debian package checks
-  scdoc lintian
+  scdoc lintian appstream
   # Qt 6
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-wayland
   libgl-dev

@@ -2,7 +2,8 @@
 # Builds the Debian packages as Debian builds software (a Release build with
 # dpkg-buildflags' hardening flags, installed under /usr, stripped) and runs lintian on
 # each, and validates the AppStream metainfo. Exits non-zero when the build fails, the
-# metainfo is not valid or lintian reports an error; warnings are printed (the README's packaging section says why each one that is left is there).
+# metainfo is not valid or lintian reports an error; warnings are printed (the README's
+# packaging section says why each one that is left is there).
 #   EBOARD_PACKAGE_BUILD_DIR  build directory (default: build-deb)
 set -euo pipefail
 

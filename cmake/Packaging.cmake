@@ -30,6 +30,9 @@ if(TARGET eBoardAgent)
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT eboard)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/eboard-agent.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/128x128/apps COMPONENT eboard)
+    # Sharp at every scale; the panel recolours the symbolic status icons to its theme.
+    install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/icons/hicolor/
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor COMPONENT eboard)
     # Software centres offer the package for the camera unit's USB id.
     install(FILES ${PROJECT_SOURCE_DIR}/resources/metainfo/com.jux.eBoardAgent.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT eboard)
@@ -122,8 +125,9 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_EBOARD_PACKAGE_NAME eboard)
 set(CPACK_DEBIAN_EBOARD_PACKAGE_SECTION utils)
 # The dialogs set their live texts in these fonts (the pictures are drawn at build time).
+# Qt's SVG support draws the symbolic tray icons in trays that take pixels.
 set(CPACK_DEBIAN_EBOARD_PACKAGE_RECOMMENDS
-    "libglib2.0-bin, fonts-noto-cjk, fonts-liberation | fonts-dejavu-core")
+    "libglib2.0-bin, libqt6svg6, fonts-noto-cjk, fonts-liberation | fonts-dejavu-core")
 # GNOME shows tray icons only with the AppIndicator extension; Qt's own dialogs and
 # messages in the user's language come with Qt's translations.
 set(CPACK_DEBIAN_EBOARD_PACKAGE_SUGGESTS

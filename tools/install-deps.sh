@@ -10,6 +10,7 @@ packages=(
   scdoc lintian appstream
   # Qt 6
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-wayland
+  libqt6svg6 hicolor-icon-theme
   libgl-dev
   # devices, pointer injection, property lists
   libudev-dev libevdev-dev libxtst-dev libx11-dev libplist-dev

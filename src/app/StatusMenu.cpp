@@ -228,10 +228,39 @@ void StatusMenu::followTrayAvailability() {
             "'eboardctl' (calibrate, diagnose, version, quit)");
 }
 
+namespace {
+// The tray's two states: the icon theme's symbolic icon where it has one (sharp at any
+// scale, recoloured by the panel; a StatusNotifier host gets its name) and the drawn
+// picture elsewhere.
+struct StatusIcon {
+    const char* picture;
+    const char* themeName;
+};
+constexpr StatusIcon kStatusIcons[] = {
+    {"ok.png", "eboard-connected-symbolic"},
+    {"ng.png", "eboard-disconnected-symbolic"},
+};
+
+QIcon statusIcon(const QString& picture) {
+    const QIcon drawn(loadPicture(picture));
+    for (const StatusIcon& entry : kStatusIcons) {
+        if (picture != QLatin1String(entry.picture)) {
+            continue;
+        }
+        const QIcon themed = QIcon::fromTheme(QLatin1String(entry.themeName));
+        // A theme icon this Qt cannot draw (no SVG support installed) would be blank.
+        if (!themed.isNull() && !themed.pixmap(22).isNull()) {
+            return themed;
+        }
+    }
+    return drawn;
+}
+} // namespace
+
 void StatusMenu::setStatusImage(const QString& fileName) {
     statusImageName_ = fileName;
     if (statusItem_ != nullptr) {
-        statusItem_->setIcon(QIcon(loadPicture(fileName)));
+        statusItem_->setIcon(statusIcon(fileName));
     }
 }
 

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QTranslator>
@@ -62,6 +63,24 @@ TEST_F(StatusMenuTest, FirstWakeUpAnnouncesTheAgentAndCreatesTheDataFolder) {
     ASSERT_NE(menu.statusItem(), nullptr);
     EXPECT_TRUE(menu.statusItem()->isVisible());
     EXPECT_EQ(menu.statusItem()->contextMenu(), menu.clickMenu());
+}
+
+// With the agent's icons in the icon theme the tray shows their symbolic icons by name, so
+// the panel can draw and recolour them; without them, the drawn pictures.
+TEST_F(StatusMenuTest, TheTrayTakesTheThemesSymbolicIconsWhereThereAreAny) {
+    const QStringList searchPaths = QIcon::themeSearchPaths();
+    menu.awakeFromNib();
+    EXPECT_TRUE(menu.statusItem()->icon().name().isEmpty()) << "no theme has them yet";
+    // The theme's index from the system (hicolor-icon-theme), the icons from the tree.
+    QIcon::setThemeSearchPaths(
+        {QStringLiteral(EBOARD_SOURCE_DIR "/resources/icons"), QStringLiteral("/usr/share/icons")});
+    QIcon::setThemeName(QStringLiteral("hicolor"));
+    NotificationCenter::defaultCenter().postNotification("hidConnectOK");
+    EXPECT_EQ(menu.statusItem()->icon().name(), "eboard-connected-symbolic");
+    EXPECT_FALSE(menu.statusItem()->icon().pixmap(22).isNull());
+    NotificationCenter::defaultCenter().postNotification("hidConnectNG");
+    EXPECT_EQ(menu.statusItem()->icon().name(), "eboard-disconnected-symbolic");
+    QIcon::setThemeSearchPaths(searchPaths);
 }
 
 TEST_F(StatusMenuTest, LaterWakeUpFindsTheFolderAndTheThresholds) {

@@ -242,18 +242,17 @@ constexpr StatusIcon kStatusIcons[] = {
 };
 
 QIcon statusIcon(const QString& picture) {
-    const QIcon drawn(loadPicture(picture));
     for (const StatusIcon& entry : kStatusIcons) {
         if (picture != QLatin1String(entry.picture)) {
             continue;
         }
-        const QIcon themed = QIcon::fromTheme(QLatin1String(entry.themeName));
+        QIcon themed = QIcon::fromTheme(QLatin1String(entry.themeName));
         // A theme icon this Qt cannot draw (no SVG support installed) would be blank.
         if (!themed.isNull() && !themed.pixmap(22).isNull()) {
             return themed;
         }
     }
-    return drawn;
+    return QIcon(loadPicture(picture));
 }
 } // namespace
 

@@ -182,9 +182,22 @@ bool isProgramRunning(const QString& program) {
         if (QFileInfo(proc.filePath(entry)).ownerId() != ::getuid()) {
             continue;
         }
-        QFile comm(proc.filePath(entry + QStringLiteral("/comm")));
-        if (comm.open(QIODevice::ReadOnly) &&
-            QString::fromUtf8(comm.readAll()).trimmed() == program.left(15)) {
+        // "pid (name) state ...": the name may hold blanks and parentheses, the state
+        // follows the last ")". A process that has ended but not been reaped yet (Z, X)
+        // runs no longer.
+        QFile stat(proc.filePath(entry + QStringLiteral("/stat")));
+        if (!stat.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        const QString line = QString::fromUtf8(stat.readAll());
+        const qsizetype open = line.indexOf(u'(');
+        const qsizetype close = line.lastIndexOf(u')');
+        if (open < 0 || close < open || close + 2 >= line.size()) {
+            continue;
+        }
+        const QChar state = line[close + 2];
+        if (state != u'Z' && state != u'X' &&
+            line.mid(open + 1, close - open - 1) == program.left(15)) {
             return true;
         }
     }

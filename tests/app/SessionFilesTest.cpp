@@ -10,6 +10,9 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace eboard::testing {
 namespace {
@@ -197,8 +200,9 @@ TEST(CompanionLauncher, TheEntryIsLaunchedAsTheDesktopLaunchesIt) {
     fs::create_directories(dir / "bin");
     fs::create_directories(dir / "work");
     const fs::path marker = dir / "started";
-    writeScript(dir / "bin/skribo-desktop", "echo \"entry $# $(pwd)\" > '" + marker.string() + "'");
-    writeScript(dir / "bin/skribo", "echo path > '" + marker.string() + "'");
+    writeScript(dir / "bin/notebook-desktop",
+                "echo \"entry $# $(pwd)\" > '" + marker.string() + "'");
+    writeScript(dir / "bin/notebook", "echo path > '" + marker.string() + "'");
     const Case cases[] = {
         {"plain", "", "entry 0 " + fs::current_path().string() + "\n"},
         {"working folder", "Path=" + (dir / "work").string() + "\n",
@@ -210,10 +214,10 @@ TEST(CompanionLauncher, TheEntryIsLaunchedAsTheDesktopLaunchesIt) {
     ScopedEnv path("PATH", (dir / "bin").string() + ":/usr/bin:/bin");
     for (const Case& c : cases) {
         fs::remove(marker);
-        writeText(dir / "data/applications/skribo.desktop",
-                  "[Desktop Entry]\nType=Application\nName=Skribo\nExec=" +
-                      (dir / "bin/skribo-desktop").string() + " %f %U\n" + c.keys);
-        ASSERT_TRUE(openCompanion(QStringLiteral("Skribo"))) << c.what;
+        writeText(dir / "data/applications/notebook.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Notebook\nExec=" +
+                      (dir / "bin/notebook-desktop").string() + " %f %U\n" + c.keys);
+        ASSERT_TRUE(openCompanion(QStringLiteral("Notebook"))) << c.what;
         ASSERT_TRUE(QTest::qWaitFor([&] {
             return fs::exists(marker) && fs::file_size(marker) > 0;
         })) << c.what;
@@ -249,6 +253,28 @@ TEST(CompanionLauncher, RunningProcessesAreFoundByName) {
         QString::fromStdString(fs::read_symlink("/proc/self/exe").filename().string());
     EXPECT_TRUE(isProgramRunning(self));
     EXPECT_FALSE(isProgramRunning(QStringLiteral("no-such-program-eboard")));
+
+    // A child named so, alive, then ended but not yet reaped: only the living one runs.
+    int toChild[2];
+    ASSERT_EQ(::pipe(toChild), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::close(toChild[1]);
+        ::prctl(PR_SET_NAME, "eboard-child");
+        char go = 0;
+        static_cast<void>(::read(toChild[0], &go, 1));
+        ::_exit(0);
+    }
+    ::close(toChild[0]);
+    EXPECT_TRUE(QTest::qWaitFor([] { return isProgramRunning(QStringLiteral("eboard-child")); }));
+    ::close(toChild[1]); // the child ends; it stays a zombie until waited for
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        siginfo_t info{};
+        return ::waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOWAIT) == 0;
+    }));
+    EXPECT_FALSE(isProgramRunning(QStringLiteral("eboard-child")));
+    ::waitpid(child, nullptr, 0);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Commands that talk with a running agent over the session bus.
 #include "BusDisconnection.h"
+#include "BusSession.h"
 #include "Command.h"
 #include "Options.h"
 #include "bus/DBusDistributedCenter.h"
@@ -23,27 +24,6 @@
 namespace eboardctl {
 
 namespace {
-
-// QtDBus wants an application object; eboardctl has no other use for one.
-class BusSession {
-public:
-    BusSession()
-        : app_(argc_, argv_)
-        , connection_(QDBusConnection::sessionBus()) {
-        if (!connection_.isConnected()) {
-            throw Failure("no D-Bus session bus: " +
-                          connection_.lastError().message().toStdString());
-        }
-    }
-    QDBusConnection& connection() { return connection_; }
-
-private:
-    int argc_ = 1;
-    char name_[10] = "eboardctl";
-    char* argv_[2] = {name_, nullptr};
-    QCoreApplication app_;
-    QDBusConnection connection_;
-};
 
 void noArguments(Arguments args) {
     if (!args.empty()) {

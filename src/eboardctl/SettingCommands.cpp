@@ -1,6 +1,7 @@
 // Settings remembered in agent.conf for the agent's next start and told to a running one
 // at once: the board output (which output the projector shows) and the pen's smoothing;
 // and the outputs as the running agent sees them.
+#include "BusSession.h"
 #include "Command.h"
 #include "Options.h"
 #include "bus/DBusDistributedCenter.h"
@@ -32,26 +33,6 @@ namespace {
 
 // How long `output` and `outputs` wait for the agent's answer.
 constexpr int kAnswerTimeoutMs = 3000;
-
-class BusConnection {
-public:
-    BusConnection()
-        : app_(argc_, argv_)
-        , connection_(QDBusConnection::sessionBus()) {}
-    QDBusConnection& connection() { return connection_; }
-    bool agentRunning() {
-        QDBusConnectionInterface* bus = connection_.interface();
-        return connection_.isConnected() && bus != nullptr &&
-               bus->isServiceRegistered(QString::fromLatin1(eboard::kAgentBusName)).value();
-    }
-
-private:
-    int argc_ = 1;
-    char name_[10] = "eboardctl";
-    char* argv_[2] = {name_, nullptr};
-    QCoreApplication app_;
-    QDBusConnection connection_;
-};
 
 std::optional<std::string> textValue(const eboard::UserInfo& userInfo, std::string_view key) {
     const auto found = std::find_if(userInfo.begin(), userInfo.end(),
@@ -107,7 +88,7 @@ int runOutput(Arguments args, std::FILE* out) {
     }
     std::fprintf(out, "board output: %s (remembered in %s)\n",
                  eboard::printableText(choice).c_str(), path.c_str());
-    BusConnection bus;
+    BusSession bus(BusSession::Need::Optional);
     if (!bus.agentRunning()) {
         std::fputs("no agent is running; it takes this output when it starts\n", out);
         return kSuccess;
@@ -175,7 +156,7 @@ int runSmooth(Arguments args, std::FILE* out) {
     }
     std::fprintf(out, "pen smoothing: %s (remembered in %s)\n",
                  eboard::describeSmoothing(choice).c_str(), path.c_str());
-    BusConnection bus;
+    BusSession bus(BusSession::Need::Optional);
     if (!bus.agentRunning()) {
         std::fputs("no agent is running; it takes this smoothing when it starts\n", out);
         return kSuccess;
@@ -195,7 +176,7 @@ int runOutputs(Arguments args, std::FILE* out) {
     if (!args.empty()) {
         throw UsageError("unexpected argument '" + std::string(args[0]) + "'");
     }
-    BusConnection bus;
+    BusSession bus(BusSession::Need::Optional);
     if (!bus.connection().isConnected()) {
         throw Failure("no D-Bus session bus: " +
                       bus.connection().lastError().message().toStdString());

@@ -37,6 +37,7 @@ if(TARGET eBoardAgent)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/metainfo/com.jux.eBoardAgent.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT eboard)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/dbus/com.jux.command.xml
+        ${PROJECT_SOURCE_DIR}/resources/dbus/com.jux.eBoardAgent.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/dbus-1/interfaces COMPONENT eboard)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/bash-completion/eboardctl
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions COMPONENT eboard)

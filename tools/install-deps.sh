@@ -13,7 +13,7 @@ packages=(
   libqt6svg6 hicolor-icon-theme
   libgl-dev
   # devices, pointer injection, property lists
-  libudev-dev libevdev-dev libxtst-dev libx11-dev libplist-dev
+  libudev-dev libevdev-dev libxtst-dev libx11-dev libxrandr-dev libplist-dev
   # launching the companion as the desktop does
   libglib2.0-dev
   # tests and benchmarks

@@ -1,6 +1,6 @@
 # fish completion for eboardctl
 
-set -l commands calibration grade map replay devices record play calibrate diagnose quit version smooth watch output outputs
+set -l commands calibration grade map replay devices record play calibrate diagnose quit version smooth watch output outputs status doctor
 
 complete -c eboardctl -f
 complete -c eboardctl -n "not __fish_seen_subcommand_from $commands" -l help -d 'show the usage'
@@ -20,6 +20,8 @@ complete -c eboardctl -n "not __fish_seen_subcommand_from $commands" -a smooth -
 complete -c eboardctl -n "not __fish_seen_subcommand_from $commands" -a watch -d "print the agent's notifications"
 complete -c eboardctl -n "not __fish_seen_subcommand_from $commands" -a output -d 'choose the output the projector shows'
 complete -c eboardctl -n "not __fish_seen_subcommand_from $commands" -a outputs -d "list the agent's outputs"
+complete -c eboardctl -n "not __fish_seen_subcommand_from $commands" -a status -d "show what the running agent sees"
+complete -c eboardctl -n "not __fish_seen_subcommand_from $commands" -a doctor -d "check what the pen needs"
 
 complete -c eboardctl -n "__fish_seen_subcommand_from calibration" -a set -d 'store a record'
 complete -c eboardctl -n "__fish_seen_subcommand_from calibration grade map replay" -l file -r -F -d 'archive'

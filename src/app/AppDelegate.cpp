@@ -7,7 +7,9 @@
 #include "core/base/DataPaths.h"
 #include "core/base/Log.h"
 #include "core/calibration/CalibrationData.h"
+#include "core/calibration/ResultGrading.h"
 #include "core/calibration/SettingArchive.h"
+#include "core/calibration/Thresholds.h"
 #include "core/frame/UnitConstants.h"
 #include "core/notify/Names.h"
 #include "core/pen/PointerSink.h"
@@ -16,6 +18,7 @@
 #include "core/pen/StrokeInterpretation.h"
 #include "core/state/JUXPrompt.h"
 #include "device/HID_Communication.h"
+#include "pointer/PointerBackends.h"
 #include "ui/common/AgentWindow.h"
 #include "ui/common/BoardScreen.h"
 
@@ -24,6 +27,7 @@
 #include <QScreen>
 #include <QThread>
 #include <algorithm>
+#include <cstdlib>
 
 namespace eboard {
 
@@ -165,11 +169,63 @@ void AppDelegate::installPointerSink() {
     std::string error;
     followedGeometry_ = boardPointerGeometry();
     pointerSink_ = makeBoardPointerSink(options_.pointer, followedGeometry_, &error);
+    pointerProblem_ = pointerSink_ ? std::string() : error;
     if (!pointerSink_) {
         // The tray and calibration still work; only the pen cannot move the pointer.
         logWarning("the pen cannot move the pointer: " + error);
     }
     setPointerSink(pointerSink_.get());
+}
+
+namespace {
+
+std::string sessionDescription() {
+    const char* type = std::getenv("XDG_SESSION_TYPE");
+    std::string text = type != nullptr && *type != '\0' ? type : "unknown type";
+    for (const char* variable : {"WAYLAND_DISPLAY", "DISPLAY"}) {
+        if (const char* value = std::getenv(variable); value != nullptr && *value != '\0') {
+            text += std::string(", ") + variable + "=" + value;
+        }
+    }
+    return text + ", Qt platform " + QGuiApplication::platformName().toStdString();
+}
+
+} // namespace
+
+AgentStatus AppDelegate::agentStatus() const {
+    const JUXPrompt& prompt = JUXPrompt::getPrompt();
+    AgentStatus status;
+    if (const auto node = connectedUnitNode()) {
+        status.unitConnected = true;
+        status.unitNode = *node;
+    }
+    if (const PointerSink* sink = pointerSink()) {
+        status.pointerBackend = std::string(pointerBackendNameOf(*sink));
+    }
+    status.pointerProblem = pointerProblem_;
+    status.boardChoice = boardOutputChoice();
+    if (const QScreen* screen = boardScreen()) {
+        status.boardOutput = screen->name().toStdString();
+    }
+    const SettingArchiveLoad stored = readSettingArchive(archivePath());
+    if (stored.outcome == SettingArchiveLoad::Outcome::Missing) {
+        status.calibration = AgentStatus::Calibration::NotCalibrated;
+    } else if (stored.outcome == SettingArchiveLoad::Outcome::Loaded &&
+               penToScreenMapping().isUsable()) {
+        status.calibration = AgentStatus::Calibration::Usable;
+        const ThresholdsLoad thresholds = loadOrCreateThresholds(thresholdsPath());
+        status.grade = std::string(resultClassName(
+            gradeCalibration(prompt.settingData(), 0, thresholds.thresholds).result));
+    } else {
+        status.calibration = AgentStatus::Calibration::Unusable;
+    }
+    SmoothingChoice smoothing;
+    smoothing.mode = prompt.smoothingMode();
+    smoothing.window = prompt.ismooth();
+    smoothing.adaptive = prompt.adaptiveSmoothing();
+    status.smoothing = describeSmoothing(smoothing);
+    status.session = sessionDescription();
+    return status;
 }
 
 } // namespace eboard

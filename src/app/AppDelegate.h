@@ -3,6 +3,7 @@
 #include "app/AgentOptions.h"
 #include "core/layout/BoardGeometry.h"
 #include "core/notify/CommandBus.h"
+#include "core/state/AgentStatus.h"
 
 #include <filesystem>
 #include <memory>
@@ -44,6 +45,10 @@ public:
     // Announces "Outputs": every output, its device geometry and scale, primary and board.
     void announceOutputs();
 
+    // What `eboardctl status` shows: the unit, the pointer, the board output, the stored
+    // calibration and its grade, the smoothing and the session.
+    AgentStatus agentStatus() const;
+
 private:
     void installPointerSink();
     // The pen's smoothing as the settings text remembers it; what cannot be used is logged.
@@ -54,6 +59,7 @@ private:
     AgentOptions options_;
     JUXPrompt* prompt_ = nullptr;
     std::unique_ptr<PointerSink> pointerSink_;
+    std::string pointerProblem_; // why there is no sink
     std::unique_ptr<ScreenFollower> screenFollower_;
     layout::BoardGeometry followedGeometry_;
 };

@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "app/DisplayCheck.h"
 #include "app/StatusMenu.h"
+#include "bus/AgentStatusService.h"
 #include "bus/DBusDistributedCenter.h"
 #include "bus/SingleInstance.h"
 #include "core/base/TerminationSignals.h"
@@ -98,8 +99,15 @@ int runAgent(int argc, char** argv) {
     });
 
     statusMenu.awakeFromNib();
+    eboard::AgentStatusService statusService([&delegate] { return delegate.agentStatus(); });
     if (!statusMenu.terminationRequested()) {
         delegate.applicationDidFinishLaunching();
+        if (!statusService.exportOn(connection)) {
+            std::fprintf(stderr,
+                         "eBoardAgent: cannot answer 'eboardctl status' on the session "
+                         "bus (%s is taken)\n",
+                         eboard::kAgentObjectPath);
+        }
     }
     const int status = QApplication::exec();
     eboard::setDistributedCenter(nullptr);

@@ -45,6 +45,14 @@ bool setupHIDManagerForPath(const std::filesystem::path& path) {
     return true;
 }
 
+std::optional<std::string> connectedUnitNode() {
+    const std::unique_ptr<DeviceLink>& link = activeLink();
+    if (!link || !link->isHeld() || !link->currentDevice()) {
+        return std::nullopt;
+    }
+    return link->currentDevice()->node;
+}
+
 void closeHIDManager() {
     activeLink().reset();
 }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <string>
 
 namespace eboard {
 
@@ -17,6 +19,9 @@ bool setupHIDManager(std::int32_t vendorID, std::int32_t productID, std::int32_t
 // Uses the node or file at path as the one unit instead of discovering it: connect
 // when opened, disconnect at end of file or on a read error.
 bool setupHIDManagerForPath(const std::filesystem::path& path);
+
+// The node (or the path given) of the unit open now; nothing while none is.
+std::optional<std::string> connectedUnitNode();
 
 // Releases the unit and stops following udev. Harmless when nothing was set up.
 void closeHIDManager();

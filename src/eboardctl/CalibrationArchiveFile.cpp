@@ -3,7 +3,10 @@
 #include "Command.h"
 #include "core/base/DataFile.h"
 #include "core/base/DataPaths.h"
+#include "core/calibration/CalibrationData.h"
 #include "core/calibration/SettingArchive.h"
+#include "core/pen/ProjectiveMapping.h"
+#include "core/state/JUXPrompt.h"
 
 namespace eboardctl {
 
@@ -21,6 +24,15 @@ eboard::SettingData readRecord(const std::filesystem::path& path) {
         throw Failure(path.string() + " is not a SettingData calibration archive");
     }
     return *record;
+}
+
+bool mapsThePen(const eboard::SettingData& record) {
+    eboard::JUXPrompt& prompt = eboard::JUXPrompt::getPrompt();
+    prompt.setSettingData(record);
+    prompt.setScreenWidth(1920);
+    prompt.setScreenHeight(1080);
+    eboard::initCalibrateData();
+    return eboard::penToScreenMapping().isUsable();
 }
 
 } // namespace eboardctl

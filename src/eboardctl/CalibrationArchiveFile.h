@@ -15,4 +15,8 @@ std::filesystem::path recordPath(const std::optional<std::string>& fileOption);
 // not a regular file, is a Failure naming it.
 eboard::SettingData readRecord(const std::filesystem::path& path);
 
+// The agent's start-up steps with this record: the targets hardly depend on the screen,
+// so any screen tells whether the corners give a usable mapping.
+bool mapsThePen(const eboard::SettingData& record);
+
 } // namespace eboardctl

@@ -31,17 +31,6 @@ std::string cornerValueName(std::size_t i) {
            kCorners[i / 2] + ")";
 }
 
-// The agent's start-up steps with this record: the targets hardly depend on the screen,
-// so any screen tells whether the corners give a usable mapping.
-bool mapsThePen(const eboard::SettingData& record) {
-    eboard::JUXPrompt& prompt = eboard::JUXPrompt::getPrompt();
-    prompt.setSettingData(record);
-    prompt.setScreenWidth(1920);
-    prompt.setScreenHeight(1080);
-    eboard::initCalibrateData();
-    return eboard::penToScreenMapping().isUsable();
-}
-
 int storeRecord(std::span<const std::string_view> values, const std::filesystem::path& path) {
     if (values.size() != eboard::SettingData::kValueCount) {
         throw UsageError("calibration set needs 8 values: X0 Y0 X1 Y1 X2 Y2 X3 Y3, the raw x and "

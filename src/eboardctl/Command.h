@@ -46,6 +46,9 @@ int runWatch(Arguments args, std::FILE* out);
 // The board output: remembered and told to a running agent; the agent's outputs.
 int runOutput(Arguments args, std::FILE* out);
 int runOutputs(Arguments args, std::FILE* out);
+// What the running agent sees; what stands between the pen and the pointer.
+int runStatus(Arguments args, std::FILE* out);
+int runDoctor(Arguments args, std::FILE* out);
 #endif
 
 } // namespace eboardctl

@@ -101,6 +101,21 @@ constexpr std::array kSubcommands = {
     Subcommand{"outputs", eboardctl::runOutputs,
                "outputs                                      list the running agent's outputs: "
                "device geometry, scale, primary, board"},
+    Subcommand{"status", eboardctl::runStatus,
+               "status                                       show what the running agent sees: "
+               "unit, pointer, board, calibration",
+               "One line each: the unit (and its node), the pointer back end and whether it can\n"
+               "move the pointer, the board output, the stored calibration and its grade, the\n"
+               "pen's smoothing and the session. Status 1 when no agent runs.\n"},
+    Subcommand{
+        "doctor", eboardctl::runDoctor,
+        "doctor                                       check what the pen needs, with the fix "
+        "for each problem",
+        "Checks, with or without a running agent: the session and display, a system tray,\n"
+        "the camera unit (found, readable, udev rule), /dev/uinput, XWayland in a Wayland\n"
+        "session, the autostart entry, the data files and the calibration, and the board\n"
+        "output. One line each, marked with a check mark or a cross; each cross is followed\n"
+        "by the fix. The exit status is the number of problems found.\n"},
 #endif
 };
 

@@ -146,4 +146,17 @@ std::unique_ptr<PointerSink> makeBoardPointerSink(PointerBackend backend,
     return nullptr;
 }
 
+std::string_view pointerBackendNameOf(const PointerSink& sink) {
+    if (dynamic_cast<const UinputPointerSink*>(&sink) != nullptr) {
+        return pointerBackendName(PointerBackend::Uinput);
+    }
+    if (dynamic_cast<const XTestPointerSink*>(&sink) != nullptr) {
+        return pointerBackendName(PointerBackend::XTest);
+    }
+    if (dynamic_cast<const LogPointerSink*>(&sink) != nullptr) {
+        return pointerBackendName(PointerBackend::Log);
+    }
+    return {};
+}
+
 } // namespace eboard

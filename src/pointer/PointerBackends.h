@@ -17,6 +17,10 @@ enum class PointerBackend { Automatic, Uinput, XTest, Log };
 std::optional<PointerBackend> parsePointerBackend(std::string_view name);
 std::string_view pointerBackendName(PointerBackend backend);
 
+// The back end a sink made here posts through: "uinput", "xtest" or "log"; empty for
+// any other sink.
+std::string_view pointerBackendNameOf(const PointerSink& sink);
+
 // WAYLAND_DISPLAY is set, or XDG_SESSION_TYPE is "wayland".
 bool isWaylandSession();
 

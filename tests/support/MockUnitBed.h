@@ -42,6 +42,8 @@ public:
 
     const std::string& hidrawSyspath() const { return hidraw_; }
     const std::string& node() const { return node_; }
+    // The node's stand-in in the real file system (a link to the PTY).
+    const std::string& nodeLink() const { return link_; }
     bool plugged() const { return !hidraw_.empty(); }
 
 private:
@@ -64,6 +66,9 @@ public:
 
     // Adds the hid device and its hidraw node, which sends the "add" uevent.
     void plug(MockUnit& unit, const UnitTraits& traits = {});
+
+    // Where a /dev path of the emulated system lies in the real file system.
+    std::string devPath(const std::string& node) const { return root_ + node; }
 
     MockUnitBed(const MockUnitBed&) = delete;
     MockUnitBed& operator=(const MockUnitBed&) = delete;

@@ -49,12 +49,14 @@ template <typename Visit> void forEachLine(std::string_view text, Visit visit) {
 
 } // namespace
 
-std::filesystem::path agentConfigPath() {
+std::filesystem::path userConfigDirectory() {
     const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    const std::filesystem::path base = configHome != nullptr && configHome[0] == '/'
-                                           ? std::filesystem::path(configHome)
-                                           : homeDirectory() / ".config";
-    return base / "eboard" / "agent.conf";
+    return configHome != nullptr && configHome[0] == '/' ? std::filesystem::path(configHome)
+                                                         : homeDirectory() / ".config";
+}
+
+std::filesystem::path agentConfigPath() {
+    return userConfigDirectory() / "eboard" / "agent.conf";
 }
 
 std::optional<std::string> configValue(std::string_view text, std::string_view key) {

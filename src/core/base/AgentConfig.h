@@ -15,6 +15,9 @@
 
 namespace eboard {
 
+// $XDG_CONFIG_HOME when that is an absolute path, else ~/.config.
+std::filesystem::path userConfigDirectory();
+
 // $XDG_CONFIG_HOME/eboard/agent.conf (an absolute XDG_CONFIG_HOME only), else
 // ~/.config/eboard/agent.conf.
 std::filesystem::path agentConfigPath();

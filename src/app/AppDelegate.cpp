@@ -207,15 +207,15 @@ AgentStatus AppDelegate::agentStatus() const {
     if (const QScreen* screen = boardScreen()) {
         status.boardOutput = screen->name().toStdString();
     }
-    const SettingArchiveLoad stored = readSettingArchive(archivePath());
+    // Asked as often as anyone likes: nothing here writes or logs.
+    const SettingArchiveLoad stored = peekSettingArchive(archivePath());
     if (stored.outcome == SettingArchiveLoad::Outcome::Missing) {
         status.calibration = AgentStatus::Calibration::NotCalibrated;
     } else if (stored.outcome == SettingArchiveLoad::Outcome::Loaded &&
                penToScreenMapping().isUsable()) {
         status.calibration = AgentStatus::Calibration::Usable;
-        const ThresholdsLoad thresholds = loadOrCreateThresholds(thresholdsPath());
         status.grade = std::string(resultClassName(
-            gradeCalibration(prompt.settingData(), 0, thresholds.thresholds).result));
+            gradeCalibration(prompt.settingData(), 0, thresholdsInForce(thresholdsPath())).result));
     } else {
         status.calibration = AgentStatus::Calibration::Unusable;
     }

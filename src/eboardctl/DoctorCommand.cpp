@@ -73,19 +73,19 @@ void readDataFiles(eboard::DoctorFacts& facts) {
             facts.dataFileProblems.push_back({path.string(), file.error.message()});
         }
     }
-    const eboard::DataFile file = eboard::readDataFile(archive, kDataFileLimit);
     using Calibration = eboard::DoctorFacts::Calibration;
-    if (file.missing()) {
+    const eboard::SettingArchiveLoad stored = eboard::peekSettingArchive(archive);
+    switch (stored.outcome) {
+    case eboard::SettingArchiveLoad::Outcome::Missing:
         facts.calibration = Calibration::Missing;
-        return;
-    }
-    const std::optional<eboard::SettingData> record =
-        file.error ? std::nullopt : eboard::decodeSettingArchive(file.bytes);
-    if (!record) {
+        break;
+    case eboard::SettingArchiveLoad::Outcome::Unreadable:
         facts.calibration = Calibration::Unreadable;
-        return;
+        break;
+    case eboard::SettingArchiveLoad::Outcome::Loaded:
+        facts.calibration = mapsThePen(stored.data) ? Calibration::Usable : Calibration::Unusable;
+        break;
     }
-    facts.calibration = mapsThePen(*record) ? Calibration::Usable : Calibration::Unusable;
 }
 
 void askBus(eboard::DoctorFacts& facts, BusSession& session) {

@@ -146,7 +146,7 @@ std::error_code writeSettingArchive(const std::filesystem::path& path, const Set
     return writeFileAtomically(path, bytes);
 }
 
-SettingArchiveLoad readSettingArchive(const std::filesystem::path& path) {
+SettingArchiveLoad peekSettingArchive(const std::filesystem::path& path, std::string* reason) {
     const DataFile file = readDataFile(path, kMaxArchiveBytes);
     if (file.missing()) {
         return {SettingArchiveLoad::Outcome::Missing, SettingData{}};
@@ -156,11 +156,20 @@ SettingArchiveLoad readSettingArchive(const std::filesystem::path& path) {
             return {SettingArchiveLoad::Outcome::Loaded, *decoded};
         }
     }
-    const std::string reason =
-        file.error ? file.error.message() : "not a SettingData keyed archive";
-    logWarning("ignoring calibration archive " + path.string() + " (" + reason +
-               "); using the default calibration");
+    if (reason != nullptr) {
+        *reason = file.error ? file.error.message() : "not a SettingData keyed archive";
+    }
     return {SettingArchiveLoad::Outcome::Unreadable, SettingData{}};
+}
+
+SettingArchiveLoad readSettingArchive(const std::filesystem::path& path) {
+    std::string reason;
+    const SettingArchiveLoad load = peekSettingArchive(path, &reason);
+    if (load.outcome == SettingArchiveLoad::Outcome::Unreadable) {
+        logWarning("ignoring calibration archive " + path.string() + " (" + reason +
+                   "); using the default calibration");
+    }
+    return load;
 }
 
 } // namespace eboard

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <string>
 #include <system_error>
 #include <vector>
 
@@ -34,5 +35,9 @@ struct SettingArchiveLoad {
 // there that is no readable SettingData archive (other bytes, a FIFO, a folder, a link
 // loop) keeps the defaults and logs one warning line naming the file and why.
 SettingArchiveLoad readSettingArchive(const std::filesystem::path& path);
+// The same without a word: for questions asked again and again. *reason (if given) says
+// why an unreadable archive is.
+SettingArchiveLoad peekSettingArchive(const std::filesystem::path& path,
+                                      std::string* reason = nullptr);
 
 } // namespace eboard

@@ -82,6 +82,14 @@ std::string defaultThresholdsXml() {
     return plist::toXml(root.get());
 }
 
+Thresholds thresholdsInForce(const std::filesystem::path& path) {
+    const DataFile file = readDataFile(path, kMaxThresholdsBytes);
+    if (file.missing()) {
+        return Thresholds::defaults();
+    }
+    return file.error ? Thresholds{} : parseDictionary(file.bytes).value_or(Thresholds{});
+}
+
 ThresholdsLoad loadOrCreateThresholds(const std::filesystem::path& path) {
     const DataFile file = readDataFile(path, kMaxThresholdsBytes);
     if (file.missing()) {

@@ -46,5 +46,7 @@ struct ThresholdsLoad {
 // cannot be read as a dictionary (other bytes, a FIFO, a folder, a link loop) gives all
 // thresholds 0 and is left as it is. Nothing is logged here: the caller shows message.
 ThresholdsLoad loadOrCreateThresholds(const std::filesystem::path& path);
+// The thresholds a grading would use now, without writing or logging anything.
+Thresholds thresholdsInForce(const std::filesystem::path& path);
 
 } // namespace eboard

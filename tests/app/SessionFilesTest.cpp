@@ -105,6 +105,38 @@ TEST(Autostart, WritesTheEntryCreatingTheFolders) {
               autostartEntry("/usr/bin/eBoardAgent"));
 }
 
+// Session settings list the entry by its name: in the agent's languages, the very texts
+// of the installed desktop entry.
+TEST(Autostart, NameAndCommentInEveryLanguageOfTheInstalledEntry) {
+    const std::string installed =
+        readText(fs::path(EBOARD_SOURCE_DIR) / "resources/eBoardAgent.desktop");
+    const auto lineOf = [](const std::string& text, const std::string& key) -> std::string {
+        const auto start = text.find("\n" + key + "=");
+        if (start == std::string::npos) {
+            return {};
+        }
+        return text.substr(start + 1, text.find('\n', start + 1) - start - 1);
+    };
+    TempDir home;
+    ScopedEnv homeEnv("HOME", home.path().string());
+    ScopedEnv config("XDG_CONFIG_HOME", std::nullopt);
+    ASSERT_TRUE(addToAutostart("/usr/bin/eBoardAgent"));
+    const std::string entry = readText(home.path() / ".config/autostart/eBoardAgent.desktop");
+    for (const std::string key : {"Name", "Comment"}) {
+        const std::string plain = lineOf(installed, key);
+        ASSERT_FALSE(plain.empty()) << key;
+        EXPECT_EQ(lineOf(entry, key), plain);
+        for (const std::string language : {"de", "fr", "ja", "zh_CN"}) {
+            const std::string localised = std::string(key).append("[").append(language).append("]");
+            const std::string line = lineOf(installed, localised);
+            ASSERT_FALSE(line.empty()) << localised << " missing from the installed entry";
+            EXPECT_NE(line.substr(line.find('=')), plain.substr(plain.find('='))) << line;
+            EXPECT_EQ(lineOf(entry, localised), line) << entry;
+        }
+    }
+    EXPECT_EQ(lineOf(entry, "Icon"), lineOf(installed, "Icon"));
+}
+
 TEST(Autostart, UnwritableFolderFailsQuietly) {
     TempDir home;
     ScopedEnv homeEnv("HOME", home.path().string());

@@ -376,5 +376,55 @@
         <source>CalibrateNotSaved</source>
         <translation>Die Kalibrierung konnte nicht gespeichert werden (%1). Sie gilt, bis eBoardAgent beendet wird; kalibrieren Sie erneut, sobald die Datei geschrieben werden kann.</translation>
     </message>
+    <!-- desktop notices of what leaves the pen dead or its calibration wrong; %1 is the
+         device node, the calibration file or the annotation application -->
+    <message>
+        <source>notice_noPointer_title</source>
+        <translation>Der Stift kann den Zeiger nicht bewegen</translation>
+    </message>
+    <message>
+        <source>notice_noPointer</source>
+        <translation>eBoardAgent kann nicht auf /dev/uinput schreiben, und diese Sitzung bietet keinen X-Server, über den er den Zeiger bewegen könnte; der Stift bewirkt daher nichts. Installieren Sie das Paket eboard-uinput-access und melden Sie sich neu an, oder melden Sie sich in einer X11-Sitzung an.</translation>
+    </message>
+    <message>
+        <source>notice_unitNotReadable_title</source>
+        <translation>Die Kameraeinheit kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>notice_unitNotReadable</source>
+        <translation>Die Kameraeinheit HN-42 ist angeschlossen, aber %1 verweigert diesem Benutzer den Zugriff; der Stift bewirkt daher nichts. Installieren Sie die udev-Regel 60-eboard-hn42.rules (eine Neuinstallation des Pakets eboard erledigt das), ziehen Sie dann die Einheit ab und stecken Sie sie wieder ein.</translation>
+    </message>
+    <message>
+        <source>notice_calibrationUnreadable_title</source>
+        <translation>Die gespeicherte Kalibrierung kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>notice_calibrationUnreadable</source>
+        <translation>%1 konnte nicht gelesen werden; der Stift wird daher ignoriert, bis die Einheit neu kalibriert ist. Wählen Sie im Menü des Symbols im Infobereich „Kalibrieren“ oder führen Sie eboardctl calibrate aus.</translation>
+    </message>
+    <message>
+        <source>notice_calibrationNoArea_title</source>
+        <translation>Die gespeicherte Kalibrierung ist unbrauchbar</translation>
+    </message>
+    <message>
+        <source>notice_calibrationNoArea</source>
+        <translation>Die in %1 gespeicherte Kalibrierung kann den Stift nicht zuordnen (ihre vier Ecken schließen keine Fläche ein); der Stift wird daher ignoriert. Wählen Sie im Menü des Symbols im Infobereich „Kalibrieren“ oder führen Sie eboardctl calibrate aus.</translation>
+    </message>
+    <message>
+        <source>notice_noTray_title</source>
+        <translation>Kein Infobereich auf dieser Arbeitsfläche</translation>
+    </message>
+    <message>
+        <source>notice_noTray</source>
+        <translation>Diese Arbeitsfläche zeigt keine Symbole im Infobereich an, daher ist das Menü von eBoard Agent nicht erreichbar. Installieren und aktivieren Sie unter GNOME die Erweiterung AppIndicator (gnome-shell-extension-appindicator). Bis dahin verwenden Sie eboardctl calibrate, eboardctl diagnose und eboardctl quit.</translation>
+    </message>
+    <message>
+        <source>notice_noAnnotationApp_title</source>
+        <translation>Keine Anwendung zum Kommentieren</translation>
+    </message>
+    <message>
+        <source>notice_noAnnotationApp</source>
+        <translation>„Kommentieren“ öffnet %1, das auf diesem Computer nicht installiert ist. Installieren Sie %1 und wählen Sie dann erneut „Kommentieren“.</translation>
+    </message>
 </context>
 </TS>

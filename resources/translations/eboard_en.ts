@@ -376,5 +376,55 @@
         <source>CalibrateNotSaved</source>
         <translation>The calibration could not be saved (%1). It stays in force until eBoardAgent ends; calibrate again once the file can be written.</translation>
     </message>
+    <!-- desktop notices of what leaves the pen dead or its calibration wrong; %1 is the
+         device node, the calibration file or the annotation application -->
+    <message>
+        <source>notice_noPointer_title</source>
+        <translation>The pen cannot move the pointer</translation>
+    </message>
+    <message>
+        <source>notice_noPointer</source>
+        <translation>eBoardAgent cannot write to /dev/uinput, and this session offers no X server to move the pointer through, so the pen does nothing. Install the package eboard-uinput-access and log in again, or log into an X11 session.</translation>
+    </message>
+    <message>
+        <source>notice_unitNotReadable_title</source>
+        <translation>The camera unit cannot be read</translation>
+    </message>
+    <message>
+        <source>notice_unitNotReadable</source>
+        <translation>The HN-42 camera unit is connected, but %1 refuses access to this user, so the pen does nothing. Install the udev rule 60-eboard-hn42.rules (reinstalling the eboard package does this), then unplug the unit and plug it in again.</translation>
+    </message>
+    <message>
+        <source>notice_calibrationUnreadable_title</source>
+        <translation>The stored calibration cannot be read</translation>
+    </message>
+    <message>
+        <source>notice_calibrationUnreadable</source>
+        <translation>%1 could not be read, so the pen is ignored until the unit is calibrated again. Choose Calibrate in the tray menu or run eboardctl calibrate.</translation>
+    </message>
+    <message>
+        <source>notice_calibrationNoArea_title</source>
+        <translation>The stored calibration cannot be used</translation>
+    </message>
+    <message>
+        <source>notice_calibrationNoArea</source>
+        <translation>The calibration stored in %1 cannot place the pen (its four corners enclose no area), so the pen is ignored. Choose Calibrate in the tray menu or run eboardctl calibrate.</translation>
+    </message>
+    <message>
+        <source>notice_noTray_title</source>
+        <translation>No tray on this desktop</translation>
+    </message>
+    <message>
+        <source>notice_noTray</source>
+        <translation>This desktop shows no tray icons, so the eBoard Agent menu cannot be reached. On GNOME, install and enable the AppIndicator extension (gnome-shell-extension-appindicator). Meanwhile use eboardctl calibrate, eboardctl diagnose and eboardctl quit.</translation>
+    </message>
+    <message>
+        <source>notice_noAnnotationApp_title</source>
+        <translation>No annotation application</translation>
+    </message>
+    <message>
+        <source>notice_noAnnotationApp</source>
+        <translation>Annotate opens %1, which is not installed on this computer. Install %1, then choose Annotate again.</translation>
+    </message>
 </context>
 </TS>

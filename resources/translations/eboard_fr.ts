@@ -376,5 +376,55 @@
         <source>CalibrateNotSaved</source>
         <translation>Le calibrage n'a pas pu être enregistré (%1). Il reste en vigueur jusqu'à la fin d'eBoardAgent ; calibrez à nouveau dès que le fichier peut être écrit.</translation>
     </message>
+    <!-- desktop notices of what leaves the pen dead or its calibration wrong; %1 is the
+         device node, the calibration file or the annotation application -->
+    <message>
+        <source>notice_noPointer_title</source>
+        <translation>Le stylet ne peut pas déplacer le pointeur</translation>
+    </message>
+    <message>
+        <source>notice_noPointer</source>
+        <translation>eBoardAgent ne peut pas écrire dans /dev/uinput et cette session n'offre aucun serveur X par lequel déplacer le pointeur ; le stylet reste donc sans effet. Installez le paquet eboard-uinput-access puis reconnectez-vous, ou ouvrez une session X11.</translation>
+    </message>
+    <message>
+        <source>notice_unitNotReadable_title</source>
+        <translation>Impossible de lire la caméra</translation>
+    </message>
+    <message>
+        <source>notice_unitNotReadable</source>
+        <translation>La caméra HN-42 est branchée, mais %1 en refuse l'accès à cet utilisateur ; le stylet reste donc sans effet. Installez la règle udev 60-eboard-hn42.rules (réinstaller le paquet eboard s'en charge), puis débranchez la caméra et rebranchez-la.</translation>
+    </message>
+    <message>
+        <source>notice_calibrationUnreadable_title</source>
+        <translation>Impossible de lire le calibrage enregistré</translation>
+    </message>
+    <message>
+        <source>notice_calibrationUnreadable</source>
+        <translation>%1 n'a pas pu être lu ; le stylet est donc ignoré jusqu'au prochain calibrage. Choisissez « Calibrer » dans le menu de l'icône de la zone de notification ou lancez eboardctl calibrate.</translation>
+    </message>
+    <message>
+        <source>notice_calibrationNoArea_title</source>
+        <translation>Le calibrage enregistré est inutilisable</translation>
+    </message>
+    <message>
+        <source>notice_calibrationNoArea</source>
+        <translation>Le calibrage enregistré dans %1 ne permet pas de situer le stylet (ses quatre coins n'entourent aucune surface) ; le stylet est donc ignoré. Choisissez « Calibrer » dans le menu de l'icône de la zone de notification ou lancez eboardctl calibrate.</translation>
+    </message>
+    <message>
+        <source>notice_noTray_title</source>
+        <translation>Aucune zone de notification sur ce bureau</translation>
+    </message>
+    <message>
+        <source>notice_noTray</source>
+        <translation>Ce bureau n'affiche pas d'icônes dans une zone de notification : le menu d'eBoard Agent est donc inaccessible. Sous GNOME, installez et activez l'extension AppIndicator (gnome-shell-extension-appindicator). En attendant, utilisez eboardctl calibrate, eboardctl diagnose et eboardctl quit.</translation>
+    </message>
+    <message>
+        <source>notice_noAnnotationApp_title</source>
+        <translation>Aucune application d'annotation</translation>
+    </message>
+    <message>
+        <source>notice_noAnnotationApp</source>
+        <translation>« Annoter » ouvre %1, qui n'est pas installé sur cet ordinateur. Installez %1, puis choisissez à nouveau « Annoter ».</translation>
+    </message>
 </context>
 </TS>

@@ -376,5 +376,55 @@
         <source>CalibrateNotSaved</source>
         <translation>キャリブレーションを保存できませんでした（%1）。eBoardAgent が終了するまでは有効です。ファイルに書き込めるようになったら、もう一度キャリブレーションしてください。</translation>
     </message>
+    <!-- desktop notices of what leaves the pen dead or its calibration wrong; %1 is the
+         device node, the calibration file or the annotation application -->
+    <message>
+        <source>notice_noPointer_title</source>
+        <translation>ペンでポインターを動かせません</translation>
+    </message>
+    <message>
+        <source>notice_noPointer</source>
+        <translation>eBoardAgent は /dev/uinput に書き込めず、このセッションにはポインターを動かすための X サーバーもないため、ペンは何もしません。eboard-uinput-access パッケージをインストールしてログインし直すか、X11 セッションにログインしてください。</translation>
+    </message>
+    <message>
+        <source>notice_unitNotReadable_title</source>
+        <translation>カメラユニットを読み取れません</translation>
+    </message>
+    <message>
+        <source>notice_unitNotReadable</source>
+        <translation>HN-42 カメラユニットは接続されていますが、%1 がこのユーザーのアクセスを拒否しているため、ペンは何もしません。udev ルール 60-eboard-hn42.rules をインストールし（eboard パッケージを再インストールすると入ります）、ユニットを一度抜いてから挿し直してください。</translation>
+    </message>
+    <message>
+        <source>notice_calibrationUnreadable_title</source>
+        <translation>保存されたキャリブレーションを読み取れません</translation>
+    </message>
+    <message>
+        <source>notice_calibrationUnreadable</source>
+        <translation>%1 を読み取れなかったため、次にキャリブレーションするまでペンは無視されます。トレイメニューの「キャリブレーション」を選ぶか、eboardctl calibrate を実行してください。</translation>
+    </message>
+    <message>
+        <source>notice_calibrationNoArea_title</source>
+        <translation>保存されたキャリブレーションは使用できません</translation>
+    </message>
+    <message>
+        <source>notice_calibrationNoArea</source>
+        <translation>%1 に保存されたキャリブレーションではペンの位置を決められない（4 つの角が面積を囲んでいない）ため、ペンは無視されます。トレイメニューの「キャリブレーション」を選ぶか、eboardctl calibrate を実行してください。</translation>
+    </message>
+    <message>
+        <source>notice_noTray_title</source>
+        <translation>このデスクトップにはトレイがありません</translation>
+    </message>
+    <message>
+        <source>notice_noTray</source>
+        <translation>このデスクトップはトレイアイコンを表示しないため、eBoard Agent のメニューを使えません。GNOME では AppIndicator 拡張機能（gnome-shell-extension-appindicator）をインストールして有効にしてください。それまでは eboardctl calibrate、eboardctl diagnose、eboardctl quit を使ってください。</translation>
+    </message>
+    <message>
+        <source>notice_noAnnotationApp_title</source>
+        <translation>注釈アプリケーションがありません</translation>
+    </message>
+    <message>
+        <source>notice_noAnnotationApp</source>
+        <translation>「注釈」は %1 を開きますが、このコンピューターにはインストールされていません。%1 をインストールしてから、もう一度「注釈」を選んでください。</translation>
+    </message>
 </context>
 </TS>

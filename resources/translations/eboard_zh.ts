@@ -376,5 +376,55 @@
         <source>CalibrateNotSaved</source>
         <translation>无法保存校准（%1）。在 eBoardAgent 退出之前，此校准仍然有效；文件可以写入后请重新校准。</translation>
     </message>
+    <!-- desktop notices of what leaves the pen dead or its calibration wrong; %1 is the
+         device node, the calibration file or the annotation application -->
+    <message>
+        <source>notice_noPointer_title</source>
+        <translation>笔无法移动指针</translation>
+    </message>
+    <message>
+        <source>notice_noPointer</source>
+        <translation>eBoardAgent 无法写入 /dev/uinput，当前会话也没有可用来移动指针的 X 服务器，因此笔不起作用。请安装 eboard-uinput-access 软件包并重新登录，或者登录 X11 会话。</translation>
+    </message>
+    <message>
+        <source>notice_unitNotReadable_title</source>
+        <translation>无法读取摄像头单元</translation>
+    </message>
+    <message>
+        <source>notice_unitNotReadable</source>
+        <translation>HN-42 摄像头单元已连接，但 %1 拒绝当前用户访问，因此笔不起作用。请安装 udev 规则 60-eboard-hn42.rules（重新安装 eboard 软件包即可），然后拔下该单元再重新插入。</translation>
+    </message>
+    <message>
+        <source>notice_calibrationUnreadable_title</source>
+        <translation>无法读取已保存的校准</translation>
+    </message>
+    <message>
+        <source>notice_calibrationUnreadable</source>
+        <translation>无法读取 %1，因此在重新校准之前笔会被忽略。请在托盘菜单中选择“校准”，或运行 eboardctl calibrate。</translation>
+    </message>
+    <message>
+        <source>notice_calibrationNoArea_title</source>
+        <translation>已保存的校准无法使用</translation>
+    </message>
+    <message>
+        <source>notice_calibrationNoArea</source>
+        <translation>%1 中保存的校准无法确定笔的位置（其四个角围不成任何面积），因此笔会被忽略。请在托盘菜单中选择“校准”，或运行 eboardctl calibrate。</translation>
+    </message>
+    <message>
+        <source>notice_noTray_title</source>
+        <translation>此桌面没有系统托盘</translation>
+    </message>
+    <message>
+        <source>notice_noTray</source>
+        <translation>此桌面不显示托盘图标，因此无法使用 eBoard Agent 的菜单。在 GNOME 上，请安装并启用 AppIndicator 扩展（gnome-shell-extension-appindicator）。在此之前，请使用 eboardctl calibrate、eboardctl diagnose 和 eboardctl quit。</translation>
+    </message>
+    <message>
+        <source>notice_noAnnotationApp_title</source>
+        <translation>没有批注应用程序</translation>
+    </message>
+    <message>
+        <source>notice_noAnnotationApp</source>
+        <translation>“批注”会打开 %1，但此计算机上未安装该程序。请安装 %1，然后再次选择“批注”。</translation>
+    </message>
 </context>
 </TS>

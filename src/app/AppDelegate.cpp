@@ -46,9 +46,9 @@ AppDelegate::~AppDelegate() {
 void AppDelegate::applicationDidFinishLaunching() {
     // A unit that cannot be reached leaves the agent running, shown as disconnected.
     if (options_.devicePath) {
-        setupHIDManagerForPath(*options_.devicePath);
+        setupHIDManagerForPath(*options_.devicePath, problemReporter_);
     } else {
-        setupHIDManager(kUnitVendorId, kUnitProductId, kUnitUsagePage);
+        setupHIDManager(kUnitVendorId, kUnitProductId, kUnitUsagePage, problemReporter_);
     }
 
     prompt_ = &JUXPrompt::getPrompt();
@@ -57,6 +57,10 @@ void AppDelegate::applicationDidFinishLaunching() {
     const SettingArchiveLoad stored = readSettingArchive(archivePath());
     if (stored.outcome == SettingArchiveLoad::Outcome::Loaded) {
         prompt_->setSettingData(stored.data);
+    } else if (stored.outcome == SettingArchiveLoad::Outcome::Unreadable) {
+        // The default points map nothing: the pen is ignored until the next calibration.
+        // (A missing archive is a first run, not a problem.)
+        reportProblem(Problem::CalibrationUnreadable, archivePath().string());
     }
 
     if (prompt_->bFirstRun()) {
@@ -84,6 +88,7 @@ void AppDelegate::applicationDidFinishLaunching() {
                    " cannot map the pen (its four corners enclose no area); the pen is ignored "
                    "until the unit is calibrated: choose Calibrate in the tray menu or run "
                    "'eboardctl calibrate'");
+        reportProblem(Problem::CalibrationNoArea, archivePath().string());
     }
 
     QThread::msleep(200);
@@ -173,6 +178,7 @@ void AppDelegate::installPointerSink() {
     if (!pointerSink_) {
         // The tray and calibration still work; only the pen cannot move the pointer.
         logWarning("the pen cannot move the pointer: " + error);
+        reportProblem(Problem::NoPointerBackEnd);
     }
     setPointerSink(pointerSink_.get());
 }
@@ -226,6 +232,12 @@ AgentStatus AppDelegate::agentStatus() const {
     status.smoothing = describeSmoothing(smoothing);
     status.session = sessionDescription();
     return status;
+}
+
+void AppDelegate::reportProblem(Problem problem, std::string detail) {
+    if (problemReporter_) {
+        problemReporter_({problem, std::move(detail)});
+    }
 }
 
 } // namespace eboard

@@ -3,6 +3,7 @@
 #include "app/AgentOptions.h"
 #include "core/layout/BoardGeometry.h"
 #include "core/notify/CommandBus.h"
+#include "core/notify/Problems.h"
 #include "core/state/AgentStatus.h"
 
 #include <filesystem>
@@ -33,6 +34,9 @@ public:
     void addToLoginItem();
 
     PointerSink* pointerSinkInUse() const { return pointerSink_.get(); }
+    // Hears of what leaves the pen dead or its calibration wrong: no way to move the
+    // pointer, a unit this user may not read, a stored calibration that cannot be used.
+    void setProblemReporter(ProblemReporter reporter) { problemReporter_ = std::move(reporter); }
 
     // The screens or the board output changed: the board's size, the targets and the
     // mapping (from the stored raw points, as after a restart), the pointer's geometry and
@@ -54,9 +58,11 @@ private:
     // The pen's smoothing as the settings text remembers it; what cannot be used is logged.
     void takeSmoothing(std::string_view config, const std::filesystem::path& path);
     void observeScreenCommands();
+    void reportProblem(Problem problem, std::string detail = {});
 
     CommandBus& bus_;
     AgentOptions options_;
+    ProblemReporter problemReporter_;
     JUXPrompt* prompt_ = nullptr;
     std::unique_ptr<PointerSink> pointerSink_;
     std::string pointerProblem_; // why there is no sink

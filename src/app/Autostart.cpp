@@ -1,5 +1,6 @@
 #include "app/Autostart.h"
 
+#include "app/AgentDesktopEntry.h"
 #include "core/base/AtomicFile.h"
 #include "core/base/DataPaths.h"
 
@@ -97,22 +98,26 @@ std::filesystem::path autostartDirectory() {
 
 std::string autostartEntry(const std::filesystem::path& executable) {
     const std::string command = commandFor(executable);
+    std::string entry = "[Desktop Entry]\n"
+                        "Type=Application\n";
+    // Session settings list startup programs by name: in every language the agent speaks,
+    // as its installed entry says it.
+    for (const std::string_view key : {"Name", "Comment"}) {
+        for (const std::string_view line : desktopEntryLines(agentDesktopEntry(), key)) {
+            entry.append(line).append("\n");
+        }
+    }
     // TryExec: a session skips the entry once the program is gone (a removed package, a
     // deleted build tree) instead of failing at every login.
-    return "[Desktop Entry]\n"
-           "Type=Application\n"
-           "Name=eBoard Agent\n"
-           "Comment=Pen driver for the HN-42 camera unit\n"
-           "TryExec=" +
-           keyFileEscaped(command) +
-           "\n"
-           "Exec=" +
-           execArgument(command) +
-           "\n"
-           "Icon=eboard-agent\n"
-           "Terminal=false\n"
-           "NoDisplay=true\n"
-           "X-GNOME-Autostart-enabled=true\n";
+    entry += "TryExec=" + keyFileEscaped(command) + "\n";
+    entry += "Exec=" + execArgument(command) + "\n";
+    if (const auto icon = desktopEntryValue(agentDesktopEntry(), "Icon")) {
+        entry.append("Icon=").append(*icon).append("\n");
+    }
+    entry += "Terminal=false\n"
+             "NoDisplay=true\n"
+             "X-GNOME-Autostart-enabled=true\n";
+    return entry;
 }
 
 bool addToAutostart(const std::filesystem::path& executable) {

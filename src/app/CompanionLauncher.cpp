@@ -78,14 +78,14 @@ struct GErrorRelease {
 };
 
 // Launches a desktop entry as the desktop would, through GIO: field codes, TryExec,
-// Path, Terminal and D-Bus activation as the Desktop Entry standard has them. False when
-// the entry cannot be used (unreadable, hidden, its TryExec program missing) or the launch
-// failed, which is logged.
-bool launchDesktopEntry(const QString& path) {
+// Path, Terminal and D-Bus activation as the Desktop Entry standard has them. NotInstalled
+// when the entry cannot be used (unreadable, hidden, its TryExec program missing); Failed
+// when the launch failed, which is logged.
+CompanionLaunch launchDesktopEntry(const QString& path) {
     const std::unique_ptr<GDesktopAppInfo, GObjectRelease> info(
         g_desktop_app_info_new_from_filename(QFile::encodeName(path).constData()));
     if (!info) {
-        return false;
+        return CompanionLaunch::NotInstalled;
     }
     GError* raw = nullptr;
     // Without G_SPAWN_DO_NOT_REAP_CHILD GLib reaps the child itself: no zombie is left.
@@ -97,7 +97,7 @@ bool launchDesktopEntry(const QString& path) {
         logWarning("cannot start the annotation application from " + path.toStdString() + ": " +
                    (error ? error->message : "unknown error"));
     }
-    return launched;
+    return launched ? CompanionLaunch::Started : CompanionLaunch::Failed;
 }
 
 } // namespace
@@ -204,18 +204,27 @@ bool isProgramRunning(const QString& program) {
     return false;
 }
 
-bool openCompanion(const QString& name) {
+CompanionLaunch openCompanion(const QString& name) {
     const QString stem = name.toLower();
     const QString entryPath = QStandardPaths::locate(QStandardPaths::ApplicationsLocation,
                                                      stem + QStringLiteral(".desktop"));
-    if (!entryPath.isEmpty() && launchDesktopEntry(entryPath)) {
-        return true;
+    const CompanionLaunch byEntry =
+        entryPath.isEmpty() ? CompanionLaunch::NotInstalled : launchDesktopEntry(entryPath);
+    if (byEntry == CompanionLaunch::Started) {
+        return byEntry;
     }
     const QString executable = QStandardPaths::findExecutable(stem);
-    if (executable.isEmpty() || isProgramRunning(stem)) {
-        return false;
+    if (executable.isEmpty()) {
+        return byEntry;
     }
-    return QProcess::startDetached(executable, {});
+    if (isProgramRunning(stem)) {
+        return CompanionLaunch::AlreadyRunning;
+    }
+    if (!QProcess::startDetached(executable, {})) {
+        logWarning("cannot start the annotation application " + executable.toStdString());
+        return CompanionLaunch::Failed;
+    }
+    return CompanionLaunch::Started;
 }
 
 } // namespace eboard

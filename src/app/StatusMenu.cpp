@@ -203,7 +203,13 @@ void StatusMenu::menu_Quit() {
 
 void StatusMenu::menu_OpenAnnotate() {
     const std::string& script = JUXPrompt::getPrompt().openSkriboString();
-    openCompanion(companionNameFromScript(script).value_or(QStringLiteral("Skribo")));
+    const QString name = companionNameFromScript(script).value_or(QStringLiteral("Skribo"));
+    if (openCompanion(name) == CompanionLaunch::NotInstalled) {
+        logWarning("Annotate: the annotation application " + name.toStdString() +
+                   " is not installed (no " + name.toLower().toStdString() +
+                   ".desktop entry and no '" + name.toLower().toStdString() + "' on the PATH)");
+        reportProblem(Problem::NoAnnotationApp, name.toStdString());
+    }
 }
 
 bool StatusMenu::CheckFileExit(const std::filesystem::path& path) {
@@ -226,6 +232,7 @@ void StatusMenu::followTrayAvailability() {
     }
     logInfo("no system tray on this desktop: eBoardAgent runs without an icon; reach it with "
             "'eboardctl' (calibrate, diagnose, version, quit)");
+    reportProblem(Problem::NoTray);
 }
 
 namespace {
@@ -265,6 +272,12 @@ void StatusMenu::setStatusImage(const QString& fileName) {
 
 void StatusMenu::postCommand(std::string_view name) {
     bus_.postNotification(name, kCommandObject, {});
+}
+
+void StatusMenu::reportProblem(Problem problem, std::string detail) {
+    if (problemReporter_) {
+        problemReporter_({problem, std::move(detail)});
+    }
 }
 
 } // namespace eboard

@@ -5,6 +5,7 @@
 #include "core/calibration/ResultGrading.h"
 #include "core/notify/AnswerPairs.h"
 #include "core/notify/CommandBus.h"
+#include "core/notify/Problems.h"
 
 #include <QIcon>
 #include <QObject>
@@ -102,6 +103,8 @@ public:
 
     // How quit ends the process; tests replace the immediate exit.
     void setExitFunction(std::function<void(int)> exitProcess);
+    // Hears of a desktop without a tray and of Annotate with nothing to start.
+    void setProblemReporter(ProblemReporter reporter) { problemReporter_ = std::move(reporter); }
 
     QSystemTrayIcon* statusItem() const { return statusItem_; }
     QMenu* clickMenu() const { return clickMenu_.get(); }
@@ -150,6 +153,7 @@ private:
     void followTrayAvailability();
     void setStatusImage(const QString& fileName);
     void postCommand(std::string_view name);
+    void reportProblem(Problem problem, std::string detail = {});
 
     void request(CalibrationType type, const UserInfo& userInfo);
     // Runs the event through the workflow and carries out what it asks for.
@@ -164,6 +168,7 @@ private:
     CommandBus& bus_;
     std::function<bool()> claimInstance_;
     std::function<void(int)> exitProcess_;
+    ProblemReporter problemReporter_;
     bool terminationRequested_ = false;
 
     JUXPrompt* prompt_ = nullptr;

@@ -1,10 +1,14 @@
 // eBoardAgent: the tray agent that turns the HN-42 camera unit's pen into a mouse.
+#include "app/AgentDesktopEntry.h"
 #include "app/AgentOptions.h"
 #include "app/AppDelegate.h"
 #include "app/DisplayCheck.h"
+#include "app/ProblemNotices.h"
 #include "app/StatusMenu.h"
+#include "app/TrayBalloonNotifier.h"
 #include "bus/AgentStatusService.h"
 #include "bus/DBusDistributedCenter.h"
+#include "bus/FreedesktopNotifier.h"
 #include "bus/SingleInstance.h"
 #include "core/base/TerminationSignals.h"
 #include "ui/AppResources.h"
@@ -17,6 +21,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -85,7 +90,19 @@ int runAgent(int argc, char** argv) {
 
     eboard::StatusMenu statusMenu(center,
                                   [&connection] { return eboard::claimAgentBusName(connection); });
+    // What leaves the pen dead is told on the desktop, where a user started from the menu
+    // or at login looks, and not only on standard error.
+    eboard::ProblemNotices notices;
+    const std::string_view icon =
+        eboard::desktopEntryValue(eboard::agentDesktopEntry(), "Icon").value_or("");
+    notices.addNotifier(std::make_unique<eboard::FreedesktopNotifier>(
+        connection, QApplication::applicationName(),
+        QString::fromUtf8(icon.data(), static_cast<qsizetype>(icon.size()))));
+    notices.addNotifier(std::make_unique<eboard::TrayBalloonNotifier>(
+        [&statusMenu] { return statusMenu.statusItem(); }));
+    statusMenu.setProblemReporter(notices.reporter());
     eboard::AppDelegate delegate(center, parsed.options);
+    delegate.setProblemReporter(notices.reporter());
     QObject::connect(&app, &QCoreApplication::aboutToQuit,
                      [&delegate] { delegate.applicationWillTerminate(); });
 

@@ -85,6 +85,7 @@ void DeviceLink::openPath() {
         if (!pathProblemSaid_) {
             pathProblemSaid_ = true;
             logWarning(openFailureMessage(path_.string(), -fd) + "; waiting for it to appear");
+            openFailed(path_.string(), -fd);
         }
         return;
     }
@@ -140,10 +141,18 @@ bool DeviceLink::openDevice(const HidDeviceInfo& device) {
         // Not recorded as the current device: its removal must not announce a
         // disconnection that was never preceded by a connection.
         logWarning(openFailureMessage(device.node, -fd));
+        openFailed(device.node, -fd);
         return false;
     }
     adoptNode(fd, device);
     return true;
+}
+
+void DeviceLink::openFailed(const std::string& node, int error) {
+    // Only a refusal is the user's to fix (udev rule, group); a busy or vanished node is not.
+    if ((error == EACCES || error == EPERM) && problemReporter_) {
+        problemReporter_({Problem::UnitNotReadable, node});
+    }
 }
 
 void DeviceLink::adoptNode(int fd, const HidDeviceInfo& device) {

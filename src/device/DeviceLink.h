@@ -2,6 +2,7 @@
 
 #include "core/frame/UnitConstants.h"
 #include "core/frame/UnitMatching.h"
+#include "core/notify/Problems.h"
 #include "device/DeviceFinder.h"
 #include "device/HidrawDevice.h"
 #include "device/PathWatch.h"
@@ -41,6 +42,9 @@ public:
     bool startWithPath(const std::filesystem::path& path);
 
     void setReportTap(ReportTap tap) { tap_ = std::move(tap); }
+    // Hears of a unit this user may not read (the node refused with EACCES or EPERM), each
+    // time an open is refused; the log line goes out regardless.
+    void setProblemReporter(ProblemReporter reporter) { problemReporter_ = std::move(reporter); }
 
     void deviceMatched(const HidDeviceInfo& device);
     void deviceRemoved(const std::string& syspath);
@@ -63,6 +67,7 @@ private:
     void pathChanged(PathWatch::Change change);
     void reportArrived(std::span<const std::uint8_t> report);
     void unitGone(int error);
+    void openFailed(const std::string& node, int error);
 
     // Declared first so that it outlives the notifiers below, which it parents.
     QObject notifierOwner_;
@@ -70,6 +75,7 @@ private:
     NodeOpener opener_;
     UnitCriteria criteria_;
     ReportTap tap_;
+    ProblemReporter problemReporter_;
     std::unique_ptr<HidrawDevice> node_;
     std::optional<HidDeviceInfo> current_;
     bool held_ = false;

@@ -15,13 +15,15 @@ std::unique_ptr<DeviceLink>& activeLink() {
 }
 } // namespace
 
-bool setupHIDManager(std::int32_t vendorID, std::int32_t productID, std::int32_t usagePage) {
+bool setupHIDManager(std::int32_t vendorID, std::int32_t productID, std::int32_t usagePage,
+                     ProblemReporter reporter) {
     closeHIDManager();
     std::unique_ptr<UdevDeviceFinder> finder = UdevDeviceFinder::create();
     if (!finder) {
         return false;
     }
     auto link = std::make_unique<DeviceLink>(std::move(finder));
+    link->setProblemReporter(std::move(reporter));
     UnitCriteria criteria;
     criteria.vendor = static_cast<std::uint32_t>(vendorID);
     criteria.product = static_cast<std::uint32_t>(productID);
@@ -35,9 +37,10 @@ bool setupHIDManager(std::int32_t vendorID, std::int32_t productID, std::int32_t
     return true;
 }
 
-bool setupHIDManagerForPath(const std::filesystem::path& path) {
+bool setupHIDManagerForPath(const std::filesystem::path& path, ProblemReporter reporter) {
     closeHIDManager();
     activeLink() = std::make_unique<DeviceLink>(nullptr);
+    activeLink()->setProblemReporter(std::move(reporter));
     if (!activeLink()->startWithPath(path)) {
         activeLink().reset();
         return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/notify/Problems.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -14,11 +16,13 @@ namespace eboard {
 
 // Enumerates the units present now and follows udev for units plugged in or removed
 // later. Returns false (and nothing will ever connect) when udev cannot be used.
-bool setupHIDManager(std::int32_t vendorID, std::int32_t productID, std::int32_t usagePage);
+// reporter hears of a unit this user may not read.
+bool setupHIDManager(std::int32_t vendorID, std::int32_t productID, std::int32_t usagePage,
+                     ProblemReporter reporter = {});
 
 // Uses the node or file at path as the one unit instead of discovering it: connect
 // when opened, disconnect at end of file or on a read error.
-bool setupHIDManagerForPath(const std::filesystem::path& path);
+bool setupHIDManagerForPath(const std::filesystem::path& path, ProblemReporter reporter = {});
 
 // The node (or the path given) of the unit open now; nothing while none is.
 std::optional<std::string> connectedUnitNode();

@@ -1,12 +1,15 @@
 // The agent as users run it: a child process on the session bus and the X display.
 #include "core/base/DataPaths.h"
+#include "core/calibration/SettingArchive.h"
 #include "support/AgentTest.h"
+#include "support/NotificationServiceDouble.h"
 #include "support/OddFiles.h"
 #include "support/XDesktop.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace eboard::testing {
 namespace {
@@ -266,6 +269,68 @@ TEST_F(AgentProcessTest, WithoutATraySaysHowToReachTheAgent) {
     }
     watcher.post("Quit");
     EXPECT_EQ(agent.waitForExit(), 0);
+}
+
+// A user who started the agent from the menu reads on the desktop, in their language and
+// once each, what leaves the pen dead; the log keeps saying it as well.
+TEST_F(AgentProcessTest, WhatLeavesThePenDeadIsToldOnTheDesktopInTheUsersLanguage) {
+    struct Case {
+        const char* what;
+        bool archiveReadable; // else bytes that are no archive
+        const char* summary;
+        const char* bodyAfterPath;
+    };
+    const Case cases[] = {
+        {"unreadable archive", false, "Impossible de lire le calibrage enregistré",
+         " n'a pas pu être lu"},
+        // The defaults: four equal corners.
+        {"archive without area", true, "Le calibrage enregistré est inutilisable", " ne permet"},
+    };
+    // Without a writable uinput (as in CI) a uinput pointer cannot be had either.
+    const bool uinputWritable = ::access("/dev/uinput", W_OK) == 0;
+    const fs::path archive = archivePath(home.path());
+    fs::create_directories(archive.parent_path());
+    int started = 0;
+    for (const Case& c : cases) {
+        NotificationServiceDouble service;
+        ASSERT_TRUE(service.start());
+        if (c.archiveReadable) {
+            ASSERT_FALSE(writeSettingArchive(archive, SettingData{}));
+        } else {
+            writeText(archive, "not an archive");
+        }
+        AgentProcess agent(home.path(), {"--pointer", uinputWritable ? "log" : "uinput"});
+        agent.environment.insert("LANGUAGE", "fr");
+        agent.environment.insert("LANG", "fr_FR.UTF-8");
+        agent.environment.remove("LC_ALL");
+        agent.environment.remove("LC_MESSAGES");
+        agent.start();
+        ASSERT_TRUE(watcher.waitFor("DriverOpened", ++started));
+        watcher.post("ListOutputs"); // answered from the main loop, once start-up is over
+        ASSERT_TRUE(watcher.waitFor("Outputs", started));
+        const std::size_t expected = uinputWritable ? 2 : 3;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return service.notices.size() >= expected; }));
+        watcher.post("Quit");
+        EXPECT_EQ(agent.waitForExit(), 0);
+        const QString errors = agent.errorOutput();
+
+        EXPECT_EQ(service.notices.size(), expected) << c.what;
+        EXPECT_EQ(service.count("Aucune zone de notification sur ce bureau"), 1) << c.what;
+        EXPECT_EQ(service.count(c.summary), 1) << c.what;
+        EXPECT_EQ(service.count("Le stylet ne peut pas déplacer le pointeur"),
+                  uinputWritable ? 0 : 1)
+            << c.what;
+        for (const NotificationServiceDouble::Notice& notice : service.notices) {
+            EXPECT_EQ(notice.appName, "eBoardAgent");
+            EXPECT_EQ(notice.appIcon, "eboard-agent") << "the icon of the agent's desktop entry";
+            if (notice.summary == c.summary) {
+                EXPECT_TRUE(notice.body.contains(QString::fromStdString(archive.string()) +
+                                                 QString::fromUtf8(c.bodyAfterPath)))
+                    << notice.body.toStdString();
+            }
+        }
+        EXPECT_TRUE(errors.contains("no system tray on this desktop")) << errors.toStdString();
+    }
 }
 
 TEST_F(AgentProcessTest, WithoutADisplayItSaysSoAndFails) {

@@ -105,6 +105,38 @@ TEST(Autostart, WritesTheEntryCreatingTheFolders) {
               autostartEntry("/usr/bin/eBoardAgent"));
 }
 
+// Session settings list the entry by its name: in the agent's languages, the very texts
+// of the installed desktop entry.
+TEST(Autostart, NameAndCommentInEveryLanguageOfTheInstalledEntry) {
+    const std::string installed =
+        readText(fs::path(EBOARD_SOURCE_DIR) / "resources/eBoardAgent.desktop");
+    const auto lineOf = [](const std::string& text, const std::string& key) -> std::string {
+        const auto start = text.find("\n" + key + "=");
+        if (start == std::string::npos) {
+            return {};
+        }
+        return text.substr(start + 1, text.find('\n', start + 1) - start - 1);
+    };
+    TempDir home;
+    ScopedEnv homeEnv("HOME", home.path().string());
+    ScopedEnv config("XDG_CONFIG_HOME", std::nullopt);
+    ASSERT_TRUE(addToAutostart("/usr/bin/eBoardAgent"));
+    const std::string entry = readText(home.path() / ".config/autostart/eBoardAgent.desktop");
+    for (const std::string key : {"Name", "Comment"}) {
+        const std::string plain = lineOf(installed, key);
+        ASSERT_FALSE(plain.empty()) << key;
+        EXPECT_EQ(lineOf(entry, key), plain);
+        for (const std::string language : {"de", "fr", "ja", "zh_CN"}) {
+            const std::string localised = std::string(key).append("[").append(language).append("]");
+            const std::string line = lineOf(installed, localised);
+            ASSERT_FALSE(line.empty()) << localised << " missing from the installed entry";
+            EXPECT_NE(line.substr(line.find('=')), plain.substr(plain.find('='))) << line;
+            EXPECT_EQ(lineOf(entry, localised), line) << entry;
+        }
+    }
+    EXPECT_EQ(lineOf(entry, "Icon"), lineOf(installed, "Icon"));
+}
+
 TEST(Autostart, UnwritableFolderFailsQuietly) {
     TempDir home;
     ScopedEnv homeEnv("HOME", home.path().string());
@@ -181,7 +213,7 @@ TEST(CompanionLauncher, DesktopEntryWinsOverTheExecutable) {
     ScopedEnv dataDirs("XDG_DATA_DIRS", (dir / "none").string());
     ScopedEnv path("PATH", (dir / "bin").string() + ":/usr/bin:/bin");
 
-    ASSERT_TRUE(openCompanion(QStringLiteral("Skribo")));
+    ASSERT_EQ(openCompanion(QStringLiteral("Skribo")), CompanionLaunch::Started);
     ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(marker) && fs::file_size(marker) > 0; }));
     EXPECT_EQ(readText(marker), "entry\n");
 }
@@ -217,7 +249,7 @@ TEST(CompanionLauncher, TheEntryIsLaunchedAsTheDesktopLaunchesIt) {
         writeText(dir / "data/applications/notebook.desktop",
                   "[Desktop Entry]\nType=Application\nName=Notebook\nExec=" +
                       (dir / "bin/notebook-desktop").string() + " %f %U\n" + c.keys);
-        ASSERT_TRUE(openCompanion(QStringLiteral("Notebook"))) << c.what;
+        ASSERT_EQ(openCompanion(QStringLiteral("Notebook")), CompanionLaunch::Started) << c.what;
         ASSERT_TRUE(QTest::qWaitFor([&] {
             return fs::exists(marker) && fs::file_size(marker) > 0;
         })) << c.what;
@@ -234,7 +266,7 @@ TEST(CompanionLauncher, ExecutableOnThePathWhenThereIsNoEntry) {
     ScopedEnv dataDirs("XDG_DATA_DIRS", (dir / "none").string());
     ScopedEnv path("PATH", (dir / "bin").string() + ":/usr/bin:/bin");
 
-    ASSERT_TRUE(openCompanion(QStringLiteral("Skribo")));
+    ASSERT_EQ(openCompanion(QStringLiteral("Skribo")), CompanionLaunch::Started);
     ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(marker) && fs::file_size(marker) > 0; }));
     EXPECT_EQ(readText(marker), "path\n");
 }
@@ -244,7 +276,47 @@ TEST(CompanionLauncher, NothingInstalledDoesNothing) {
     ScopedEnv data("XDG_DATA_HOME", (dir / "data").string());
     ScopedEnv dataDirs("XDG_DATA_DIRS", (dir / "none").string());
     ScopedEnv path("PATH", dir.path().string());
-    EXPECT_FALSE(openCompanion(QStringLiteral("Skribo")));
+    EXPECT_EQ(openCompanion(QStringLiteral("Skribo")), CompanionLaunch::NotInstalled);
+}
+
+// Annotate tells the user only when there is nothing to start: an entry naming a program
+// that is gone is as good as none, while a companion that runs already is no problem.
+TEST(CompanionLauncher, NothingToStartIsToldApartFromOneRunningAlready) {
+    // This test program runs: as the companion's executable it is running already.
+    const std::string self = fs::read_symlink("/proc/self/exe").filename().string();
+    struct Case {
+        const char* what;
+        std::string entryExec; // empty: no desktop entry
+        bool executable;       // a script of the companion's name on the PATH
+        CompanionLaunch expected;
+    };
+    TempDir dir;
+    const fs::path marker = dir / "started";
+    const Case cases[] = {
+        {"nothing", "", false, CompanionLaunch::NotInstalled},
+        {"entry of a program gone", (dir / "gone/program").string(), false,
+         CompanionLaunch::NotInstalled},
+        {"executable running", "", true, CompanionLaunch::AlreadyRunning},
+    };
+    ScopedEnv data("XDG_DATA_HOME", (dir / "data").string());
+    ScopedEnv dataDirs("XDG_DATA_DIRS", (dir / "none").string());
+    ScopedEnv path("PATH", (dir / "bin").string() + ":/usr/bin:/bin");
+    for (const Case& c : cases) {
+        fs::remove_all(dir / "data");
+        fs::remove_all(dir / "bin");
+        fs::create_directories(dir / "data/applications");
+        fs::create_directories(dir / "bin");
+        if (!c.entryExec.empty()) {
+            writeText(dir / "data/applications" / (self + ".desktop"),
+                      "[Desktop Entry]\nType=Application\nName=Self\nExec=" + c.entryExec + "\n");
+        }
+        if (c.executable) {
+            writeScript(dir / "bin" / self, "echo started > '" + marker.string() + "'");
+        }
+        EXPECT_EQ(openCompanion(QString::fromStdString(self)), c.expected) << c.what;
+        QTest::qWait(50);
+        EXPECT_FALSE(fs::exists(marker)) << c.what;
+    }
 }
 
 TEST(CompanionLauncher, RunningProcessesAreFoundByName) {

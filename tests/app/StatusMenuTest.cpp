@@ -229,6 +229,26 @@ TEST_F(StatusMenuTest, MenuItemsPostTheSameCommandsAsOtherProcesses) {
         << "the menu's Quit takes the bus path to quit";
 }
 
+// A desktop without a tray is reported once at wake-up; Annotate with nothing to start at
+// every click (the notices decide how often the user reads it).
+TEST_F(StatusMenuTest, NoTrayAndAnnotateWithNothingToStartAreReported) {
+    std::vector<std::string> reports;
+    menu.setProblemReporter([&](const ProblemReport& report) {
+        reports.push_back(std::string(problemEntry(report.problem).id) + " " + report.detail);
+    });
+    ScopedEnv data("XDG_DATA_HOME", (home / "data").string());
+    ScopedEnv dataDirs("XDG_DATA_DIRS", (home / "none").string());
+    ScopedEnv path("PATH", (home / "bin").string());
+    wake();
+    menu.menu_OpenAnnotate();
+    menu.menu_OpenAnnotate();
+    std::vector<std::string> expected(2, "no-annotation-app Skribo");
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        expected.insert(expected.begin(), "no-tray ");
+    }
+    EXPECT_EQ(reports, expected);
+}
+
 TEST_F(StatusMenuTest, MenuTitlesComeFromTheStringTable) {
     // Without a table a key shows itself.
     wake();

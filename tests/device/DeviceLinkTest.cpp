@@ -9,6 +9,7 @@
 #include <QSocketNotifier>
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <map>
 #include <sys/stat.h>
@@ -105,6 +106,34 @@ TEST_F(DeviceLinkTest, OtherOpenErrorsSayWhyWithoutTheRulesHint) {
     const std::string log = ::testing::internal::GetCapturedStderr();
     EXPECT_NE(log.find("busy"), std::string::npos) << log;
     EXPECT_EQ(log.find("rules"), std::string::npos) << log;
+}
+
+// Only a refusal is the user's to fix, so only a refusal reaches the desktop user; each
+// refused open is reported (the app decides how often to show it).
+TEST_F(DeviceLinkTest, ARefusedNodeIsReportedWithItsPath) {
+    struct Case {
+        int error;
+        int reports;
+    };
+    const Case cases[] = {{EACCES, 2}, {EPERM, 2}, {EBUSY, 0}, {ENOENT, 0}, {EIO, 0}};
+    for (const Case& c : cases) {
+        errors["/dev/hidraw7"] = c.error;
+        auto finder = std::make_unique<ScriptedFinder>(std::vector{unitAt("/dev/hidraw7")});
+        const auto replug = finder->added_;
+        link = std::make_unique<DeviceLink>(std::move(finder),
+                                            [this](const std::string& n) { return open(n); });
+        std::vector<ProblemReport> reports;
+        link->setProblemReporter([&](const ProblemReport& r) { reports.push_back(r); });
+        ::testing::internal::CaptureStderr();
+        ASSERT_TRUE(link->start(UnitCriteria{}));
+        (*replug)(unitAt("/dev/hidraw7"));
+        ::testing::internal::GetCapturedStderr();
+        ASSERT_EQ(static_cast<int>(reports.size()), c.reports) << std::strerror(c.error);
+        for (const ProblemReport& report : reports) {
+            EXPECT_EQ(report.problem, Problem::UnitNotReadable);
+            EXPECT_EQ(report.detail, "/dev/hidraw7");
+        }
+    }
 }
 
 TEST_F(DeviceLinkTest, UnitThatFailedToOpenIsNotAnnouncedAsGoneAndLeavesRoomForAnother) {

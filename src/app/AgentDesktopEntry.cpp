@@ -1,19 +1,11 @@
 #include "app/AgentDesktopEntry.h"
 
 #include "AgentDesktopEntryText.h"
+#include "core/base/TextTrim.h"
 
 namespace eboard {
 
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
 
 // Calls take(line, key with any locale, value) for each key line of the main group.
 template <typename Take> void forEachMainLine(std::string_view entry, Take take) {

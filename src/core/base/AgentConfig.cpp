@@ -4,6 +4,7 @@
 #include "core/base/DataFile.h"
 #include "core/base/DataPaths.h"
 #include "core/base/Log.h"
+#include "core/base/TextTrim.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -18,15 +19,6 @@ constexpr std::size_t kMaxConfigBytes = 1 << 20;
 
 std::string textOf(const DataFile& file) {
     return {file.bytes.begin(), file.bytes.end()};
-}
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
 }
 
 // The key of a "key=value" line; nothing for comments and other lines.

@@ -22,6 +22,14 @@ namespace eboard {
 namespace {
 // An auto-repeated press follows its release within the same server batch.
 constexpr int kRepeatPairMs = 40;
+
+// Only a window manager (X11) or a compositor (Wayland) knows the full-screen state;
+// elsewhere (offscreen, minimal) the state would pin the window to the platform's own
+// screen size instead of the board's geometry.
+bool windowManagerMayRun() {
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
+}
 } // namespace
 
 AgentWindow::AgentWindow(Kind kind)
@@ -78,6 +86,9 @@ void AgentWindow::coverBoardScreen(const QRect& board) {
     // X server leaves a full-screen request at the default size); under one, only the
     // full-screen state puts the window above the panels and on all of the output.
     setGeometry(board);
+    if (!windowManagerMayRun()) {
+        return;
+    }
     setWindowState(windowState() | Qt::WindowFullScreen);
     // A hide gives the native window back while the widget keeps the state: the window
     // made again must be asked for it before it is mapped.

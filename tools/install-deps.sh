@@ -22,6 +22,8 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick trayer openbox
   # a Wayland session for the session test: weston (headless back end) with XWayland
   weston xwayland
+  # a headless GNOME Shell session (mutter, XWayland) for the GNOME session test
+  gnome-shell gnome-shell-extension-appindicator
   # outputs that change at run time: Xorg with the dummy video driver, and xrandr
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   dbus dbus-x11 libglib2.0-bin

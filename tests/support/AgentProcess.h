@@ -79,8 +79,14 @@ private:
 class BusWatcher {
 public:
     BusWatcher()
-        : connection_(
-              QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("watcher")))
+        : BusWatcher(QDBusConnection::connectToBus(QDBusConnection::SessionBus,
+                                                   QStringLiteral("watcher"))) {}
+    // On the bus at address instead of the test's session bus.
+    explicit BusWatcher(const QString& address)
+        : BusWatcher(QDBusConnection::connectToBus(address, QStringLiteral("watcher ") + address)) {
+    }
+    explicit BusWatcher(const QDBusConnection& connection)
+        : connection_(connection)
         , center_(connection_) {
         listening_ = center_.listen();
         center_.addMonitor(

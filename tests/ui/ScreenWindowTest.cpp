@@ -19,6 +19,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QWindow>
+#include <functional>
+#include <memory>
 
 namespace eboard {
 namespace {
@@ -278,6 +280,48 @@ TEST_F(ScreenWindowTest, TheAgentsOwnWindowMayTakeTheKeyboardAndStandAbove) {
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return lit(screenshot().pixel(width / 2, height / 2)); }, 3000));
     EXPECT_EQ(dialog.geometry(), QRect((width - 300) / 2, (height - 200) / 2, 300, 200));
+}
+
+// The window manager's full-screen and above states, as other clients read them.
+QString netWmState(const QWidget& window) {
+    return QString::fromStdString(
+        runCommand("xprop -id " + std::to_string(window.winId()) + " _NET_WM_STATE").out);
+}
+
+// Every full-screen screen asks for the full-screen state and the layer above other
+// windows, again when it shows after a hide (which gives its native window back).
+TEST_F(ScreenWindowTest, FullScreenScreensAskForTheFullScreenStateEachTimeTheyShow) {
+    const struct {
+        const char* name;
+        std::function<std::unique_ptr<DialogController>()> make;
+    } screens[] = {
+        {"preview", [] { return std::make_unique<CalibrationPreViewWindowController>(); }},
+        {"targets", [] { return std::make_unique<CalibrateWindowController>(); }},
+        {"result", [] { return std::make_unique<CalibrateMessageWindowController>(); }},
+    };
+    for (const auto& screen : screens) {
+        SCOPED_TRACE(screen.name);
+        const std::unique_ptr<DialogController> controller = screen.make();
+        for (int showing = 0; showing < 2; ++showing) {
+            controller->showWindow();
+            AgentWindow* window = controller->window();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return window->isVisible(); }));
+            EXPECT_TRUE(window->isFullScreen());
+            EXPECT_TRUE(QTest::qWaitFor([&] {
+                const QString state = netWmState(*window);
+                return state.contains("_NET_WM_STATE_FULLSCREEN") &&
+                       state.contains("_NET_WM_STATE_ABOVE");
+            })) << netWmState(*window).toStdString();
+            // A window manager may resize it to the output itself: wait for its answer.
+            EXPECT_TRUE(QTest::qWaitFor([&] {
+                return window->geometry() == boardScreenGeometry();
+            })) << window->geometry().width()
+                << "x" << window->geometry().height();
+            controller->close();
+            // The native window goes once the event loop is back.
+            ASSERT_TRUE(QTest::qWaitFor([&] { return window->windowHandle() == nullptr; }));
+        }
+    }
 }
 
 // The window bench as a developer uses it.

@@ -12,6 +12,8 @@
 #include <QLayout>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <utility>
 
@@ -20,6 +22,14 @@ namespace eboard {
 namespace {
 // An auto-repeated press follows its release within the same server batch.
 constexpr int kRepeatPairMs = 40;
+
+// Only a window manager (X11) or a compositor (Wayland) knows the full-screen state;
+// elsewhere (offscreen, minimal) the state would pin the window to the platform's own
+// screen size instead of the board's geometry.
+bool windowManagerMayRun() {
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
+}
 } // namespace
 
 AgentWindow::AgentWindow(Kind kind)
@@ -55,12 +65,39 @@ void AgentWindow::present() {
 void AgentWindow::placeOnBoardScreen() {
     const QRect board = boardScreenGeometry();
     if (kind_ == Kind::FullScreen) {
-        // Placed explicitly: without a window manager a full-screen request leaves the
-        // window at its default size.
-        setGeometry(board);
+        coverBoardScreen(board);
     } else {
         move(board.x() + (board.width() - width()) / 2,
              board.y() + (board.height() - height()) / 2);
+    }
+}
+
+void AgentWindow::coverBoardScreen(const QRect& board) {
+    QScreen* const target = boardScreen();
+    if (target != nullptr && screen() != target) {
+        // A window manager keeps a full-screen window on its output: it lets go of the
+        // window before it moves to another.
+        if (isFullScreen()) {
+            setWindowState(windowState() & ~Qt::WindowFullScreen);
+        }
+        setScreen(target);
+    }
+    // The geometry alone is what covers the output where no window manager runs (a bare
+    // X server leaves a full-screen request at the default size); under one, only the
+    // full-screen state puts the window above the panels and on all of the output.
+    setGeometry(board);
+    if (!windowManagerMayRun()) {
+        return;
+    }
+    setWindowState(windowState() | Qt::WindowFullScreen);
+    // A hide gives the native window back while the widget keeps the state: the window
+    // made again must be asked for it before it is mapped.
+    if (windowHandle() == nullptr) {
+        create();
+    }
+    if (QWindow* native = windowHandle();
+        native != nullptr && !native->windowStates().testFlag(Qt::WindowFullScreen)) {
+        native->setWindowStates(native->windowStates() | Qt::WindowFullScreen);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "ui/common/WindowKeys.h"
 
 #include <QPixmap>
+#include <QRect>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -82,6 +83,9 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // Puts a full-screen window on the board output, in the window manager's full-screen
+    // state there.
+    void coverBoardScreen(const QRect& board);
     void actOnPendingKey();
     // The button that has the window's keyboard, if any.
     DrawnButton* focusedButton() const;

@@ -1,0 +1,219 @@
+// The agent inside a headless GNOME Shell session with XWayland: what mutter makes of its
+// full-screen screens, read back through XWayland (xprop, xwininfo) and the shell itself.
+// A calibration run is driven as in the calibration road test: eboardctl asks, XTest
+// clicks and keys answer, an emulated unit (umockdev) is plugged in. Skipped where
+// gnome-shell is not installed.
+#include "support/GnomeSession.h"
+
+#include "core/base/DataPaths.h"
+#include "core/calibration/SettingArchive.h"
+#include "core/calibration/Thresholds.h"
+#include "support/AgentProcess.h"
+#include "support/Eboardctl.h"
+#include "support/MockUnitBed.h"
+#include "support/PenPipeline.h"
+#include "support/ScopedEnv.h"
+#include "support/TempDir.h"
+#include "support/XDesktop.h"
+
+#include <QElapsedTimer>
+#include <QRect>
+#include <QRegularExpression>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <memory>
+#include <thread>
+
+namespace eboard::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using Window = XDesktop::Window;
+
+// What the window manager made of a window: its _NET_WM_STATE atoms and where it lies.
+struct ManagedWindow {
+    QStringList states;
+    QRect geometry;
+};
+
+class GnomeSessionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!GnomeSession::installed()) {
+            GTEST_SKIP() << "needs gnome-shell (tools/install-deps.sh installs it)";
+        }
+        QElapsedTimer clock;
+        clock.start();
+        session = std::make_unique<GnomeSession>();
+        ASSERT_TRUE(session->start()) << session->log().toStdString();
+        std::printf("GNOME Shell answered after %.1f s\n", session->startSeconds());
+        // The shell opens its overview at start; the windows are clicked on the desktop.
+        ASSERT_TRUE(session->quietDesktop());
+        display = std::make_unique<ScopedEnv>("DISPLAY", session->x11Display().toStdString());
+        authority = std::make_unique<ScopedEnv>("XAUTHORITY", session->xauthority().toStdString());
+        desktop = std::make_unique<XDesktop>();
+        ASSERT_TRUE(desktop->open());
+        watcher = std::make_unique<BusWatcher>(session->busAddress());
+        ASSERT_TRUE(watcher->listening());
+        std::printf("session ready after %.1f s\n", static_cast<double>(clock.elapsed()) / 1000);
+    }
+    void TearDown() override {
+        if (agent && agent->running()) {
+            watcher->post("Quit");
+            EXPECT_EQ(agent->waitForExit(), 0);
+        }
+        agent.reset();
+        watcher.reset();
+        desktop.reset();
+        session.reset();
+    }
+
+    void startAgent() {
+        fs::create_directories(dataDirectory(home.path()));
+        ASSERT_FALSE(writeSettingArchive(archivePath(home.path()),
+                                         SettingData{{100, 100, 900, 100, 100, 700, 900, 700}}));
+        writeText(thresholdsPath(home.path()), defaultThresholdsXml());
+        unit = std::make_unique<MockUnit>();
+        MockUnitBed::instance().plug(*unit);
+        agent = std::make_unique<AgentProcess>(home.path());
+        const QProcessEnvironment client = session->clientEnvironment();
+        for (const char* name :
+             {"DISPLAY", "XAUTHORITY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR",
+              "DBUS_SESSION_BUS_ADDRESS", "XDG_SESSION_TYPE", "XDG_CURRENT_DESKTOP"}) {
+            agent->environment.insert(name, client.value(name));
+        }
+        agent->start();
+        ASSERT_TRUE(watcher->waitFor("DriverOpened", 1, 20000))
+            << agent->errorOutput().toStdString();
+        ASSERT_TRUE(watcher->waitFor("HN42Connected")) << agent->errorOutput().toStdString();
+    }
+
+    // A command line run against the session's display and bus.
+    std::string inSession(const std::string& command) const {
+        return "DISPLAY=" + session->x11Display().toStdString() +
+               " XAUTHORITY=" + quoted(session->xauthority().toStdString()) +
+               " DBUS_SESSION_BUS_ADDRESS=" + quoted(session->busAddress().toStdString()) + " " +
+               command;
+    }
+
+    std::optional<Window> waitForWindow(const std::string& title) const {
+        std::optional<Window> found;
+        (void)QTest::qWaitFor(
+            [&] {
+                const std::vector<Window> windows = desktop->windows(XDesktop::By::Title, title);
+                found = windows.empty() ? std::nullopt : std::optional(windows.front());
+                return found.has_value();
+            },
+            15000);
+        return found;
+    }
+
+    ManagedWindow managed(Window window) const {
+        ManagedWindow result;
+        const std::string id = std::to_string(window);
+        const CommandResult state = runCommand(inSession("xprop -id " + id + " _NET_WM_STATE"));
+        const QString atoms = QString::fromStdString(state.out).section('=', 1);
+        for (const QString& atom : atoms.split(',', Qt::SkipEmptyParts)) {
+            result.states.push_back(atom.trimmed());
+        }
+        const QString info =
+            QString::fromStdString(runCommand(inSession("xwininfo -id " + id)).out);
+        const auto number = [&info](const char* label) {
+            const QRegularExpression line(QString::fromLatin1(label) +
+                                          QStringLiteral(":\\s+(-?\\d+)"));
+            return line.match(info).captured(1).toInt();
+        };
+        result.geometry = QRect(number("Absolute upper-left X"), number("Absolute upper-left Y"),
+                                number("Width"), number("Height"));
+        return result;
+    }
+
+    // Waits until the window lies on the whole output in the full-screen state, above
+    // other windows, and the shell counts the monitor as taken by a full-screen window
+    // (which is when it hides the top bar).
+    void expectCoversTheOutput(const std::string& title) const {
+        const std::optional<Window> window = waitForWindow(title);
+        ASSERT_TRUE(window) << title << " never showed";
+        ManagedWindow seen;
+        const bool covers = QTest::qWaitFor(
+            [&] {
+                seen = managed(*window);
+                return seen.geometry == QRect(0, 0, 1920, 1080) &&
+                       seen.states.contains("_NET_WM_STATE_FULLSCREEN");
+            },
+            5000);
+        EXPECT_TRUE(covers) << title << ": " << seen.states.join(' ').toStdString() << " at "
+                            << seen.geometry.x() << "," << seen.geometry.y() << " "
+                            << seen.geometry.width() << "x" << seen.geometry.height();
+        EXPECT_TRUE(seen.states.contains("_NET_WM_STATE_ABOVE")) << title;
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                return session->eval("Main.layoutManager.primaryMonitor.inFullscreen") ==
+                       QStringLiteral("true");
+            },
+            5000))
+            << title << ": the shell does not see the monitor in full screen";
+    }
+
+    // EBOARD_GNOME_SCREENSHOT names a file for the shell's picture of the whole screen (the
+    // one in docs/ was taken so), once the window has painted.
+    void keepScreenshot() const {
+        if (const char* keep = std::getenv("EBOARD_GNOME_SCREENSHOT")) {
+            QTest::qWait(1500);
+            EXPECT_TRUE(session->screenshot(keep));
+        }
+    }
+
+    void frame(const FrameBytes& bytes) const {
+        unit->write(bytes);
+        std::this_thread::sleep_for(30ms);
+    }
+
+    TempDir home;
+    std::unique_ptr<GnomeSession> session;
+    std::unique_ptr<ScopedEnv> display;
+    std::unique_ptr<ScopedEnv> authority;
+    std::unique_ptr<XDesktop> desktop;
+    std::unique_ptr<BusWatcher> watcher;
+    std::unique_ptr<MockUnit> unit;
+    std::unique_ptr<AgentProcess> agent;
+};
+
+TEST_F(GnomeSessionTest, EveryFullScreenScreenOfACalibrationCoversTheWholeOutput) {
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_NO_FATAL_FAILURE(startAgent());
+    ASSERT_EQ(runCommand(inSession(eboardctlCommand("calibrate", home.path()))).status, 0);
+    ASSERT_TRUE(waitForWindow("StartNormalCalibrateDlg"));
+    // The start dialog is boxed (520 x 300, centred); its affirmative button.
+    desktop->click(1920 / 2 - 260 + 365 + 57, 1080 / 2 - 150 + 236 + 15);
+
+    // Each step opens the next full-screen screen.
+    const struct {
+        const char* screen;
+        std::function<void()> next;
+    } walk[] = {
+        {"CalibrationPreViewWindowController",
+         [&] {
+             frame(noPointFrame());
+             desktop->key("space");
+         }},
+        {"CalibrateWindowController", [&] { desktop->key("Escape"); }},
+        {"AbortWindowController", [] {}},
+    };
+    for (const auto& step : walk) {
+        SCOPED_TRACE(step.screen);
+        ASSERT_NO_FATAL_FAILURE(expectCoversTheOutput(step.screen));
+        if (std::string(step.screen) == "CalibrationPreViewWindowController") {
+            keepScreenshot();
+        }
+        step.next();
+    }
+    std::printf("calibration walk took %.1f s\n", static_cast<double>(clock.elapsed()) / 1000);
+}
+
+} // namespace
+} // namespace eboard::testing

@@ -215,5 +215,35 @@ TEST_F(GnomeSessionTest, EveryFullScreenScreenOfACalibrationCoversTheWholeOutput
     std::printf("calibration walk took %.1f s\n", static_cast<double>(clock.elapsed()) / 1000);
 }
 
+// GNOME shows its overview at login, when an autostarted agent may well open a window. The
+// shell keeps the keyboard while its overview shows; the start dialog takes it as soon as
+// the overview closes, without a click on it.
+TEST_F(GnomeSessionTest, AStartDialogOpenedOverTheOverviewTakesTheKeyboardWhenItCloses) {
+    ASSERT_NO_FATAL_FAILURE(startAgent());
+    ASSERT_TRUE(session->eval("Main.overview.show(); true"));
+    const auto overviewShows = [&] {
+        return session->eval("Main.overview.visible") == QStringLiteral("true");
+    };
+    ASSERT_TRUE(QTest::qWaitFor(overviewShows, 5000));
+    ASSERT_EQ(runCommand(inSession(eboardctlCommand("calibrate", home.path()))).status, 0);
+    const std::optional<Window> dialog = waitForWindow("StartNormalCalibrateDlg");
+    ASSERT_TRUE(dialog);
+    // The user leaves the overview (XTest keys reach XWayland's clients, not the shell).
+    ASSERT_TRUE(session->eval("Main.overview.hide(); true"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !overviewShows(); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return session->eval("global.display.focus_window?.title") ==
+                   QStringLiteral("\"StartNormalCalibrateDlg\"");
+        },
+        5000))
+        << session->eval("global.display.focus_window?.title").value_or("?").toStdString();
+    // Escape answers the dialog No, which ends the run.
+    const int ended = watcher->count("CalibrateEnded");
+    desktop->key("Escape");
+    EXPECT_TRUE(watcher->waitFor("CalibrateEnded", ended + 1, 5000))
+        << "the key did not reach the start dialog";
+}
+
 } // namespace
 } // namespace eboard::testing

@@ -32,10 +32,13 @@ void exitAtOnce(int status) {
 
 } // namespace
 
-StatusMenu::StatusMenu(CommandBus& bus, std::function<bool()> claimInstance, QObject* parent)
+StatusMenu::StatusMenu(CommandBus& bus, std::function<bool()> claimInstance,
+                       std::unique_ptr<TrayHost> trayHost, QObject* parent)
     : QObject(parent)
     , bus_(bus)
     , claimInstance_(std::move(claimInstance))
+    , trayHost_(trayHost ? std::move(trayHost)
+                         : std::make_unique<SessionTrayHost>(QDBusConnection::sessionBus()))
     , exitProcess_(exitAtOnce)
     , clickMenu_(std::make_unique<QMenu>()) {
     menu_Calibrate_ = clickMenu_->addAction(QString());
@@ -79,18 +82,7 @@ void StatusMenu::awakeFromNib() {
     menu_Annotate_->setText(localizedString("menu_Annotate"));
     menu_quit_->setText(localizedString("menu_Quit"));
 
-    statusItem_ = new QSystemTrayIcon(this);
-    statusItem_->setContextMenu(clickMenu_.get());
-    statusItem_->setToolTip(QStringLiteral("eBoard Agent"));
     setStatusImage(QStringLiteral("ng.png"));
-    // A status item opens its menu on a plain click as well.
-    connect(statusItem_, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::Trigger) {
-                    clickMenu_->popup(QCursor::pos());
-                }
-            });
-    statusItem_->show();
     followTrayAvailability();
 
     NotificationCenter& local = NotificationCenter::defaultCenter();
@@ -227,12 +219,34 @@ bool StatusMenu::CreateDir(const std::filesystem::path& path) {
 }
 
 void StatusMenu::followTrayAvailability() {
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+    trayHost_->watch([this] {
+        if (statusItem_ == nullptr) {
+            logInfo("a system tray has started: the eBoardAgent icon shows there now");
+            installStatusItem();
+        }
+    });
+    if (trayHost_->present()) {
+        installStatusItem();
         return;
     }
-    logInfo("no system tray on this desktop: eBoardAgent runs without an icon; reach it with "
-            "'eboardctl' (calibrate, diagnose, version, quit)");
+    logInfo("no system tray on this desktop: eBoardAgent runs without an icon until one "
+            "starts; reach it with 'eboardctl' (calibrate, diagnose, version, quit)");
     reportProblem(Problem::NoTray);
+}
+
+void StatusMenu::installStatusItem() {
+    statusItem_ = new QSystemTrayIcon(this);
+    statusItem_->setContextMenu(clickMenu_.get());
+    statusItem_->setToolTip(QStringLiteral("eBoard Agent"));
+    setStatusImage(statusImageName_);
+    // A status item opens its menu on a plain click as well.
+    connect(statusItem_, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger) {
+                    clickMenu_->popup(QCursor::pos());
+                }
+            });
+    statusItem_->show();
 }
 
 namespace {

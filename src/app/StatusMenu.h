@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/TrayHost.h"
 #include "app/WorkflowWindows.h"
 #include "core/calibration/CalibrationRun.h"
 #include "core/calibration/ResultGrading.h"
@@ -36,7 +37,9 @@ class StatusMenu : public QObject {
     Q_OBJECT
 public:
     // claimInstance takes the single-instance lock; false means another agent runs.
-    StatusMenu(CommandBus& bus, std::function<bool()> claimInstance, QObject* parent = nullptr);
+    // trayHost: where the icon goes; the session's own (StatusNotifier or X tray) when null.
+    StatusMenu(CommandBus& bus, std::function<bool()> claimInstance,
+               std::unique_ptr<TrayHost> trayHost = nullptr, QObject* parent = nullptr);
     ~StatusMenu() override;
 
     // The wake-up sequence. After a refused single-instance lock it stops at once: the
@@ -149,8 +152,10 @@ public:
     const AnswerPairs& answerPairs() const { return answerPairs_; }
 
 private:
-    // Says once when the desktop has no tray, and how to reach the agent without one.
+    // The icon when a tray is there; else says once that there is none, and how to reach
+    // the agent without one, and shows the icon as soon as a tray comes.
     void followTrayAvailability();
+    void installStatusItem();
     void setStatusImage(const QString& fileName);
     void postCommand(std::string_view name);
     void reportProblem(Problem problem, std::string detail = {});
@@ -167,6 +172,7 @@ private:
 
     CommandBus& bus_;
     std::function<bool()> claimInstance_;
+    std::unique_ptr<TrayHost> trayHost_;
     std::function<void(int)> exitProcess_;
     ProblemReporter problemReporter_;
     bool terminationRequested_ = false;

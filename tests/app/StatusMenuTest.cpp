@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDBusConnection>
 #include <QIcon>
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -29,6 +30,24 @@ namespace {
 
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
+
+// A tray that is there or not as the test says, and starts when it says.
+class TrayHostDouble final : public TrayHost {
+public:
+    bool present() override { return present_; }
+    void watch(std::function<void()> appeared) override { appeared_ = std::move(appeared); }
+    void setPresent(bool present) { present_ = present; }
+    void start() {
+        present_ = true;
+        if (appeared_) {
+            appeared_();
+        }
+    }
+
+private:
+    bool present_ = true;
+    std::function<void()> appeared_;
+};
 
 class StatusMenuTest : public ::testing::Test {
 protected:
@@ -47,7 +66,9 @@ protected:
     std::optional<ScopedEnv> homeEnv;
     LoopbackBus bus;
     bool instanceFree = true;
-    StatusMenu menu{bus, [this] { return instanceFree; }};
+    std::unique_ptr<TrayHostDouble> trayOwned = std::make_unique<TrayHostDouble>();
+    TrayHostDouble* tray = trayOwned.get();
+    StatusMenu menu{bus, [this] { return instanceFree; }, std::move(trayOwned)};
     std::optional<int> exitStatus;
 };
 
@@ -239,14 +260,45 @@ TEST_F(StatusMenuTest, NoTrayAndAnnotateWithNothingToStartAreReported) {
     ScopedEnv data("XDG_DATA_HOME", (home / "data").string());
     ScopedEnv dataDirs("XDG_DATA_DIRS", (home / "none").string());
     ScopedEnv path("PATH", (home / "bin").string());
+    tray->setPresent(false);
     wake();
     menu.menu_OpenAnnotate();
     menu.menu_OpenAnnotate();
-    std::vector<std::string> expected(2, "no-annotation-app Skribo");
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        expected.insert(expected.begin(), "no-tray ");
+    EXPECT_EQ(reports, (std::vector<std::string>{"no-tray ", "no-annotation-app Skribo",
+                                                 "no-annotation-app Skribo"}));
+}
+
+// An autostarted agent can win the race against the shell's tray at login: the icon comes
+// when the tray does, in the state the unit is in, and once only.
+TEST_F(StatusMenuTest, TheIconComesWhenATrayStarts) {
+    tray->setPresent(false);
+    wake();
+    EXPECT_EQ(menu.statusItem(), nullptr);
+    NotificationCenter::defaultCenter().postNotification("hidConnectOK");
+    tray->start();
+    ASSERT_NE(menu.statusItem(), nullptr);
+    EXPECT_TRUE(menu.statusItem()->isVisible());
+    EXPECT_EQ(menu.statusItem()->contextMenu(), menu.clickMenu());
+    EXPECT_EQ(menu.statusImageName(), "ok.png");
+    QSystemTrayIcon* first = menu.statusItem();
+    tray->start(); // a tray host that went away and came back keeps the one icon
+    EXPECT_EQ(menu.statusItem(), first);
+}
+
+// The session's tray host: a StatusNotifier watcher taking its name on the bus is a tray.
+TEST(SessionTrayHost, AStatusNotifierWatcherOnTheBusIsATray) {
+    QDBusConnection peer = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "tray");
+    if (!peer.isConnected()) {
+        GTEST_SKIP() << "needs a session bus";
     }
-    EXPECT_EQ(reports, expected);
+    SessionTrayHost host(QDBusConnection::sessionBus());
+    int appeared = 0;
+    host.watch([&appeared] { ++appeared; });
+    EXPECT_FALSE(host.present());
+    ASSERT_TRUE(peer.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return appeared == 1; }, 5000));
+    EXPECT_TRUE(host.present());
+    peer.unregisterService(QStringLiteral("org.kde.StatusNotifierWatcher"));
 }
 
 TEST_F(StatusMenuTest, MenuTitlesComeFromTheStringTable) {

@@ -245,5 +245,47 @@ TEST_F(GnomeSessionTest, AStartDialogOpenedOverTheOverviewTakesTheKeyboardWhenIt
         << "the key did not reach the start dialog";
 }
 
+// At login an autostarted agent can win the race against the shell's tray: with the
+// AppIndicator extension enabled only after the agent started, its item still registers.
+TEST_F(GnomeSessionTest, TheTrayItemRegistersWhenTheTrayExtensionComesAfterTheAgent) {
+    const QString extension = QStringLiteral("'ubuntu-appindicators@ubuntu.com'");
+    const auto registeredItems = [&] {
+        return runCommand(inSession("gdbus call --session --dest org.kde.StatusNotifierWatcher "
+                                    "--object-path /StatusNotifierWatcher --method "
+                                    "org.freedesktop.DBus.Properties.Get "
+                                    "org.kde.StatusNotifierWatcher "
+                                    "RegisteredStatusNotifierItems 2>&1"))
+            .out;
+    };
+    ASSERT_TRUE(session->eval("Main.extensionManager.disableExtension(" + extension + ")"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return registeredItems().find("ServiceUnknown") != std::string::npos; }, 5000));
+    ASSERT_NO_FATAL_FAILURE(startAgent());
+    ASSERT_TRUE(session->eval("Main.extensionManager.enableExtension(" + extension + ")"));
+    std::string items;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            items = registeredItems();
+            return items.find("StatusNotifierItem") != std::string::npos;
+        },
+        10000))
+        << items << agent->errorOutput().toStdString();
+    EXPECT_TRUE(agent->errorOutput().contains("a system tray has started"));
+
+    // The tray going away and coming back (the extension turned off and on) finds the item
+    // again.
+    ASSERT_TRUE(session->eval("Main.extensionManager.disableExtension(" + extension + ")"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return registeredItems().find("ServiceUnknown") != std::string::npos; }, 5000));
+    ASSERT_TRUE(session->eval("Main.extensionManager.enableExtension(" + extension + ")"));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            items = registeredItems();
+            return items.find("StatusNotifierItem") != std::string::npos;
+        },
+        10000))
+        << items;
+}
+
 } // namespace
 } // namespace eboard::testing

@@ -377,6 +377,36 @@ TEST_F(DialogWindowTest, TheStackingWatchHearsOtherClientsOnlyWhileStarted) {
     XCloseDisplay(other);
 }
 
+// A tray manager starting on the display, as trayer or a panel does: it takes the tray
+// selection and announces itself to the root window.
+TEST_F(DialogWindowTest, ATrayManagerStartingIsHeard) {
+    int started = 0;
+    x11::TrayManagerWatch watch([&started] { ++started; });
+    ASSERT_TRUE(watch.start());
+    EXPECT_FALSE(x11::systemTrayOwned());
+    Display* tray = XOpenDisplay(nullptr);
+    ASSERT_NE(tray, nullptr);
+    const Window root = DefaultRootWindow(tray);
+    const Window manager = XCreateSimpleWindow(tray, root, 0, 0, 1, 1, 0, 0, 0);
+    const std::string name = "_NET_SYSTEM_TRAY_S" + std::to_string(DefaultScreen(tray));
+    const Atom selection = XInternAtom(tray, name.c_str(), False);
+    XSetSelectionOwner(tray, selection, manager, CurrentTime);
+    XEvent announce{};
+    announce.xclient.type = ClientMessage;
+    announce.xclient.window = root;
+    announce.xclient.message_type = XInternAtom(tray, "MANAGER", False);
+    announce.xclient.format = 32;
+    announce.xclient.data.l[0] = CurrentTime;
+    announce.xclient.data.l[1] = static_cast<long>(selection);
+    announce.xclient.data.l[2] = static_cast<long>(manager);
+    XSendEvent(tray, root, False, StructureNotifyMask, &announce);
+    XSync(tray, False);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return started == 1; }, 3000));
+    EXPECT_TRUE(x11::systemTrayOwned());
+    XCloseDisplay(tray);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !x11::systemTrayOwned(); }, 3000));
+}
+
 TEST_F(DialogWindowTest, EveryDialogOpensAloneInTheWindowBench) {
     for (const char* name :
          {"StartNormalCalibrateDlg", "StartDiagnosisWindow", "AbortWindowController",

@@ -5,6 +5,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -293,6 +294,106 @@ void StackingWatch::stop() {
     listener_->hold.stop();
     listener_->readable.setEnabled(false);
     listener_->drain();
+}
+
+namespace {
+
+xcb_atom_t internAtom(xcb_connection_t* c, const std::string& name) {
+    Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(name.size()), name.c_str()), nullptr));
+    return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+}
+
+// The default screen's selection, the one Qt and the tray managers use.
+std::string traySelectionName() {
+    const char* display = std::getenv("DISPLAY");
+    int screen = 0;
+    char* host = nullptr;
+    int number = 0;
+    if (display != nullptr && xcb_parse_display(display, &host, &number, &screen) != 0) {
+        std::free(host);
+    }
+    return "_NET_SYSTEM_TRAY_S" + std::to_string(screen);
+}
+
+} // namespace
+
+bool systemTrayOwned() {
+    xcb_connection_t* c = connection();
+    if (c == nullptr) {
+        return false;
+    }
+    const xcb_atom_t selection = internAtom(c, traySelectionName());
+    if (selection == XCB_ATOM_NONE) {
+        return false;
+    }
+    Reply<xcb_get_selection_owner_reply_t> owner(
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr));
+    return owner && owner->owner != XCB_WINDOW_NONE;
+}
+
+struct TrayManagerWatch::Listener {
+    explicit Listener(xcb_connection_t* own)
+        : connection(own)
+        , readable(xcb_get_file_descriptor(own), QSocketNotifier::Read) {}
+    ~Listener() {
+        readable.setEnabled(false);
+        xcb_disconnect(connection);
+    }
+    Listener(const Listener&) = delete;
+    Listener& operator=(const Listener&) = delete;
+
+    xcb_connection_t* connection;
+    xcb_atom_t manager = XCB_ATOM_NONE;
+    xcb_atom_t selection = XCB_ATOM_NONE;
+    QSocketNotifier readable;
+};
+
+TrayManagerWatch::TrayManagerWatch(std::function<void()> appeared)
+    : appeared_(std::move(appeared)) {}
+
+TrayManagerWatch::~TrayManagerWatch() = default;
+
+bool TrayManagerWatch::start() {
+    if (connection() == nullptr) {
+        return false;
+    }
+    if (listener_) {
+        return true;
+    }
+    xcb_connection_t* own = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(own) != 0) {
+        xcb_disconnect(own);
+        return false;
+    }
+    listener_ = std::make_unique<Listener>(own);
+    Listener& l = *listener_;
+    l.manager = internAtom(own, "MANAGER");
+    l.selection = internAtom(own, traySelectionName());
+    // A manager sends MANAGER to the root window with StructureNotify.
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(own)).data->root;
+    const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    xcb_change_window_attributes(own, root, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(own);
+    QObject::connect(&l.readable, &QSocketNotifier::activated, [this, &l] {
+        if (xcb_connection_has_error(l.connection) != 0) {
+            l.readable.setEnabled(false);
+            return;
+        }
+        bool trayStarted = false;
+        while (xcb_generic_event_t* event = xcb_poll_for_event(l.connection)) {
+            if ((event->response_type & 0x7F) == XCB_CLIENT_MESSAGE) {
+                const auto* message = reinterpret_cast<xcb_client_message_event_t*>(event);
+                trayStarted = trayStarted || (message->type == l.manager &&
+                                              message->data.data32[1] == l.selection);
+            }
+            std::free(event);
+        }
+        if (trayStarted) {
+            appeared_();
+        }
+    });
+    return true;
 }
 
 } // namespace eboard::x11

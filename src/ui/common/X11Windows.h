@@ -52,4 +52,26 @@ private:
     std::unique_ptr<Listener> listener_;
 };
 
+// Whether an X system tray runs: the screen's "_NET_SYSTEM_TRAY_S<n>" selection has an
+// owner. False off X11.
+bool systemTrayOwned();
+
+// Tells when an X system tray starts: its manager announces itself to the root window
+// (MANAGER). Listens on an X connection of its own.
+class TrayManagerWatch {
+public:
+    explicit TrayManagerWatch(std::function<void()> appeared);
+    ~TrayManagerWatch();
+    TrayManagerWatch(const TrayManagerWatch&) = delete;
+    TrayManagerWatch& operator=(const TrayManagerWatch&) = delete;
+
+    // False off X11 or when no connection to the X server could be made.
+    bool start();
+
+private:
+    struct Listener;
+    std::function<void()> appeared_;
+    std::unique_ptr<Listener> listener_;
+};
+
 } // namespace eboard::x11

@@ -1,8 +1,8 @@
 #include "app/Autostart.h"
 
 #include "app/AgentDesktopEntry.h"
+#include "core/base/AgentConfig.h"
 #include "core/base/AtomicFile.h"
-#include "core/base/DataPaths.h"
 
 #include <cstdlib>
 #include <span>
@@ -89,11 +89,7 @@ std::string keyFileEscaped(std::string_view value) {
 }
 
 std::filesystem::path autostartDirectory() {
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    if (configHome != nullptr && configHome[0] == '/') {
-        return std::filesystem::path(configHome) / "autostart";
-    }
-    return homeDirectory() / ".config" / "autostart";
+    return autostartEntryPath().parent_path();
 }
 
 std::string autostartEntry(const std::filesystem::path& executable) {
@@ -129,7 +125,7 @@ bool addToAutostart(const std::filesystem::path& executable) {
     }
     const std::string text = autostartEntry(executable);
     return !writeFileAtomically(
-        directory / kAutostartFileName,
+        autostartEntryPath(),
         std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 

@@ -6,8 +6,8 @@
 
 namespace eboard {
 
-// The login-item equivalent on a freedesktop session: an XDG autostart entry.
-inline constexpr char kAutostartFileName[] = "eBoardAgent.desktop";
+// The login-item equivalent on a freedesktop session: an XDG autostart entry at
+// autostartEntryPath().
 
 // $XDG_CONFIG_HOME/autostart when that is an absolute path, else ~/.config/autostart.
 std::filesystem::path autostartDirectory();

@@ -42,7 +42,7 @@ bool onPath(const std::string& program) {
 
 eboard::DoctorFacts::Autostart probeAutostart() {
     eboard::DoctorFacts::Autostart entry;
-    entry.path = (eboard::userConfigDirectory() / "autostart" / "eBoardAgent.desktop").string();
+    entry.path = eboard::autostartEntryPath().string();
     std::error_code error;
     entry.present = std::filesystem::exists(entry.path, error);
     if (!entry.present) {

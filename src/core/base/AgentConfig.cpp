@@ -47,6 +47,10 @@ std::filesystem::path userConfigDirectory() {
                                                          : homeDirectory() / ".config";
 }
 
+std::filesystem::path autostartEntryPath() {
+    return userConfigDirectory() / "autostart" / "eBoardAgent.desktop";
+}
+
 std::filesystem::path agentConfigPath() {
     return userConfigDirectory() / "eboard" / "agent.conf";
 }

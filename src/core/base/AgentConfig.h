@@ -18,6 +18,10 @@ namespace eboard {
 // $XDG_CONFIG_HOME when that is an absolute path, else ~/.config.
 std::filesystem::path userConfigDirectory();
 
+// Where the session looks for the agent's login item: autostart/eBoardAgent.desktop in
+// userConfigDirectory().
+std::filesystem::path autostartEntryPath();
+
 // $XDG_CONFIG_HOME/eboard/agent.conf (an absolute XDG_CONFIG_HOME only), else
 // ~/.config/eboard/agent.conf.
 std::filesystem::path agentConfigPath();

@@ -17,6 +17,7 @@
 #include "support/XDesktop.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QRect>
 #include <QRegularExpression>
 #include <chrono>
@@ -25,6 +26,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <thread>
+
+// Last: the X headers define macros that clash with Qt's.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
 
 namespace eboard::testing {
 namespace {
@@ -243,6 +248,74 @@ TEST_F(GnomeSessionTest, AStartDialogOpenedOverTheOverviewTakesTheKeyboardWhenIt
     desktop->key("Escape");
     EXPECT_TRUE(watcher->waitFor("CalibrateEnded", ended + 1, 5000))
         << "the key did not reach the start dialog";
+}
+
+// Another application's window in the full-screen state, as a video player or a
+// presentation keeps it; it takes the focus.
+class OtherFullScreenWindow {
+public:
+    explicit OtherFullScreenWindow(const QString& display)
+        : display_(XOpenDisplay(display.toLocal8Bit().constData())) {
+        if (display_ == nullptr) {
+            return;
+        }
+        window_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 800, 600, 0, 0,
+                                      0x336699);
+        XStoreName(display_, window_, "other application");
+        Atom fullScreen = XInternAtom(display_, "_NET_WM_STATE_FULLSCREEN", False);
+        XChangeProperty(display_, window_, XInternAtom(display_, "_NET_WM_STATE", False), XA_ATOM,
+                        32, PropModeReplace, reinterpret_cast<unsigned char*>(&fullScreen), 1);
+        XMapRaised(display_, window_);
+        XSync(display_, False);
+    }
+    ~OtherFullScreenWindow() {
+        if (display_ != nullptr) {
+            XCloseDisplay(display_);
+        }
+    }
+    OtherFullScreenWindow(const OtherFullScreenWindow&) = delete;
+    OtherFullScreenWindow& operator=(const OtherFullScreenWindow&) = delete;
+
+    bool opened() const { return display_ != nullptr; }
+
+private:
+    Display* display_;
+    ::Window window_ = 0;
+};
+
+// A whole calibration over another application's full-screen window: each screen covers
+// the output above it, keys and the pen reach the agent, and the run ends graded.
+TEST_F(GnomeSessionTest, ACalibrationOverAnotherFullScreenWindowRunsToItsEnd) {
+    OtherFullScreenWindow other(session->x11Display());
+    ASSERT_TRUE(other.opened());
+    const std::optional<Window> otherWindow = waitForWindow("other application");
+    ASSERT_TRUE(otherWindow);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return managed(*otherWindow).states.contains("_NET_WM_STATE_FULLSCREEN"); }, 5000));
+    ASSERT_NO_FATAL_FAILURE(startAgent());
+
+    QProcess follower;
+    QProcessEnvironment environment = session->clientEnvironment();
+    environment.insert("HOME", QString::fromStdString(home.path().string()));
+    follower.setProcessEnvironment(environment);
+    follower.start(QStringLiteral(EBOARD_BIN_DIR "/eboardctl"),
+                   {QStringLiteral("calibrate"), QStringLiteral("--wait")});
+    ASSERT_TRUE(follower.waitForStarted(5000));
+    ASSERT_TRUE(waitForWindow("StartNormalCalibrateDlg"));
+    desktop->click(1920 / 2 - 260 + 365 + 57, 1080 / 2 - 150 + 236 + 15);
+    ASSERT_NO_FATAL_FAILURE(expectCoversTheOutput("CalibrationPreViewWindowController"));
+    frame(noPointFrame());
+    desktop->key("space");
+    ASSERT_NO_FATAL_FAILURE(expectCoversTheOutput("CalibrateWindowController"));
+    // The pen on the four targets, in target order, then lifted.
+    for (const auto& [x, y] : {std::pair{150, 120}, {160, 650}, {880, 110}, {890, 640}}) {
+        frame(rawPointFrame(x, y));
+    }
+    frame(noPointFrame());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return follower.state() == QProcess::NotRunning; }, 15000));
+    EXPECT_EQ(follower.readAllStandardOutput().trimmed().toStdString(), "normal-end");
+    EXPECT_EQ(follower.exitCode(), 0);
+    EXPECT_TRUE(waitForWindow("EndNormalCalibrateWindow"));
 }
 
 // At login an autostarted agent can win the race against the shell's tray: with the

@@ -8,9 +8,11 @@
 #include "core/base/DataPaths.h"
 #include "core/calibration/SettingArchive.h"
 #include "core/calibration/Thresholds.h"
+#include "core/layout/PreviewLayout.h"
 #include "support/AgentProcess.h"
 #include "support/Eboardctl.h"
 #include "support/MockUnitBed.h"
+#include "support/OnScreen.h"
 #include "support/PenPipeline.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
@@ -66,6 +68,10 @@ protected:
         std::printf("session ready after %.1f s\n", static_cast<double>(clock.elapsed()) / 1000);
     }
     void TearDown() override {
+        if (settingsDaemon.state() != QProcess::NotRunning) {
+            settingsDaemon.kill();
+            settingsDaemon.waitForFinished(2000);
+        }
         if (agent && agent->running()) {
             watcher->post("Quit");
             EXPECT_EQ(agent->waitForExit(), 0);
@@ -163,6 +169,33 @@ protected:
             << title << ": the shell does not see the monitor in full screen";
     }
 
+    // In the shell's own picture of the screen, the preview's four corner squares show:
+    // nothing of the shell (its top bar) lies over the top two.
+    void expectCornerSquaresShow(int scale) const {
+        const fs::path file = home / "screen.png";
+        const layout::PreviewLayout preview = layout::previewLayout(1920 / scale, 1080 / scale);
+        std::vector<QPoint> dark;
+        const bool shown = QTest::qWaitFor(
+            [&] {
+                dark.clear();
+                const QImage screen = session->screenshot(file)
+                                          ? QImage(QString::fromStdString(file.string()))
+                                          : QImage();
+                for (const layout::RectD& corner : preview.cornerSquares) {
+                    const QPoint centre = onScreen(corner, 1080 / scale).center() * scale;
+                    const QRgb pixel = screen.isNull() ? 0 : screen.pixel(centre);
+                    if (qRed(pixel) + qGreen(pixel) + qBlue(pixel) <= 150) {
+                        dark.push_back(centre);
+                    }
+                }
+                return dark.empty();
+            },
+            5000);
+        EXPECT_TRUE(shown) << dark.size() << " corner squares do not show, the first at "
+                           << (dark.empty() ? 0 : dark[0].x()) << ","
+                           << (dark.empty() ? 0 : dark[0].y());
+    }
+
     // EBOARD_GNOME_SCREENSHOT names a file for the shell's picture of the whole screen (the
     // one in docs/ was taken so), once the window has painted.
     void keepScreenshot() const {
@@ -177,7 +210,10 @@ protected:
         std::this_thread::sleep_for(30ms);
     }
 
+    void walkThroughTheFullScreenScreens(int scale = 1);
+
     TempDir home;
+    QProcess settingsDaemon;
     std::unique_ptr<GnomeSession> session;
     std::unique_ptr<ScopedEnv> display;
     std::unique_ptr<ScopedEnv> authority;
@@ -187,14 +223,15 @@ protected:
     std::unique_ptr<AgentProcess> agent;
 };
 
-TEST_F(GnomeSessionTest, EveryFullScreenScreenOfACalibrationCoversTheWholeOutput) {
+// The preview, the target screen and the stop page, each checked to cover the output.
+void GnomeSessionTest::walkThroughTheFullScreenScreens(int scale) {
     QElapsedTimer clock;
     clock.start();
     ASSERT_NO_FATAL_FAILURE(startAgent());
     ASSERT_EQ(runCommand(inSession(eboardctlCommand("calibrate", home.path()))).status, 0);
     ASSERT_TRUE(waitForWindow("StartNormalCalibrateDlg"));
-    // The start dialog is boxed (520 x 300, centred); its affirmative button.
-    desktop->click(1920 / 2 - 260 + 365 + 57, 1080 / 2 - 150 + 236 + 15);
+    // The start dialog is boxed (520 x 300 logical pixels, centred); its affirmative button.
+    desktop->click(1920 / 2 + (-260 + 365 + 57) * scale, 1080 / 2 + (-150 + 236 + 15) * scale);
 
     // Each step opens the next full-screen screen.
     const struct {
@@ -213,11 +250,50 @@ TEST_F(GnomeSessionTest, EveryFullScreenScreenOfACalibrationCoversTheWholeOutput
         SCOPED_TRACE(step.screen);
         ASSERT_NO_FATAL_FAILURE(expectCoversTheOutput(step.screen));
         if (std::string(step.screen) == "CalibrationPreViewWindowController") {
+            expectCornerSquaresShow(scale);
             keepScreenshot();
         }
         step.next();
     }
     std::printf("calibration walk took %.1f s\n", static_cast<double>(clock.elapsed()) / 1000);
+}
+
+TEST_F(GnomeSessionTest, EveryFullScreenScreenOfACalibrationCoversTheWholeOutput) {
+    walkThroughTheFullScreenScreens();
+}
+
+// At 200 % the top bar is twice as high (64 pixels) and Qt draws at scale 2 (XWayland's
+// Xft.dpi from the session's settings daemon); the screens still cover the whole output.
+TEST_F(GnomeSessionTest, EveryFullScreenScreenCoversTheWholeOutputAtScale2) {
+    const std::string state =
+        runCommand(
+            inSession("gdbus call --session --dest org.gnome.Mutter.DisplayConfig --object-path "
+                      "/org/gnome/Mutter/DisplayConfig --method "
+                      "org.gnome.Mutter.DisplayConfig.GetCurrentState"))
+            .out;
+    const QRegularExpressionMatch serial = QRegularExpression(QStringLiteral("^\\(uint32 (\\d+),"))
+                                               .match(QString::fromStdString(state));
+    ASSERT_TRUE(serial.hasMatch()) << state;
+    const CommandResult applied = runCommand(
+        inSession("gdbus call --session --dest org.gnome.Mutter.DisplayConfig --object-path "
+                  "/org/gnome/Mutter/DisplayConfig --method "
+                  "org.gnome.Mutter.DisplayConfig.ApplyMonitorsConfig " +
+                  serial.captured(1).toStdString() +
+                  " 1 \"[(0, 0, 2.0, 0, true, [('Meta-0', '1920x1080@60.000', @a{sv} {})])]\" "
+                  "\"@a{sv} {}\" 2>&1"));
+    ASSERT_EQ(applied.status, 0) << applied.out;
+    settingsDaemon.setProcessEnvironment(session->clientEnvironment());
+    settingsDaemon.start(QStringLiteral("/usr/libexec/gsd-xsettings"), {});
+    ASSERT_TRUE(settingsDaemon.waitForStarted(5000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return runCommand(inSession("xrdb -query")).out.find("Xft.dpi:\t192") !=
+                   std::string::npos;
+        },
+        15000))
+        << runCommand(inSession("xrdb -query")).out;
+    EXPECT_EQ(session->eval("Main.panel.height"), QStringLiteral("64"));
+    walkThroughTheFullScreenScreens(2);
 }
 
 // GNOME shows its overview at login, when an autostarted agent may well open a window. The
@@ -259,8 +335,9 @@ public:
         if (display_ == nullptr) {
             return;
         }
+        // Black: where it shows, nothing of the preview's lit corner squares does.
         window_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 800, 600, 0, 0,
-                                      0x336699);
+                                      0x000000);
         XStoreName(display_, window_, "other application");
         Atom fullScreen = XInternAtom(display_, "_NET_WM_STATE_FULLSCREEN", False);
         XChangeProperty(display_, window_, XInternAtom(display_, "_NET_WM_STATE", False), XA_ATOM,
@@ -304,6 +381,7 @@ TEST_F(GnomeSessionTest, ACalibrationOverAnotherFullScreenWindowRunsToItsEnd) {
     ASSERT_TRUE(waitForWindow("StartNormalCalibrateDlg"));
     desktop->click(1920 / 2 - 260 + 365 + 57, 1080 / 2 - 150 + 236 + 15);
     ASSERT_NO_FATAL_FAILURE(expectCoversTheOutput("CalibrationPreViewWindowController"));
+    expectCornerSquaresShow(1);
     frame(noPointFrame());
     desktop->key("space");
     ASSERT_NO_FATAL_FAILURE(expectCoversTheOutput("CalibrateWindowController"));

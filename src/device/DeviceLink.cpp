@@ -15,8 +15,6 @@ namespace eboard {
 
 namespace {
 
-constexpr std::string_view kRulesFile = "60-eboard-hn42.rules";
-
 void post(std::string_view name) {
     NotificationCenter::defaultCenter().postNotification(name);
 }
@@ -24,7 +22,7 @@ void post(std::string_view name) {
 std::string openFailureMessage(const std::string& node, int error) {
     std::string message = "cannot open the camera unit at " + node + ": " + std::strerror(error);
     if (error == EACCES || error == EPERM) {
-        message += " (install " + std::string(kRulesFile) +
+        message += " (install " + std::string(kUnitRulesFile) +
                    " into /etc/udev/rules.d, run 'udevadm control --reload && udevadm trigger' "
                    "and plug the unit in again)";
     }

@@ -31,22 +31,11 @@ void noArguments(Arguments args) {
     }
 }
 
-// A command is a broadcast nobody has to answer: without this check, a command to an
-// agent that is not running would vanish and look like success.
-void requireRunningAgent(QDBusConnection& connection) {
-    QDBusConnectionInterface* bus = connection.interface();
-    const QString name = QString::fromLatin1(eboard::kAgentBusName);
-    if (bus == nullptr || !bus->isServiceRegistered(name).value()) {
-        throw Failure(std::string("no agent is running (nobody owns ") + eboard::kAgentBusName +
-                      " on the session bus); start eBoardAgent first");
-    }
-}
-
 // Sends one command and waits until the bus daemon has taken it: a round trip on the
 // same connection comes back only after the signal before it was routed.
 int post(std::string_view name, const eboard::UserInfo& userInfo) {
     BusSession session;
-    requireRunningAgent(session.connection());
+    session.requireAgent();
     if (!eboard::DBusDistributedCenter::post(
             session.connection(), QString::fromLatin1(name),
             QString::fromUtf8(eboard::kCommandObject.data(),
@@ -124,7 +113,7 @@ bool answersRequest(const eboard::UserInfo& userInfo, const std::string& token) 
 // ending can slip by.
 int postAndFollow(std::string_view name, std::FILE* out) {
     BusSession session;
-    requireRunningAgent(session.connection());
+    session.requireAgent();
     eboard::DBusDistributedCenter center(session.connection());
     if (!center.listen()) {
         throw Failure("cannot listen on the session bus");

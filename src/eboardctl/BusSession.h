@@ -9,6 +9,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusError>
+#include <string>
 
 namespace eboardctl {
 
@@ -32,6 +33,14 @@ public:
         QDBusConnectionInterface* bus = connection_.interface();
         return connection_.isConnected() && bus != nullptr &&
                bus->isServiceRegistered(QString::fromLatin1(eboard::kAgentBusName)).value();
+    }
+    // A command is a broadcast nobody has to answer: without this check, a command to an
+    // agent that is not running would vanish and look like success.
+    void requireAgent() {
+        if (!agentRunning()) {
+            throw Failure(std::string("no agent is running (nobody owns ") + eboard::kAgentBusName +
+                          " on the session bus); start eBoardAgent first");
+        }
     }
 
 private:

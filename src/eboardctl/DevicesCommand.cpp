@@ -2,6 +2,7 @@
 // whether the agent could use it.
 #include "Command.h"
 #include "Options.h"
+#include "core/frame/UnitConstants.h"
 #include "device/HidrawDevice.h"
 #include "device/UdevDeviceFinder.h"
 
@@ -20,7 +21,8 @@ std::string openProblem(const std::string& node) {
         return {};
     }
     if (-fd == EACCES || -fd == EPERM) {
-        return "permission denied (install the udev rule 60-eboard-hn42.rules)";
+        return std::string("permission denied (install the udev rule ") + eboard::kUnitRulesFile +
+               ")";
     }
     return std::strerror(-fd);
 }

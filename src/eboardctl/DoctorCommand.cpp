@@ -10,6 +10,7 @@
 #include "core/base/DataFile.h"
 #include "core/base/DataPaths.h"
 #include "core/calibration/SettingArchive.h"
+#include "core/frame/UnitConstants.h"
 #include "core/state/Doctor.h"
 #include "device/HidrawDevice.h"
 #include "device/UdevDeviceFinder.h"
@@ -55,7 +56,7 @@ void findUnits(eboard::DoctorFacts& facts) {
                                          "/usr/local/lib/udev/rules.d", "/usr/lib/udev/rules.d",
                                          "/lib/udev/rules.d"};
     for (const char* folder : kRuleFolders) {
-        const std::string rule = std::string(folder) + "/60-eboard-hn42.rules";
+        const std::string rule = std::string(folder) + "/" + eboard::kUnitRulesFile;
         if (::access(rule.c_str(), F_OK) == 0) {
             facts.udevRule = rule;
             break;

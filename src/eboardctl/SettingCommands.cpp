@@ -181,10 +181,7 @@ int runOutputs(Arguments args, std::FILE* out) {
         throw Failure("no D-Bus session bus: " +
                       bus.connection().lastError().message().toStdString());
     }
-    if (!bus.agentRunning()) {
-        throw Failure(std::string("no agent is running (nobody owns ") + eboard::kAgentBusName +
-                      " on the session bus); start eBoardAgent first");
-    }
+    bus.requireAgent();
     eboard::DBusDistributedCenter center(bus.connection());
     if (!center.listen()) {
         throw Failure("cannot listen on the session bus");

@@ -11,10 +11,7 @@ int runStatus(Arguments args, std::FILE* out) {
         throw UsageError("unexpected argument '" + std::string(args[0]) + "'");
     }
     BusSession session;
-    if (!session.agentRunning()) {
-        throw Failure(std::string("no agent is running (nobody owns ") + eboard::kAgentBusName +
-                      " on the session bus); start eBoardAgent first");
-    }
+    session.requireAgent();
     std::string error;
     const std::optional<eboard::AgentStatus> status =
         eboard::askAgentStatus(session.connection(), &error);

@@ -1,10 +1,10 @@
 #include "core/state/Doctor.h"
 
+#include "core/frame/UnitConstants.h"
+
 namespace eboard {
 
 namespace {
-
-constexpr const char* kRulesFile = "60-eboard-hn42.rules";
 
 Finding good(std::string text) {
     return {true, std::move(text), {}};
@@ -87,7 +87,7 @@ Finding tray(const DoctorFacts& facts) {
 
 std::string ruleFix(const DoctorFacts& facts) {
     if (facts.udevRule.empty()) {
-        return std::string("install the eboard package, or copy ") + kRulesFile +
+        return std::string("install the eboard package, or copy ") + kUnitRulesFile +
                " to /etc/udev/rules.d and run 'sudo udevadm control --reload && sudo udevadm "
                "trigger --subsystem-match=hidraw'";
     }
@@ -118,7 +118,7 @@ void camera(const DoctorFacts& facts, std::vector<Finding>& findings) {
     if (!facts.udevRule.empty()) {
         findings.push_back(good("udev rule: " + facts.udevRule));
     } else {
-        findings.push_back(problem(std::string("udev rule: ") + kRulesFile +
+        findings.push_back(problem(std::string("udev rule: ") + kUnitRulesFile +
                                        " is not installed: the unit is readable only by root",
                                    ruleFix(facts)));
     }
